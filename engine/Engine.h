@@ -1,0 +1,48 @@
+#pragma once
+#include <cstdint>
+
+#include "engine/EngineHost.h"
+
+// One MIDI short message at a sample offset within the coming block.
+struct MidiMessage {
+    int32_t deltaFrames;
+    uint8_t data[3];
+};
+
+// The sound engine: key bank, performance state, tuning, springs, effects.
+// Owned by the plug-in; every call below comes from it.
+class Engine {
+public:
+    explicit Engine(EngineHost& host);
+    ~Engine();
+    Engine(const Engine&) = delete;
+    Engine& operator=(const Engine&) = delete;
+
+    // Engine rate rule and echo re-allocation; resets voices and effects state.
+    // The plug-in re-applies the current program afterwards.
+    void setSampleRate(float hostRate);
+    float engineRate() const;
+    // Length in samples of echo line 0 or 1 (0 when it could not be allocated).
+    int echoLineLength(int line) const;
+
+    // Parameter index 0..110 with its normalised value (the engine ignores what it does not use).
+    void setParameter(int index, float value);
+
+    // One host event batch.
+    void processMidi(const MidiMessage* messages, int count);
+    // The editor's piano roll.
+    void noteOn(int key, int velocity, int deltaFrames);
+    void noteOff(int key);
+
+    // Renders frames samples into left and right (overwriting them).
+    void process(float* left, float* right, int frames);
+
+    // Silences all 128 key voices and clears both echo lines.
+    void resetEngine();
+    // After a program change: released voices take over the new decay coefficients.
+    void applyReleaseToFreeVoices();
+
+private:
+    struct State;
+    State* state_;
+};

@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and renders the built-in demo through the built module to demo.wav.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+bash scripts/build.sh build
+if ./build/tools/vantorel render --help >/dev/null 2>&1; then
+  ./build/tools/vantorel render --out demo.wav
+else
+  ./build/tools/vantorel info
+fi
