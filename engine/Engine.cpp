@@ -1,31 +1,104 @@
 #include "engine/Engine.h"
 
-#include <cstring>
+#include <cmath>
 
-// Placeholder until the synthesis lands: silent output, state only.
-struct Engine::State {
-    EngineHost* host;
-    float rate = 48000.0f;
-};
+#include "engine/Denormals.h"
+#include "engine/EngineState.h"
+#include "engine/KeyTuning.h"
+#include "engine/StereoPlacement.h"
 
-Engine::Engine(EngineHost& host) : state_(new State{&host}) {}
+namespace {
+
+void setRateConstants(SampleClock& c, float rate)
+{
+    c.rate = rate;
+    c.hostTempo = 120.0f;
+    c.lastTempo = 120.0f;
+    c.period = 1.0f / rate;
+    c.beatsPerSample = 2.0f * c.period;
+    c.periodSquared = 1.0f / (rate * rate);
+}
+
+int echoSamples(float rate) { return static_cast<int>(std::trunc(4.0f * rate)); }
+
+} // namespace
+
+Engine::Engine(EngineHost& host) : state_(new EngineState(host))
+{
+    enableFlushToZero();
+    EngineState& s = *state_;
+    setRateConstants(s.clock, 48000.0f);
+
+    PerformanceState& p = s.perf;
+    p.hitPower = 1.0f;
+    p.decayCoefficient = floatFromBits(0x3F7FFCB9);     // 0.99995
+    p.releaseCoefficient = floatFromBits(0x3F7FD21F);   // 0.9993
+    p.bodyDecayCoefficient = floatFromBits(0x3F7FF972); // 0.9999
+    p.sbDecayCoefficient = std::pow(0.75f, 0.001f);     // as at the "sB Decay" default
+    for (KeyVoice& v : s.keys) {
+        v.silence();
+        v.startOffset = -1;
+        v.hitPower = p.hitPower;
+        v.decay = p.releaseCoefficient;
+        v.bDecay = p.sbDecayCoefficient * p.releaseCoefficient;
+        v.bodyDecay = p.bodyDecayCoefficient;
+        v.envDecay = std::pow(0.25f, 0.1f) * 0.004999f + 0.995f;
+        v.balanceBase = 0.5f;
+        v.bendScaleUp = v.bendScaleDown = 1.0f;
+    }
+    computeMainTuning(s);
+    computePartialTuning(s);
+    computeSpringBTuning(s);
+    computeDrive(s);
+    computeNoiseStiffness(s, 0.0f);
+    computeNoiseResonance(s, 1.0f);
+    computeRelaxRate(s, 0.4f);
+    computeStereoPlacement(s);
+    s.echo.allocate(echoSamples(s.clock.rate));
+}
+
 Engine::~Engine() { delete state_; }
 
 void Engine::setSampleRate(float hostRate)
 {
-    state_->rate = (hostRate > 8000.0f && hostRate < 100000.0f) ? hostRate : 48000.0f;
+    EngineState& s = *state_;
+    const float rate = (hostRate > 8000.0f && hostRate < 100000.0f) ? hostRate : 48000.0f;
+    setRateConstants(s.clock, rate);
+
+    s.echo.allocate(echoSamples(rate));
+    for (int line = 0; line < 2; ++line)
+        if (s.echo.length(line) == 0) s.host->reportBroken();
+    s.echo.resetRates();
+
+    for (float& r : s.tuning.microtuning) r = 1.0f;
+    for (KeyVoice& v : s.keys) v.silence();
+    PerformanceState& p = s.perf;
+    p.saturationPrevious = p.saturationCurrent;
+    p.noteFlag = false;
+    p.modWheelPrevious = p.modWheelCurrent;
+    p.modWheelLast = p.modWheelCurrent;
+    // stage: phaser states cleared
+    // stage: output filter states cleared
+    p.firstModWheel = true;
 }
-float Engine::engineRate() const { return state_->rate; }
-int Engine::echoLineLength(int) const { return static_cast<int>(4.0f * state_->rate); }
-void Engine::setParameter(int, float) {}
-void Engine::processMidi(const MidiMessage*, int) {}
-void Engine::noteOn(int, int, int) {}
-void Engine::noteOff(int) {}
-void Engine::process(float* left, float* right, int frames)
+
+float Engine::engineRate() const { return state_->clock.rate; }
+
+int Engine::echoLineLength(int line) const { return state_->echo.length(line); }
+
+void Engine::resetEngine()
 {
-    if (frames <= 0) return;
-    std::memset(left, 0, sizeof(float) * static_cast<size_t>(frames));
-    std::memset(right, 0, sizeof(float) * static_cast<size_t>(frames));
+    for (KeyVoice& v : state_->keys) v.silence();
+    state_->echo.clear();
 }
-void Engine::resetEngine() {}
-void Engine::applyReleaseToFreeVoices() {}
+
+void Engine::applyReleaseToFreeVoices()
+{
+    const PerformanceState& p = state_->perf;
+    for (KeyVoice& v : state_->keys) {
+        if (v.keyDown) continue;
+        v.decay = p.releaseCoefficient;
+        v.bDecay = p.sbDecayCoefficient * p.releaseCoefficient;
+        v.bodyDecay = p.bodyDecayCoefficient;
+    }
+}

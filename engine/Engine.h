@@ -3,6 +3,8 @@
 
 #include "engine/EngineHost.h"
 
+struct EngineState;
+
 // One MIDI short message at a sample offset within the coming block.
 struct MidiMessage {
     int32_t deltaFrames;
@@ -43,6 +45,5 @@ public:
     void applyReleaseToFreeVoices();
 
 private:
-    struct State;
-    State* state_;
+    EngineState* state_;
 };

@@ -1,0 +1,143 @@
+#include "engine/KeyTuning.h"
+
+#include <cmath>
+
+#include "engine/Curves.h"
+#include "engine/EngineState.h"
+
+namespace {
+
+constexpr double kFourPiSquared = 39.47841760435743;
+constexpr float kFourPiSquaredF = static_cast<float>(kFourPiSquared);
+
+// A draw turned into a spread factor in -0.25..+0.25.
+float spreadFactor(CrtRandom& random)
+{
+    const float r = static_cast<float>(random.next());
+    return r * 0.5f * 3.051851e-05f + 0.75f - 1.0f;
+}
+
+float springBFrequency(float factor, float spread, float position, float concertA)
+{
+    return std::pow(2.0f, ((factor * spread + 1.0f) * position * 128.0f - 69.0f) / 12.0f) * concertA;
+}
+
+} // namespace
+
+void computeMainTuning(EngineState& s)
+{
+    const double t2 = s.clock.periodSquared;
+    for (int n = kFirstKey; n <= kLastKey; ++n) {
+        const float f = std::pow(2.0f, static_cast<float>(n - 69) / 12.0f) * s.tuning.concertA;
+        const double k = s.tuning.microtuning[n % 12] * (f * kFourPiSquared * f * t2);
+        KeyVoice& v = s.keys[n];
+        v.mainStiffness = static_cast<float>(k);
+        v.mainTargetStiffness = v.mainStiffness;
+        v.mainTargetReciprocal = 1.0f / v.mainStiffness;
+    }
+}
+
+void computePartialTuning(EngineState& s)
+{
+    s.random.seed(333);
+    for (int n = kFirstKey; n <= kLastKey; ++n) {
+        const float spread = spreadFactor(s.random);
+        // Tenths of a semitone; bounded so a wild offset cannot overflow the integer.
+        const float cents = clampf((spread * s.tuning.partialSpread + 1.0f) * s.tuning.partialOffset * -480.0f, -1e6f, 1e6f);
+        const int c = -120 - static_cast<int>(std::trunc(cents));
+        const double ratio = std::pow(2.0, c / 60.0);
+        KeyVoice& v = s.keys[n];
+        const float k = static_cast<float>(ratio * v.mainStiffness);
+        v.partialStiffness = k < 1.4f ? k : 1.4f;
+        v.partialTargetStiffness = v.partialStiffness;
+    }
+}
+
+void computeSpringBTuning(EngineState& s)
+{
+    const TuningState& t = s.tuning;
+    const float lo = t.bOffset + t.bBottom;
+    const float hi = t.bOffset + t.bTop;
+    const float step = (hi - lo) * (1.0f / 128.0f);
+    const double fs = s.clock.rate;
+    float position = lo;
+    s.random.seed(3334);
+    for (int n = 0; n < kKeyCount; ++n, position += step) {
+        // The first draw only decides the 12 kHz limit.
+        float f = springBFrequency(spreadFactor(s.random), t.bSpread, position, t.concertA);
+        if (f > 12000.0f) {
+            f = 12000.0f;
+        } else {
+            f = springBFrequency(spreadFactor(s.random), t.bSpread, position, t.concertA);
+        }
+        KeyVoice& v = s.keys[n];
+        v.crushSteps = std::pow(2.0f, std::floor(f / 3000.0f) + 3.0f);
+        v.crushStepReciprocal = 1.0f / v.crushSteps;
+
+        double kB = f * kFourPiSquared * f / (fs * fs) * t.microtuning[n % 12];
+        // Drop by octaves until the spring is stable (bounded for any input).
+        for (int i = 0; kB > 1.4 && i < 2100; ++i) kB *= 0.5;
+        const float k = static_cast<float>(kB);
+        v.bStiffness = k;
+        v.bTargetStiffness = k;
+        v.bDetunedStiffness = k * t.bDetuneRatio;
+        if (k < 0.7f && t.bOctave == 1.0f) v.bDetunedStiffness *= 4.0f;
+    }
+    computeBeatGuard(s);
+}
+
+void computeBeatGuard(EngineState& s)
+{
+    for (int n = kFirstKey; n <= kLastKey; ++n) {
+        KeyVoice& v = s.keys[n];
+        float guard = 1.0f;
+        const float r = 1.0f / v.bStiffness;
+        const float d = std::fabs(1.0f - r * v.partialStiffness);
+        if (d < 0.5f) guard = bend(2.0f * d, 2.0f);
+        if (s.tuning.bOffset < 0.05f) {
+            const float d2 = std::fabs(1.0f - r * v.mainStiffness);
+            if (d2 < 0.5f) guard = (bend(2.0f * d2, 2.0f) * 0.99f + 0.01f) * guard;
+        }
+        v.beatGuard = guard;
+    }
+}
+
+void computeDrive(EngineState& s)
+{
+    const float gain = 2.0f * s.tuning.bVolume * 10.0f;
+    for (KeyVoice& v : s.keys) v.bDrive = std::pow(v.mainStiffness * 0.3129890561103821f, 0.75f) * gain;
+}
+
+void computeBendScale(EngineState& s, int pitchClass, float u, bool upward)
+{
+    if (pitchClass < 0 || pitchClass > 11) return;
+    const float range = upward ? s.perf.pitchRange : -s.perf.pitchRange;
+    // At range 0 the formula is 0/0 while the bend stays 1.0; its limit is u.
+    float scale = u;
+    if (range != 0.0f) scale = (std::pow(2.0f, range * u / 6.0f) - 1.0f) / (std::pow(2.0f, range / 6.0f) - 1.0f);
+    for (int n = pitchClass; n < kKeyCount; n += 12) {
+        if (upward)
+            s.keys[n].bendScaleUp = scale;
+        else
+            s.keys[n].bendScaleDown = scale;
+    }
+}
+
+void computeNoiseStiffness(EngineState& s, float v)
+{
+    const float f = std::pow(2.0f, (68.0f * v - 12.0f) / 12.0f) * s.tuning.concertA;
+    s.tuning.noiseStiffness = f * f * kFourPiSquaredF * s.clock.periodSquared;
+    for (int n = kFirstKey; n <= kLastKey; ++n) s.keys[n].noiseStiffness = s.tuning.noiseStiffness;
+}
+
+void computeNoiseResonance(EngineState& s, float v)
+{
+    s.tuning.noiseResonance = 0.98f * v + 0.01f;
+    for (int n = kFirstKey; n <= kLastKey; ++n) s.keys[n].noiseResonance = s.tuning.noiseResonance;
+}
+
+void computeRelaxRate(EngineState& s, float v)
+{
+    const float r = std::pow(2.0f, 15.0f * v);
+    s.tuning.relaxRate = r * r * s.clock.periodSquared;
+}

@@ -1,0 +1,221 @@
+// The render call: per sample the key loop (excitation, bend and glide, the key
+// tick, the body strings), the body tube and phaser, the crusher, the mix, the
+// master volume, the sand and the hard clip; over the finished block the output
+// filters and the echo. While nothing sounds the synthesis sleeps.
+#include <cmath>
+#include <cstring>
+
+#include "engine/Curves.h"
+#include "engine/Denormals.h"
+#include "engine/Engine.h"
+#include "engine/EngineState.h"
+#include "engine/Excitation.h"
+#include "engine/MasterVolume.h"
+#include "engine/SpringATick.h"
+
+namespace {
+
+constexpr float kWakeThreshold = 1e-05f;
+
+// Per-block ramps of the wheel (a tenth of its change per block), saturation and bend.
+struct Ramps {
+    float modWheel, modWheelStep;
+    float saturation, saturationStep;
+    float bend, bendStep;
+};
+
+void readHostTime(EngineState& s)
+{
+    float tempo = 0.0f, position = 0.0f;
+    if (!s.host->readHostTime(tempo, position)) return;
+    if (std::isfinite(position)) s.clock.songPosition = position;
+    // A tempo the engine cannot use (zero, negative, NaN) keeps the last one.
+    if (!(tempo > 0.0f && tempo < 100000.0f)) return;
+    s.clock.hostTempo = tempo;
+    if (tempo != s.clock.lastTempo) {
+        s.clock.lastTempo = tempo;
+        s.clock.beatsPerSample = tempo * 0.016666668f * s.clock.period;
+        // stage: tremolo increment recomputed (Tempo mode)
+    }
+}
+
+Ramps beginRamps(EngineState& s, int frames)
+{
+    PerformanceState& p = s.perf;
+    const float n = static_cast<float>(frames);
+    Ramps r{};
+    const float wheel = p.modWheelCurrent - p.modWheelPrevious;
+    r.modWheelStep = wheel != 0.0f ? wheel / (n * 10.0f) : 0.0f;
+    const float sat = p.saturationCurrent - p.saturationPrevious;
+    r.saturationStep = sat != 0.0f ? sat / n : 0.0f;
+    const float bend = p.bendCurrent - p.bendPrevious;
+    r.bendStep = bend != 0.0f ? bend / n : 0.0f;
+    r.modWheel = p.modWheelPrevious;
+    r.saturation = p.saturationPrevious;
+    r.bend = p.bendPrevious;
+    p.modWheelLast = r.modWheel;
+    return r;
+}
+
+// A released key glides back to its target tuning.
+inline void relaxPitch(KeyVoice& v, float rate)
+{
+    if (v.mainStiffness == v.mainTargetStiffness) return;
+    const float d = (v.mainTargetStiffness - v.mainStiffness) * rate;
+    if (isTiny(d)) {
+        v.mainStiffness = v.mainTargetStiffness;
+        v.partialStiffness = v.partialTargetStiffness;
+        v.bStiffness = v.bTargetStiffness;
+    } else {
+        v.mainStiffness += d;
+        v.partialStiffness += (v.partialTargetStiffness - v.partialStiffness) * rate;
+        v.bStiffness += (v.bTargetStiffness - v.bStiffness) * rate;
+    }
+}
+
+// A held key follows the bend, scaled per key.
+inline void applyBend(KeyVoice& v, int key, float bend, const TuningState& t)
+{
+    const float amount = bend - 1.0f;
+    const float f = amount * (amount > 0.0f ? v.bendScaleUp : v.bendScaleDown) + 1.0f;
+    v.mainStiffness = f * v.mainTargetStiffness;
+    v.partialStiffness = f * v.partialTargetStiffness;
+    v.bStiffness = f * v.bTargetStiffness;
+    if (key > 72) {
+        if (v.partialStiffness > 1.4f) v.partialStiffness *= 0.5f;
+        if (v.bStiffness > 1.4f) v.bStiffness *= 0.5f;
+    }
+    v.bDetunedStiffness = v.bStiffness * t.bDetuneRatio;
+    if (v.bStiffness < 0.7f && t.bOctave == 1.0f) v.bDetunedStiffness *= 4.0f;
+}
+
+inline void bodyString(KeyVoice& v, float& left, float& right)
+{
+    float u = v.bodyVelocity - v.bodyPosition;
+    if (u != 0.0f) {
+        u *= v.bodyDecay;
+        if (isTiny(u)) {
+            v.bodyVelocity = 0.0f;
+        } else {
+            v.bodyVelocity = u;
+            v.bodyPosition += u * v.mainStiffness;
+        }
+    }
+    if (isTiny(v.bodyPosition)) {
+        v.bodyPosition = 0.0f;
+    } else {
+        left += v.bodyPosition * v.panBodyLeft;
+        right += v.bodyPosition * v.panBodyRight;
+    }
+}
+
+inline float zeroIfTiny(float x) { return isTiny(x) ? 0.0f : x; }
+
+void synthesise(EngineState& s, float* outL, float* outR, int frames)
+{
+    readHostTime(s);
+    // stage: tremolo sync (Tempo: increment at a tempo change; Song: phase from the song position)
+    Ramps r = beginRamps(s, frames);
+    PerformanceState& p = s.perf;
+    const ModulationState& mod = s.mod;
+    const float gainA = mod.springAGain;
+
+    // A strike whose offset lies beyond this block starts on its last sample.
+    for (int n = kFirstKey; n <= kLastKey; ++n)
+        if (s.keys[n].startOffset >= frames) s.keys[n].startOffset = frames - 1;
+
+    for (int j = 0; j < frames; ++j) {
+        if (r.modWheelStep != 0.0f) p.modWheelMotion += r.modWheel - p.modWheelLast;
+        p.modWheelMotion *= 0.9995f;
+        if (isTiny(p.modWheelMotion)) p.modWheelMotion = 0.0f;
+
+        const KeyTickInputs tick{r.saturation, mod.lfoStiffness, mod.lfoBalance,
+                                 mod.lfoPitch,  mod.envBalance,  mod.envPitch};
+        float springL = 0.0f, springR = 0.0f, bodyL = 0.0f, bodyR = 0.0f;
+        for (int n = kFirstKey; n <= kLastKey; ++n) {
+            KeyVoice& v = s.keys[n];
+            if (!v.keyDown) relaxPitch(v, s.tuning.relaxRate);
+            if (v.keyDown && j >= v.startOffset) {
+                excitationStep(v, p.modWheelMotion, s.random);
+                v.startOffset = -1;
+                applyBend(v, n, r.bend, s.tuning);
+            }
+            const bool aSounds = !isTiny(v.aActivity);
+            const bool bSounds = !isTiny(v.bActivity);
+            if (v.keyDown || aSounds || bSounds) {
+                springAKeyTick(v, tick, s.random);
+                if (aSounds) {
+                    springL += v.aOutput * v.panALeft * gainA;
+                    springR += v.aOutput * v.panARight * gainA;
+                }
+                if (bSounds) {
+                    const float b = v.bOutput; // stage: spring B crush
+                    springL += b * v.panBLeft;
+                    springR += b * v.panBRight;
+                }
+            }
+            if (!aSounds) {
+                v.aOutput = 0.0f;
+                v.aPartialVelocity = 0.0f;
+                v.aMainVelocity = 0.0f;
+            }
+            if (!bSounds) {
+                v.bOutput = 0.0f;
+                v.bPartialVelocity = 0.0f;
+                v.bMainVelocity = 0.0f;
+            }
+            bodyString(v, bodyL, bodyR);
+        }
+
+        p.modWheelLast = r.modWheel;
+        r.modWheel += r.modWheelStep;
+        r.saturation += r.saturationStep;
+        r.bend += r.bendStep;
+
+        springL = zeroIfTiny(springL);
+        springR = zeroIfTiny(springR);
+        // stage: body tube (when springL != 0 and "Body Vol" > 0; adds to springR, kicks the body strings)
+        // stage: phaser (on bodyL, bodyR when "Body Pha.Mix" != 0)
+        // stage: crusher (on springL, springR)
+
+        float left = springL + bodyL;
+        float right = springR + bodyR;
+        const float wet = s.out.bodyWet;
+        if (wet != 0.0f) {
+            left += (bodyL - left) * wet;
+            right += (bodyR - right) * wet;
+        }
+        left = masterVolume(zeroIfTiny(left), s.out.volume);
+        right = masterVolume(zeroIfTiny(right), s.out.volume);
+        // stage: sand (added to left, right)
+        left = hardClip(left);
+        right = hardClip(right);
+        outL[j] = left;
+        outR[j] = right;
+
+        p.activityPrevious = p.activityLevel - p.activityPrevious;
+        p.activityLevel = std::fabs(left) + std::fabs(right) + p.activityPrevious;
+    }
+}
+
+} // namespace
+
+void Engine::process(float* left, float* right, int frames)
+{
+    if (frames <= 0 || left == nullptr || right == nullptr) return;
+    ScopedFlushToZero ftz;
+    EngineState& s = *state_;
+    std::memset(left, 0, sizeof(float) * static_cast<size_t>(frames));
+    std::memset(right, 0, sizeof(float) * static_cast<size_t>(frames));
+
+    const bool awake = s.perf.noteFlag || s.perf.activityLevel >= kWakeThreshold;
+    if (awake) {
+        synthesise(s, left, right, frames);
+    } else if (s.perf.resetPending) {
+        for (KeyVoice& v : s.keys) v.silence();
+        s.perf.resetPending = false;
+    }
+
+    // stage: output filters (high-pass, low-pass) over the block
+    s.echo.process(left, right, frames);
+}
