@@ -1,0 +1,75 @@
+#include "engine/BodyTube.h"
+
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+inline bool tiny(float x)
+{
+    uint32_t bits;
+    std::memcpy(&bits, &x, sizeof bits);
+    return (bits & 0x7FF00000u) == 0;
+}
+
+inline float finiteOrZero(float v) { return std::isfinite(v) ? v : 0.0f; }
+
+// A key index from a normalised value: trunc(128 v), never outside 0..128.
+inline int keyIndex(float v)
+{
+    if (!(v > 0.0f)) return 0;
+    if (v >= 1.0f) return BodyTube::kKeys;
+    return static_cast<int>(128.0f * v);
+}
+
+} // namespace
+
+void BodyTube::setVolume(float v) { volume_ = finiteOrZero(v); }
+
+void BodyTube::setTune(float v, float concertA, float fs)
+{
+    v = finiteOrZero(v);
+    const float T = 1.0f / fs;
+    const float f = std::pow(2.0f, (32.0f * v - 12.0f) / 12.0f) * concertA;
+    const float fourPiSq = 39.47841760435743f;
+    stiffness_ = f * f * fourPiSq * T * T;
+}
+
+void BodyTube::setDiffusion(float v) { diffusion_ = finiteOrZero(v); }
+
+void BodyTube::setSharpness(float v)
+{
+    sharpness_ = v > 0.0f ? std::pow(std::fmin(v, 1.0f), 0.25f) : 0.0f;
+}
+
+void BodyTube::setLowest(float v) { lowest_ = keyIndex(v); }
+void BodyTube::setHighest(float v) { highest_ = keyIndex(v); }
+
+void BodyTube::clear() { position_ = velocity_ = 0.0f; }
+
+void BodyTube::beginBlock() { kickGain_ = 0.9f * sharpness_ * sharpness_ + 0.1f; }
+
+float BodyTube::nextNoise()
+{
+    // Same range as the C runtime's rand(), without its lock.
+    seed_ = seed_ * 214013u + 2531011u;
+    return static_cast<float>((seed_ >> 16) & 0x7FFFu) * (1.0f / 32767.0f);
+}
+
+float BodyTube::step(float L, float& R)
+{
+    position_ -= ((nextNoise() - 1.0f) * diffusion_ + 1.0f) * (L + R) * 0.0005f;
+    const float u = velocity_ - position_;
+    velocity_ = u;
+    if (tiny(u)) {
+        position_ = velocity_ = 0.0f;
+    } else {
+        position_ += u * stiffness_;
+        velocity_ = 0.91f * u;
+    }
+    if (tiny(position_)) position_ = 0.0f;
+    R += position_;
+    const float kick = ((velocity_ - 1.0f) * sharpness_ + 1.0f) * velocity_;
+    if (tiny(kick)) return 0.0f;
+    return kick * kickGain_ * volume_;
+}

@@ -1,0 +1,115 @@
+#include "engine/Phaser.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+
+namespace {
+
+constexpr double kTwoPi = 6.283185307179586;
+
+inline bool tiny(float x)
+{
+    uint32_t bits;
+    std::memcpy(&bits, &x, sizeof bits);
+    return (bits & 0x7FF00000u) == 0;
+}
+
+inline float unit(float v)
+{
+    if (!(v > 0.0f)) return 0.0f;
+    return v > 1.0f ? 1.0f : v;
+}
+
+} // namespace
+
+double fastSin(double x)
+{
+    const double k = std::nearbyint(x * 0.3183098861837907);
+    const double r = x - k * 3.141592653589793;
+    const double r2 = r * r;
+    const double s = r * ((0.0073524681968701175 * r2 - 0.1652891139701474) * r2 + 0.9996919862959676);
+    return std::fmod(k, 2.0) == 0.0 ? s : -s;
+}
+
+void Phaser::setFrequency(float v, float concertA, float fs)
+{
+    if (!std::isfinite(v)) v = 0.0f;
+    const double T = 1.0 / static_cast<double>(fs);
+    const double f = std::pow(2.0, (128.0 * v - 69.0) / 12.0) * concertA;
+    stiffness_ = f * f * 39.47841760435743 * T * T;
+}
+
+void Phaser::setFeedback(float v) { feedback_ = std::pow(unit(v), 0.25f); }
+void Phaser::setMix(float v) { mix_ = std::isfinite(v) ? v : 0.0f; }
+
+void Phaser::setTremoloSync(float v, float beatsPerSample)
+{
+    const int mode = static_cast<int>(2.0f * unit(v));
+    sync_ = static_cast<Sync>(mode);
+    updateIncrement(beatsPerSample);
+}
+
+void Phaser::setTremoloRate(float v, float beatsPerSample)
+{
+    rate_ = unit(v);
+    updateIncrement(beatsPerSample);
+}
+
+void Phaser::setTremoloWidth(float v)
+{
+    if (!std::isfinite(v)) v = 0.5f;
+    width_ = (2.0f * v - 1.0f) * 3.14159265f;
+}
+
+void Phaser::updateIncrement(float beatsPerSample)
+{
+    if (sync_ == Sync::Off) {
+        increment_ = std::pow(rate_, 4.0f) * 0.002f + 0.0001f;
+    } else {
+        const int n = static_cast<int>(16.0f * rate_);
+        increment_ = static_cast<float>(std::pow(2.0, n / 2.0) * beatsPerSample);
+    }
+}
+
+void Phaser::beginBlock(bool tempoChanged, float beatsPerSample, double songPosition)
+{
+    if (sync_ == Sync::Tempo && tempoChanged) updateIncrement(beatsPerSample);
+    if (sync_ == Sync::Song && std::isfinite(songPosition)) {
+        const int n = static_cast<int>(16.0f * rate_);
+        // Whole turns change nothing in the sweep; folding them away keeps the
+        // phase precise late in a song.
+        const double p = std::pow(2.0, n * 0.5) * songPosition * 1.5707963705062866;
+        phase_ = std::fmod(p, kTwoPi);
+        if (phase_ < 0.0) phase_ += kTwoPi;
+    }
+}
+
+void Phaser::clear()
+{
+    left_ = Node{};
+    right_ = Node{};
+}
+
+float Phaser::stage(Node& n, float x, double phase, float depth)
+{
+    const double g = (depth * fastSin(phase) + 1.0) * stiffness_;
+    const float a = static_cast<float>((1.0 - g) / (g + 1.0));
+    float w = x - n.y * feedback_ * a;
+    n.y = n.s - w * a;
+    n.s = n.y * a + w;
+    if (tiny(w)) w = 0.0f;
+    n.w = w;
+    return x - mix_ * w;
+}
+
+void Phaser::process(float& left, float& right, float depth)
+{
+    if (mix_ == 0.0f) return;
+    // Depth beyond 0..1 could drive the node's pole through a division by zero.
+    depth = unit(depth);
+    left = stage(left_, left, phase_, depth);
+    right = stage(right_, right, phase_ + width_, depth);
+    phase_ += increment_;
+    if (phase_ > kTwoPi) phase_ -= kTwoPi;
+}

@@ -1,0 +1,74 @@
+// Crusher on the spring sums: the grid a listener hears.
+#include "engine/Crusher.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+// A decaying two-partial ring like a struck spring sum, within -1..1.
+float springSum(int i)
+{
+    const float t = static_cast<float>(i);
+    return 0.9f * std::exp(-t * 1e-4f) * (0.7f * std::sin(t * 0.031f) + 0.3f * std::sin(t * 0.113f));
+}
+
+} // namespace
+
+TEST(EffectsCrusher, StraightShapeWithOneStepPassesUnchanged)
+{
+    Crusher c;
+    c.setBits(0.0f);
+    c.setShape(0.0f);
+    EXPECT_EQ(c.steps(), 1.0f);
+    for (int i = 0; i < 5000; ++i) {
+        float l = springSum(i), r = -springSum(i + 7);
+        const float l0 = l, r0 = r;
+        c.process(l, r);
+        ASSERT_EQ(l, l0);
+        ASSERT_EQ(r, r0);
+    }
+}
+
+TEST(EffectsCrusher, ThreeBitsAtFullCrushLieOnAnEighthGrid)
+{
+    Crusher c;
+    c.setBits(3.0f / 16.0f);
+    c.setShape(1.0f);
+    ASSERT_EQ(c.steps(), 8.0f);
+    int onGrid = 0;
+    const int n = 20000;
+    for (int i = 0; i < n; ++i) {
+        float l = springSum(i), r = springSum(i + 101);
+        c.process(l, r);
+        for (float x : {l, r}) {
+            const float g = x * 8.0f;
+            if (std::fabs(g - std::round(g)) * 0.125f < 1e-3f) ++onGrid;
+            ASSERT_GE(x, -1.0f - 1e-6f);
+            ASSERT_LE(x, 1.0f + 1e-6f);
+        }
+    }
+    // Only samples that fall within a hair of a step's lower edge are bent in between.
+    EXPECT_GT(onGrid, 2 * n * 98 / 100);
+}
+
+TEST(EffectsCrusher, BitCountIsBoundedWhateverArrives)
+{
+    Crusher c;
+    const std::pair<float, float> cases[] = {
+        {NAN, 1.0f}, {-1.0f, 1.0f}, {1.0f, 65536.0f}, {5.0f, 65536.0f}, {INFINITY, 65536.0f}, {0.999f, 32768.0f}};
+    for (auto [v, steps] : cases) {
+        c.setBits(v);
+        EXPECT_EQ(c.steps(), steps) << v;
+    }
+    c.setShape(NAN);
+    EXPECT_EQ(c.shape(), 0.5f);
+    c.setShape(40.0f); // held at full crush: the bend never divides by zero
+    c.setBits(0.5f);
+    for (int i = 0; i < 1000; ++i) {
+        float l = springSum(i), r = springSum(i + 3);
+        c.process(l, r);
+        ASSERT_TRUE(std::isfinite(l) && std::isfinite(r));
+    }
+}

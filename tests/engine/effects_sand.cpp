@@ -1,0 +1,97 @@
+// Sand texture: off below one grain, clicks in both channels above.
+#include "engine/Sand.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+constexpr float kRate = 48000.0f;
+
+void setUpSand(Sand& s, float count)
+{
+    s.setBounce(1.0f);
+    s.setWidth(0.8f);
+    s.setStiffness(0.6f, 440.0f, kRate);
+    s.setDamping(0.9f);
+    s.setCount(count);
+}
+
+// Drives the floor with a decaying low note and returns the energy the sand added.
+void run(Sand& s, int frames, double& addedL, double& addedR)
+{
+    addedL = addedR = 0;
+    for (int i = 0; i < frames; ++i) {
+        const float x = 0.8f * std::exp(-i * 1e-4f) * std::sin(i * 0.02f);
+        float L = x, R = x;
+        s.process(L, R);
+        addedL += std::fabs(L - x);
+        addedR += std::fabs(R - x);
+    }
+}
+
+} // namespace
+
+TEST(EffectsSand, BelowOneGrainDoesNoWork)
+{
+    Sand s;
+    setUpSand(s, 0.0099f);
+    EXPECT_FALSE(s.enabled());
+    double l, r;
+    run(s, 20000, l, r);
+    EXPECT_EQ(l, 0.0);
+    EXPECT_EQ(r, 0.0);
+}
+
+TEST(EffectsSand, GrainsClickInBothChannels)
+{
+    Sand s;
+    setUpSand(s, 0.5f);
+    EXPECT_EQ(s.count(), 50);
+    double l, r;
+    run(s, 48000, l, r);
+    EXPECT_GT(l, 1e-3);
+    EXPECT_GT(r, 1e-3);
+}
+
+TEST(EffectsSand, CountNeverLeavesTheTableAndLaysGrainsOut)
+{
+    Sand s;
+    const std::pair<float, int> cases[] = {{NAN, 0}, {-2.0f, 0}, {1.0f, 100}, {3.5f, 100}, {INFINITY, 100}, {0.25f, 25}};
+    for (auto [v, n] : cases) {
+        s.setCount(v);
+        EXPECT_EQ(s.count(), n) << v;
+    }
+    s.setCount(0.04f);
+    ASSERT_EQ(s.count(), 4);
+    const float xs[] = {-1.0f, -0.5f, 0.0f, 0.5f};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_FLOAT_EQ(s.grain(i).x, xs[i]);
+        EXPECT_EQ(s.grain(i).y, 0.0f);
+        EXPECT_EQ(s.grain(i).amplitude, 0.0f);
+    }
+    // All 100 grains in a loud signal: grains stay in their sideways range.
+    setUpSand(s, 1.0f);
+    double l, r;
+    run(s, 20000, l, r);
+    for (int i = 0; i < Sand::kGrains; ++i) {
+        EXPECT_GE(s.grain(i).x, -1.5f);
+        EXPECT_LE(s.grain(i).x, 1.5f);
+    }
+}
+
+TEST(EffectsSand, ARestingGrainOnAStillFloorStaysAtRest)
+{
+    Sand s;
+    s.setBounce(0.0f);
+    s.setStiffness(0.5f, 440.0f, kRate);
+    s.setDamping(0.5f);
+    s.setCount(0.1f);
+    for (int i = 0; i < 1000; ++i) {
+        float L = 0.0f, R = 0.0f;
+        s.process(L, R);
+        ASSERT_EQ(L, 0.0f);
+        ASSERT_EQ(R, 0.0f);
+    }
+}
