@@ -39,9 +39,6 @@ public:
     // note number, velocity 0..1.
     virtual void noteOn(int32_t note, float velocity) = 0;
     virtual void noteOff(int32_t note) = 0;
-
-    // Hide the mouse pointer until the next cursor change (knob drags).
-    virtual void hidePointer() = 0;
 };
 
 // The host of a control, or null when its listener is not a ControlHost.

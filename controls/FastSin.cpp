@@ -1,0 +1,14 @@
+#include "controls/FastSin.h"
+
+#include <cmath>
+
+double fastSin(double x)
+{
+    // Fold onto [-pi/2, pi/2] around the nearest multiple of pi (ties to even),
+    // then a fifth-order odd polynomial; odd multiples flip the sign.
+    const double k = std::nearbyint(x * 0.3183098861837907);
+    const double r = x - k * 3.141592653589793;
+    const double r2 = r * r;
+    const double s = r * ((0.0073524681968701175 * r2 - 0.1652891139701474) * r2 + 0.9996919862959676);
+    return std::fmod(k, 2.0) == 0.0 ? s : -s;
+}
