@@ -1,0 +1,73 @@
+#pragma once
+
+#include <cmath>
+#include <vector>
+
+#include "engine/Engine.h"
+
+// A host for the engine alone: fixed transport, counts what the engine reports.
+class FakeEngineHost : public EngineHost {
+public:
+    bool readHostTime(float& tempoBpm, float& ppqPosition) override
+    {
+        if (!hasTime) return false;
+        tempoBpm = tempo;
+        ppqPosition = position;
+        return true;
+    }
+    void flashMidiSignal(bool on) override { flashes += on ? 1 : 0; }
+    void reportBroken() override { ++broken; }
+
+    bool hasTime = true;
+    float tempo = 120.0f;
+    float position = 0.0f;
+    int flashes = 0;
+    int broken = 0;
+};
+
+// The instrument's default program (the values a fresh plug-in applies), in index order.
+inline std::vector<float> defaultProgram()
+{
+    std::vector<float> p(111, 0.0f);
+    const std::pair<int, float> values[] = {
+        {0, 1.0f},    {1, 0.5f},     {6, 0.5f},    {7, 0.9f},     {8, 0.25f},   {9, 0.5f},     {10, 0.5f},
+        {13, 0.5f},   {15, 1.0f},    {16, 0.75f},  {18, 0.5f},    {20, 0.75f},  {24, 0.2f},    {25, 0.5625f},
+        {26, 0.25f},  {28, 0.5f},    {30, 0.1640625f}, {31, 0.84375f}, {32, 0.55f}, {33, 0.5f},  {34, 0.5f},
+        {35, 0.33f},  {37, 0.15f},   {38, 0.75f},  {39, 0.5f},    {41, 1.0f},   {42, 0.5f},    {43, 0.5f},
+        {44, 1.0f / 6.0f}, {45, 0.4f}, {46, 0.125f}, {48, 0.75f}, {49, 0.75f},  {50, 0.75f},   {88, 1.0f},
+        {89, 0.75f},  {90, 1.0f},    {91, 0.9f},   {92, 0.85f},   {93, 0.25f},  {94, 0.25f},   {96, 0.25f},
+        {101, 0.25f}, {106, 0.25f},
+    };
+    for (const auto& [i, v] : values) p[static_cast<size_t>(i)] = v;
+    for (int i = 51; i <= 62; ++i) p[static_cast<size_t>(i)] = 0.5f;
+    for (int i = 63; i <= 86; ++i) p[static_cast<size_t>(i)] = 1.0f;
+    return p;
+}
+
+inline void applyProgram(Engine& e, const std::vector<float>& p)
+{
+    for (int i = 0; i < 110; ++i) e.setParameter(i, p[static_cast<size_t>(i)]);
+    e.applyReleaseToFreeVoices();
+}
+
+inline MidiMessage midi(int status, int d1, int d2, int delta = 0)
+{
+    MidiMessage m{};
+    m.deltaFrames = delta;
+    m.data[0] = static_cast<uint8_t>(status);
+    m.data[1] = static_cast<uint8_t>(d1);
+    m.data[2] = static_cast<uint8_t>(d2);
+    return m;
+}
+
+// Renders frames samples in blocks of block samples.
+inline void renderInto(Engine& e, std::vector<float>& left, std::vector<float>& right, int frames, int block = 512)
+{
+    const size_t start = left.size();
+    left.resize(start + static_cast<size_t>(frames));
+    right.resize(start + static_cast<size_t>(frames));
+    for (int done = 0; done < frames; done += block) {
+        const int n = frames - done < block ? frames - done : block;
+        e.process(left.data() + start + done, right.data() + start + done, n);
+    }
+}

@@ -1,0 +1,149 @@
+// What careless hosts and callers may send: parameter values outside 0..1,
+// NaN or infinite; events outside the block; keys outside the bank; no tempo.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "tests/engine/EngineFixture.h"
+#include "tests/engine/PitchMeter.h"
+
+namespace {
+
+void expectPlayableOutput(const std::vector<float>& x, const char* what)
+{
+    for (size_t i = 0; i < x.size(); ++i) {
+        ASSERT_TRUE(std::isfinite(x[i])) << what << " sample " << i;
+        ASSERT_LE(std::fabs(x[i]), 1.0f) << what << " sample " << i;
+    }
+}
+
+void playPhrase(Engine& e, std::vector<float>& l, std::vector<float>& r)
+{
+    const MidiMessage chord[] = {midi(0x90, 21, 127), midi(0x90, 60, 90, 7), midi(0x90, 108, 64, 30),
+                                 midi(0xB0, 1, 100), midi(0xE0, 127, 127)};
+    e.processMidi(chord, 5);
+    renderInto(e, l, r, 1024, 256);
+    const MidiMessage release[] = {midi(0x80, 60, 0), midi(0xB0, 1, 0), midi(0xE0, 0, 0)};
+    e.processMidi(release, 3);
+    renderInto(e, l, r, 1024, 256);
+}
+
+TEST(EngineBadInput, WildParameterValuesKeepTheOutputFiniteAndBounded)
+{
+    const float wild[] = {std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity(),
+                          -std::numeric_limits<float>::infinity(), -3.0f, 5.0f, 1e30f};
+    FakeEngineHost host;
+    Engine e(host);
+    const std::vector<float> program = defaultProgram();
+    const MidiMessage allOff = midi(0xB0, 123, 0);
+    for (int index = 0; index < 111; ++index) {
+        for (float v : wild) {
+            applyProgram(e, program);
+            e.processMidi(&allOff, 1);
+            e.resetEngine();
+            e.setParameter(index, v);
+            std::vector<float> l, r;
+            playPhrase(e, l, r);
+            expectPlayableOutput(l, "left");
+            expectPlayableOutput(r, "right");
+            if (HasFatalFailure()) {
+                ADD_FAILURE() << "parameter " << index << " value " << v;
+                return;
+            }
+        }
+    }
+}
+
+TEST(EngineBadInput, IndicesOutsideTheTableAreIgnored)
+{
+    FakeEngineHost host;
+    Engine e(host);
+    applyProgram(e, defaultProgram());
+    e.setParameter(-1, 0.5f);
+    e.setParameter(111, 0.5f);
+    e.setParameter(1 << 30, 0.5f);
+    e.noteOn(-5, 100, 0);
+    e.noteOn(128, 100, 0);
+    e.noteOn(1 << 20, 100, 0);
+    e.noteOff(-1);
+    e.noteOff(500);
+    std::vector<float> l, r;
+    renderInto(e, l, r, 1024);
+    EXPECT_TRUE(std::all_of(l.begin(), l.end(), [](float x) { return x == 0.0f; }));
+}
+
+TEST(EngineBadInput, EventsOutsideTheBlockStartWithinIt)
+{
+    FakeEngineHost host;
+    Engine late(host), early(host);
+    applyProgram(late, defaultProgram());
+    applyProgram(early, defaultProgram());
+    const MidiMessage lateOn = midi(0x90, 60, 100, 1 << 30);
+    const MidiMessage earlyOn = midi(0x90, 60, 100, -7);
+    late.processMidi(&lateOn, 1);
+    early.processMidi(&earlyOn, 1);
+    std::vector<float> l, r, l2, r2;
+    renderInto(late, l, r, 256, 256);
+    renderInto(early, l2, r2, 256, 256);
+    // The late note is pulled onto the last sample, the early one onto the first.
+    EXPECT_TRUE(std::all_of(l.begin(), l.end() - 1, [](float x) { return x == 0.0f; }));
+    EXPECT_EQ(l2[0], 0.0f);
+    EXPECT_NE(l2[1], 0.0f);
+    renderInto(late, l, r, 256, 256);
+    EXPECT_NE(l[256], 0.0f);
+}
+
+TEST(EngineBadInput, EmptyBatchesOnlySnapshot)
+{
+    FakeEngineHost host;
+    Engine e(host);
+    applyProgram(e, defaultProgram());
+    e.processMidi(nullptr, 5);
+    MidiMessage m = midi(0x90, 60, 100);
+    e.processMidi(&m, 0);
+    e.processMidi(&m, -3);
+    std::vector<float> l, r;
+    renderInto(e, l, r, 512);
+    EXPECT_TRUE(std::all_of(l.begin(), l.end(), [](float x) { return x == 0.0f; }));
+    EXPECT_EQ(host.flashes, 0);
+}
+
+TEST(EngineBadInput, PitchRangeZeroLeavesThePitchAlone)
+{
+    FakeEngineHost host;
+    Engine e(host);
+    std::vector<float> program = defaultProgram();
+    program[44] = 0.0f;                                 // no bend range
+    for (int i = 63; i <= 86; ++i) program[static_cast<size_t>(i)] = 0.5f; // bend scales at range 0
+    program[6] = 0.0f;                                  // main oscillator only
+    applyProgram(e, program);
+    const MidiMessage m[] = {midi(0xE0, 127, 127), midi(0x90, 69, 100)};
+    e.processMidi(m, 2);
+    std::vector<float> l, r;
+    renderInto(e, l, r, 48000);
+    expectPlayableOutput(l, "left");
+    EXPECT_NEAR(centsBetween(measurePitch(l, 48000.0, 440.0, 4800, 43000), 440.0), 0.0, 1.0);
+}
+
+TEST(EngineBadInput, UnusableHostTempoKeepsTheLastOne)
+{
+    const float tempos[] = {0.0f, -120.0f, std::numeric_limits<float>::quiet_NaN(),
+                            std::numeric_limits<float>::infinity()};
+    for (float tempo : tempos) {
+        FakeEngineHost host;
+        host.tempo = tempo;
+        host.position = std::numeric_limits<float>::quiet_NaN();
+        Engine e(host);
+        std::vector<float> program = defaultProgram();
+        program[100] = 1.0f; // LFO synced to the tempo
+        program[103] = 1.0f; // full LFO pitch
+        applyProgram(e, program);
+        std::vector<float> l, r;
+        playPhrase(e, l, r);
+        expectPlayableOutput(l, "left");
+    }
+}
+
+} // namespace
