@@ -1,0 +1,129 @@
+#pragma once
+// The instrument: a VST 2.4 synth around the spring engine. The host interface
+// is in Kelvane.cpp, the parameters in KelvaneParameters.cpp, programs and
+// chunks in ProgramBank.cpp, files in PresetFiles.cpp.
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "engine/Engine.h"
+#include "engine/EngineHost.h"
+#include "plugin/InstrumentEditor.h"
+#include "plugin/ProgramRecord.h"
+#include "plugin/RenderGuard.h"
+#include "vst2/AudioEffectX.h"
+
+class Kelvane : public AudioEffectX, public EngineHost {
+public:
+    static constexpr int32_t kUniqueId = 0x564E5432;  // 'VNT2'
+
+    explicit Kelvane(audioMasterCallback master);
+    ~Kelvane() override;
+
+    // Host interface.
+    intptr_t dispatcher(int32_t opcode, int32_t index, intptr_t value, void* ptr, float opt) override;
+    void processReplacing(float** inputs, float** outputs, int32_t sampleFrames) override;
+    int32_t processEvents(VstEvents* events) override;
+    void resume() override;
+    void suspend() override {}
+    void setSampleRate(float rate) override;
+    void setBlockSize(int32_t size) override { blockSize = size; }
+
+    void setParameter(int32_t index, float value) override;
+    float getParameter(int32_t index) override;
+    void getParameterName(int32_t index, char* text) override;
+    void getParameterLabel(int32_t index, char* text) override;
+    void getParameterDisplay(int32_t index, char* text) override;
+
+    void setProgram(int32_t program) override;
+    int32_t getProgram() override { return curProgram; }
+    void setProgramName(char* name) override;
+    void getProgramName(char* name) override;
+    bool getProgramNameIndexed(int32_t category, int32_t index, char* text) override;
+    int32_t getChunk(void** data, bool isPreset) override;
+    int32_t setChunk(void* data, int32_t byteSize, bool isPreset) override;
+
+    bool canParameterBeAutomated(int32_t index) override { return true; }
+    bool string2parameter(int32_t index, char* text) override { return false; }
+    bool getInputProperties(int32_t index, VstPinProperties* properties) override { return false; }
+    bool getOutputProperties(int32_t index, VstPinProperties* properties) override;
+    VstPlugCategory getPlugCategory() override { return kPlugCategSynth; }
+    bool getEffectName(char* name) override;
+    bool getVendorString(char* text) override;
+    bool getProductString(char* text) override;
+    int32_t getVendorVersion() override { return 1; }
+    int32_t canDo(char* text) override;
+    int32_t getGetTailSize() override { return 0; }
+    int32_t getVstVersion() override { return kVstVersion; }
+    int32_t getNumMidiInputChannels() override { return 1; }
+    int32_t getNumMidiOutputChannels() override { return 0; }
+    int32_t getCurrentMidiProgram(int32_t channel, MidiProgramName* current) override { return -1; }
+    int32_t setTotalSampleToProcess(int32_t value) override { return value; }
+
+    // Own operations, in slot order.
+    virtual void locatePresetsFolder();
+    virtual std::string getFolder(bool presets);
+    virtual bool getBankPath(char* text);
+    virtual unsigned char* getBankImage();
+    virtual bool saveProgramFile(int program, const char* path);
+    virtual bool loadProgramFile(int program, const char* path);
+    virtual bool saveBankFile(const char* path);
+    virtual bool loadBankFile(const char* path);
+    virtual void noteOn(int key, int velocity, int deltaFrames = 0);
+    virtual void noteOff(int key);
+    void flashMidiSignal(bool on) override;
+    virtual void resetEngine();
+    virtual bool storeProgram(int program);
+    virtual void removeProgram(int program);
+    virtual void getLoadedName(char* text);
+    virtual float getStoredParameter(int index);
+    virtual void getProgramPath(char* text);
+    virtual void reapplyParameters();
+    virtual float readHostTempo();
+    virtual void readHostPosition();
+    virtual float getConcertPitch();
+    virtual float getPitchBendRange();
+    virtual bool isSpringBLinked();
+    virtual bool isEchoSynced();
+    virtual bool isLfoSynced();
+    // Programs: a new, empty bank.
+    virtual void initBank();
+    // The engine's view of the sample rate, for callers that show or check it.
+    virtual float getEngineRate();
+    virtual int getEchoLineLength(int line);
+
+    // EngineHost.
+    bool readHostTime(float& tempoBpm, float& ppqPosition) override;
+    void reportBroken() override;
+
+    // The guard of state replacements; exposed so the user-interface side can
+    // bracket its own replacements too.
+    RenderGuard& renderGuard() { return guard; }
+
+private:
+    InstrumentEditor* openGui();
+    const ProgramRecord& liveRecord() const;
+    // Reads the host's transport; false when it gives none.
+    bool pollHostTime();
+    void flushPendingMidi();
+
+    RenderGuard guard;
+    Engine engine;
+    BankImage stored;
+    std::unique_ptr<ProgramRecord[]> live;
+    ProgramRecord templateRecord;
+    char loadedName[kProgramNameChars + 1];
+    float concertPitch = 440.f;
+    float hostPosition = 0.f;
+    float hostTempo = 120.f;
+    float lastHostTempo = 120.f;
+    std::string moduleFolder;
+    std::string presetsFolder;
+    InstrumentEditor* gui = nullptr;
+
+    // MIDI that arrived while a replacement held the engine; handed over at the
+    // start of the next block that renders.
+    static constexpr int kPendingMidi = 256;
+    MidiMessage pendingMidi[kPendingMidi];
+    int pendingCount = 0;
+};

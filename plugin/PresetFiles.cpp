@@ -1,0 +1,93 @@
+// Kelvane's files: the module and presets folders, and program (.vnp) and bank
+// (.vnb) files holding exactly the bytes of a program record or the bank image.
+#include <dlfcn.h>
+#include <sys/stat.h>
+
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "plugin/BoundedText.h"
+#include "plugin/FileReplace.h"
+#include "plugin/Kelvane.h"
+#include "plugin/ParameterTable.h"
+
+namespace {
+
+// Any symbol of this module: dladdr maps it to the shared object that holds it.
+void moduleAnchor() {}
+
+std::string folderOf(const std::string& file) {
+    size_t slash = file.rfind('/');
+    return slash == std::string::npos ? file : file.substr(0, slash);
+}
+
+// Paths in records are cut to 1,023 characters and terminated.
+void setPathField(char* field, const char* path) { writeField(field, kPathFieldBytes, path); }
+
+// Reads up to size bytes from the start of the file over dest; a short file
+// replaces only what it holds. False when the file does not open.
+bool readOver(const char* path, void* dest, size_t size) {
+    if (!path) return false;
+    FILE* f = std::fopen(path, "rb");
+    if (!f) return false;
+    std::vector<unsigned char> buffer(size);
+    size_t got = std::fread(buffer.data(), 1, size, f);
+    std::fclose(f);
+    if (got) std::memcpy(dest, buffer.data(), got);
+    return true;
+}
+
+}  // namespace
+
+void Kelvane::locatePresetsFolder() {
+    Dl_info info{};
+    std::string file;
+    if (dladdr(reinterpret_cast<void*>(&moduleAnchor), &info) && info.dli_fname) {
+        char resolved[PATH_MAX];
+        file = realpath(info.dli_fname, resolved) ? resolved : info.dli_fname;
+    }
+    moduleFolder = folderOf(file);
+    std::string presets = moduleFolder + "/presets";
+    struct stat st{};
+    presetsFolder = (::stat(presets.c_str(), &st) == 0) ? presets : moduleFolder;
+}
+
+std::string Kelvane::getFolder(bool presets) { return presets ? presetsFolder : moduleFolder; }
+
+bool Kelvane::saveProgramFile(int p, const char* path) {
+    if (p < 0 || p >= kNumPrograms) return true;
+    ProgramRecord& record = stored.programs[p];
+    record.version = kRecordVersion;
+    setPathField(record.path, path);
+    replaceFileContents(path, &record, kProgramRecordBytes);
+    return true;
+}
+
+bool Kelvane::loadProgramFile(int p, const char* path) {
+    if (p < 0 || p >= kNumPrograms) return true;
+    ProgramRecord& record = stored.programs[p];
+    readOver(path, &record, kProgramRecordBytes);
+    setPathField(record.path, path);
+    // Old records in NOISE mode meant the widest noise band.
+    if (record.version == kOldRecordVersion && record.values[ParameterTable::kNoiseSelect] == 1.f) {
+        record.values[14] = 1.f;
+        record.values[15] = 0.5f;
+    }
+    return true;
+}
+
+bool Kelvane::saveBankFile(const char* path) {
+    setPathField(stored.bankPath, path);
+    for (ProgramRecord& record : stored.programs) setPathField(record.path, path);
+    replaceFileContents(path, &stored, kBankImageBytes);
+    return true;
+}
+
+bool Kelvane::loadBankFile(const char* path) {
+    // Loads go into the stored bank only; the next setProgram brings the rest along.
+    readOver(path, &stored, kBankImageBytes);
+    return true;
+}
