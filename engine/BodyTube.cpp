@@ -3,14 +3,11 @@
 #include <cmath>
 #include <cstring>
 
+#include "engine/CrtRandom.h"
+#include "engine/Denormals.h"
+
 namespace {
 
-inline bool tiny(float x)
-{
-    uint32_t bits;
-    std::memcpy(&bits, &x, sizeof bits);
-    return (bits & 0x7FF00000u) == 0;
-}
 
 inline float finiteOrZero(float v) { return std::isfinite(v) ? v : 0.0f; }
 
@@ -49,27 +46,21 @@ void BodyTube::clear() { position_ = velocity_ = 0.0f; }
 
 void BodyTube::beginBlock() { kickGain_ = 0.9f * sharpness_ * sharpness_ + 0.1f; }
 
-float BodyTube::nextNoise()
+float BodyTube::step(float L, float& R, CrtRandom& random)
 {
-    // Same range as the C runtime's rand(), without its lock.
-    seed_ = seed_ * 214013u + 2531011u;
-    return static_cast<float>((seed_ >> 16) & 0x7FFFu) * (1.0f / 32767.0f);
-}
-
-float BodyTube::step(float L, float& R)
-{
-    position_ -= ((nextNoise() - 1.0f) * diffusion_ + 1.0f) * (L + R) * 0.0005f;
+    const float r = static_cast<float>(random.next()) * (1.0f / 32767.0f);
+    position_ -= ((r - 1.0f) * diffusion_ + 1.0f) * (L + R) * 0.0005f;
     const float u = velocity_ - position_;
     velocity_ = u;
-    if (tiny(u)) {
+    if (isTiny(u)) {
         position_ = velocity_ = 0.0f;
     } else {
         position_ += u * stiffness_;
         velocity_ = 0.91f * u;
     }
-    if (tiny(position_)) position_ = 0.0f;
+    if (isTiny(position_)) position_ = 0.0f;
     R += position_;
     const float kick = ((velocity_ - 1.0f) * sharpness_ + 1.0f) * velocity_;
-    if (tiny(kick)) return 0.0f;
+    if (isTiny(kick)) return 0.0f;
     return kick * kickGain_ * volume_;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <cstdint>
+class CrtRandom;
 
 // The body tube: one heavily damped resonator that collects both spring sums,
 // is heard on the right channel, and kicks the body strings of a key range.
@@ -24,7 +24,7 @@ public:
     // One sample with the spring sums L and R (called when L is non-zero and the
     // volume is above 0). Adds the tube to R and returns the velocity kick each
     // string in [lowest, highest) receives (0 when none).
-    float step(float L, float& R);
+    float step(float L, float& R, CrtRandom& random);
 
     float volume() const { return volume_; }
     float stiffness() const { return stiffness_; }
@@ -34,8 +34,6 @@ public:
     int highest() const { return highest_; }
 
 private:
-    float nextNoise(); // 0..1 from a 15-bit draw
-
     float volume_ = 0.0f;
     float stiffness_ = 0.1f;
     float diffusion_ = 0.0f;
@@ -45,5 +43,4 @@ private:
     int highest_ = 100;
     float position_ = 0.0f;
     float velocity_ = 0.0f;
-    uint32_t seed_ = 1;
 };

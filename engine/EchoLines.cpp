@@ -3,16 +3,12 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+
+#include "engine/Denormals.h"
 #include <new>
 
 namespace {
 
-inline bool tiny(float x)
-{
-    uint32_t bits;
-    std::memcpy(&bits, &x, sizeof bits);
-    return (bits & 0x7FF00000u) == 0;
-}
 
 // Parameter values arrive from hosts and files: keep them finite and in 0..1.
 inline float unit(float v)
@@ -145,10 +141,10 @@ void EchoLines::process(float* left, float* right, int frames)
             // The read below lands L - 1 samples after this write.
             const int i = w % len;
             const float v = x[j] + line[w];
-            line[i] = tiny(v) ? 0.0f : v * fb;
+            line[i] = isTiny(v) ? 0.0f : v * fb;
             w = (w + 1) % len;
             const float y = line[w];
-            if (!tiny(y)) x[j] += y * wet;
+            if (!isTiny(y)) x[j] += y * wet;
         }
         write_[c] = w;
     }

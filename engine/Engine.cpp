@@ -77,8 +77,8 @@ void Engine::setSampleRate(float hostRate)
     p.noteFlag = false;
     p.modWheelPrevious = p.modWheelCurrent;
     p.modWheelLast = p.modWheelCurrent;
-    // stage: phaser states cleared
-    // stage: output filter states cleared
+    s.phaser.clear();
+    s.filters.clear();
     p.firstModWheel = true;
 }
 

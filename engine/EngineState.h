@@ -2,10 +2,15 @@
 
 #include <cstdint>
 
+#include "engine/BodyTube.h"
 #include "engine/CrtRandom.h"
+#include "engine/Crusher.h"
 #include "engine/EchoLines.h"
 #include "engine/EngineHost.h"
 #include "engine/KeyVoice.h"
+#include "engine/OutputFilters.h"
+#include "engine/Phaser.h"
+#include "engine/Sand.h"
 
 constexpr int kParameterCount = 111;
 
@@ -87,5 +92,11 @@ struct EngineState {
     CrtRandom random;
 
     // output stages
+    float springBCrush = 0.5f; // "sB crush"
+    BodyTube tube;
+    Phaser phaser;
+    Crusher crusher;
+    Sand sand;
+    OutputFilters filters;
     EchoLines echo;
 };

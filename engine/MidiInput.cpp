@@ -100,14 +100,15 @@ void allNotesOff(EngineState& s)
         v.bDecay = p.sbDecayCoefficient * p.releaseCoefficient;
         v.bodyDecay = p.bodyDecayCoefficient;
     }
-    // stage: body tube cleared
+    s.tube.clear();
     p.sustain = 0;
-    // stage: phaser states cleared
+    s.phaser.clear();
     p.modWheelPrevious = p.modWheelCurrent;
     p.modWheelLast = p.modWheelCurrent;
     p.saturationPrevious = p.saturationCurrent;
-    // stage: output filter states cleared
-    // stage: sand state cleared and grains laid out again
+    s.filters.clear();
+    s.sand.clearState();
+    s.sand.layout();
 }
 
 void handleMidiMessage(EngineState& s, const uint8_t data[3], int32_t startOffset)

@@ -4,6 +4,7 @@
 #include "engine/Engine.h"
 #include "engine/EngineState.h"
 #include "engine/KeyTuning.h"
+#include "engine/SpringB.h"
 #include "engine/StereoPlacement.h"
 
 namespace {
@@ -94,6 +95,33 @@ void Engine::setParameter(int index, float value)
     case 22: // "sB Diffusion": 1 selects NOISE mode
         for (KeyVoice& k : s.keys) k.diffusion = v;
         break;
+    case 23: s.springBCrush = springBCrushAmount(v); break; // "sB crush"
+    case 24: s.tube.setVolume(v); break;                                       // "Body Vol"
+    case 25: s.tube.setTune(v, s.tuning.concertA, s.clock.rate); break;        // "Body Tune"
+    case 27: s.tube.setDiffusion(v); break;                                    // "Body Diffusion"
+    case 28: s.tube.setSharpness(v); break;                                    // "Body Sharpness"
+    case 30: s.tube.setLowest(v); break;                                       // "Body Lowest"
+    case 31: s.tube.setHighest(v); break;                                      // "Body Highest"
+    case 32: s.phaser.setFrequency(v, s.tuning.concertA, s.clock.rate); break; // "Body Phase Frq"
+    case 33: s.phaser.setFeedback(v); break;                                   // "Body Phase Q"
+    case 34: s.phaser.setMix(v); break;                                        // "Body Pha.Mix"
+    case 36: s.phaser.setTremoloSync(v, s.clock.beatsPerSample); break;        // "Body Tr.Sync"
+    case 37: s.phaser.setTremoloRate(v, s.clock.beatsPerSample); break;        // "Body Tr.Rate"
+    case 38: s.phaser.setTremoloWidth(v); break;                               // "Body Tr.Wide"
+    case 40: s.filters.setHighpass(v, s.clock.rate); break;                    // "FLT Highpass"
+    case 41: s.filters.setLowpass(v, s.clock.rate); break;                     // "FLT Lowpass"
+    case 46: s.crusher.setBits(v); break;                                      // crush bits
+    case 47: s.crusher.setShape(v); break;                                     // "Crush"
+    case 87: s.sand.setCount(v); break;                                        // sand grains
+    case 89: s.sand.setBounce(v); break;
+    case 90: s.sand.setWidth(v); break;
+    case 91: s.sand.setStiffness(v, s.tuning.concertA, s.clock.rate); break;
+    case 92: s.sand.setDamping(v); break;
+    case 93: s.echo.setRate(0, v, s.clock.rate, s.clock.lastTempo); break;     // "Echo L Rate"
+    case 94: s.echo.setRate(1, v, s.clock.rate, s.clock.lastTempo); break;     // "Echo R Rate"
+    case 95: s.echo.setSync(v, s.clock.rate, s.clock.lastTempo); break;        // "Echo sync"
+    case 96: s.echo.setFeedback(v); break;                                     // "Echo fb"
+    case 97: s.echo.setWet(v); break;                                          // "Echo wet"
     case 26: // "Body Decay"
         p.bodyDecayCoefficient = std::pow(v, 0.25f) * 0.00099f + 0.999f;
         for (KeyVoice& k : s.keys) k.bodyDecay = p.bodyDecayCoefficient;
@@ -129,8 +157,6 @@ void Engine::setParameter(int index, float value)
         } else if (index >= 63 && index <= 86) { // "MPBup C" .. "MPBdown B"
             computeBendScale(s, (index - 63) % 12, v, index <= 74);
         }
-        // stage params: body tube 24, 25, 27, 28, 30, 31; phaser and tremolo 32..38;
-        // crusher 46, 47; sand 87, 89..92; spring B crush 23; output filters 40, 41; echo 93..97
         break;
     }
 }

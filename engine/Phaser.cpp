@@ -4,16 +4,13 @@
 #include <cstdint>
 #include <cstring>
 
+#include "engine/Curves.h"
+#include "engine/Denormals.h"
+
 namespace {
 
 constexpr double kTwoPi = 6.283185307179586;
 
-inline bool tiny(float x)
-{
-    uint32_t bits;
-    std::memcpy(&bits, &x, sizeof bits);
-    return (bits & 0x7FF00000u) == 0;
-}
 
 inline float unit(float v)
 {
@@ -22,15 +19,6 @@ inline float unit(float v)
 }
 
 } // namespace
-
-double fastSin(double x)
-{
-    const double k = std::nearbyint(x * 0.3183098861837907);
-    const double r = x - k * 3.141592653589793;
-    const double r2 = r * r;
-    const double s = r * ((0.0073524681968701175 * r2 - 0.1652891139701474) * r2 + 0.9996919862959676);
-    return std::fmod(k, 2.0) == 0.0 ? s : -s;
-}
 
 void Phaser::setFrequency(float v, float concertA, float fs)
 {
@@ -72,9 +60,13 @@ void Phaser::updateIncrement(float beatsPerSample)
     }
 }
 
-void Phaser::beginBlock(bool tempoChanged, float beatsPerSample, double songPosition)
+void Phaser::tempoChanged(float beatsPerSample)
 {
-    if (sync_ == Sync::Tempo && tempoChanged) updateIncrement(beatsPerSample);
+    if (sync_ == Sync::Tempo) updateIncrement(beatsPerSample);
+}
+
+void Phaser::followSongPosition(double songPosition)
+{
     if (sync_ == Sync::Song && std::isfinite(songPosition)) {
         const int n = static_cast<int>(16.0f * rate_);
         // Whole turns change nothing in the sweep; folding them away keeps the
@@ -98,7 +90,7 @@ float Phaser::stage(Node& n, float x, double phase, float depth)
     float w = x - n.y * feedback_ * a;
     n.y = n.s - w * a;
     n.s = n.y * a + w;
-    if (tiny(w)) w = 0.0f;
+    if (isTiny(w)) w = 0.0f;
     n.w = w;
     return x - mix_ * w;
 }

@@ -1,8 +1,5 @@
 #pragma once
 
-// Polynomial sine in double precision, shared by the phaser sweep.
-double fastSin(double x);
-
 // The body phaser: one all-pass node per channel whose frequency a tremolo
 // oscillator sweeps, free, at the host tempo, or locked to the song position.
 class Phaser {
@@ -17,9 +14,10 @@ public:
     void setTremoloRate(float v, float beatsPerSample);
     void setTremoloWidth(float v);                         // "Body Tr.Wide"
 
-    // Block start of an awake block: in Tempo mode a changed tempo gives a new
-    // increment; in Song mode the phase follows the host's song position.
-    void beginBlock(bool tempoChanged, float beatsPerSample, double songPosition);
+    // The host tempo changed: in Tempo mode the sweep follows it.
+    void tempoChanged(float beatsPerSample);
+    // Start of an awake block: in Song mode the phase follows the host's song position.
+    void followSongPosition(double songPosition);
 
     // Clears the node states (the tremolo phase runs on).
     void clear();

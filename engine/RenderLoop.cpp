@@ -12,6 +12,7 @@
 #include "engine/Excitation.h"
 #include "engine/MasterVolume.h"
 #include "engine/SpringATick.h"
+#include "engine/SpringB.h"
 
 namespace {
 
@@ -35,7 +36,7 @@ void readHostTime(EngineState& s)
     if (tempo != s.clock.lastTempo) {
         s.clock.lastTempo = tempo;
         s.clock.beatsPerSample = tempo * 0.016666668f * s.clock.period;
-        // stage: tremolo increment recomputed (Tempo mode)
+        s.phaser.tempoChanged(s.clock.beatsPerSample);
     }
 }
 
@@ -114,7 +115,8 @@ inline float zeroIfTiny(float x) { return isTiny(x) ? 0.0f : x; }
 void synthesise(EngineState& s, float* outL, float* outR, int frames)
 {
     readHostTime(s);
-    // stage: tremolo sync (Tempo: increment at a tempo change; Song: phase from the song position)
+    s.phaser.followSongPosition(s.clock.songPosition);
+    s.tube.beginBlock();
     Ramps r = beginRamps(s, frames);
     PerformanceState& p = s.perf;
     const ModulationState& mod = s.mod;
@@ -149,7 +151,7 @@ void synthesise(EngineState& s, float* outL, float* outR, int frames)
                     springR += v.aOutput * v.panARight * gainA;
                 }
                 if (bSounds) {
-                    const float b = v.bOutput; // stage: spring B crush
+                    const float b = crushSpringB(v, s.springBCrush);
                     springL += b * v.panBLeft;
                     springR += b * v.panBRight;
                 }
@@ -174,9 +176,14 @@ void synthesise(EngineState& s, float* outL, float* outR, int frames)
 
         springL = zeroIfTiny(springL);
         springR = zeroIfTiny(springR);
-        // stage: body tube (when springL != 0 and "Body Vol" > 0; adds to springR, kicks the body strings)
-        // stage: phaser (on bodyL, bodyR when "Body Pha.Mix" != 0)
-        // stage: crusher (on springL, springR)
+        // The body tube is heard on the right and kicks the strings of its key range.
+        if (springL != 0.0f && s.tube.volume() > 0.0f) {
+            const float kick = s.tube.step(springL, springR, s.random);
+            if (kick != 0.0f)
+                for (int n = s.tube.lowest(); n < s.tube.highest(); ++n) s.keys[n].bodyVelocity += kick;
+        }
+        s.phaser.process(bodyL, bodyR, s.parameters[35]); // "Body Tremolo" as stored
+        s.crusher.process(springL, springR);
 
         float left = springL + bodyL;
         float right = springR + bodyR;
@@ -187,7 +194,7 @@ void synthesise(EngineState& s, float* outL, float* outR, int frames)
         }
         left = masterVolume(zeroIfTiny(left), s.out.volume);
         right = masterVolume(zeroIfTiny(right), s.out.volume);
-        // stage: sand (added to left, right)
+        if (s.sand.enabled()) s.sand.process(left, right, s.random);
         left = hardClip(left);
         right = hardClip(right);
         outL[j] = left;
@@ -216,6 +223,6 @@ void Engine::process(float* left, float* right, int frames)
         s.perf.resetPending = false;
     }
 
-    // stage: output filters (high-pass, low-pass) over the block
+    s.filters.process(left, right, frames);
     s.echo.process(left, right, frames);
 }

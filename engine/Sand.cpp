@@ -3,14 +3,11 @@
 #include <cmath>
 #include <cstring>
 
+#include "engine/CrtRandom.h"
+#include "engine/Denormals.h"
+
 namespace {
 
-inline bool tiny(float x)
-{
-    uint32_t bits;
-    std::memcpy(&bits, &x, sizeof bits);
-    return (bits & 0x7FF00000u) == 0;
-}
 
 inline float finiteOrZero(float v) { return std::isfinite(v) ? v : 0.0f; }
 
@@ -18,7 +15,7 @@ inline float finiteOrZero(float v) { return std::isfinite(v) ? v : 0.0f; }
 inline void ring(float energy, float G, float D, float& pos, float& vel1, float& vel2)
 {
     vel1 -= energy;
-    if (tiny(vel1)) {
+    if (isTiny(vel1)) {
         vel1 = 0.0f;
         pos = 0.0f;
     } else {
@@ -26,7 +23,7 @@ inline void ring(float energy, float G, float D, float& pos, float& vel1, float&
         pos += vel1 * G;
     }
     vel2 -= pos;
-    if (tiny(vel2)) {
+    if (isTiny(vel2)) {
         vel2 = 0.0f;
         pos = 0.0f;
     } else {
@@ -94,14 +91,7 @@ void Sand::clearState()
     posR_ = vel1R_ = vel2R_ = 0.0f;
 }
 
-float Sand::nextDraw()
-{
-    // Same range as the C runtime's rand(), without its lock.
-    seed_ = seed_ * 214013u + 2531011u;
-    return static_cast<float>((seed_ >> 16) & 0x7FFFu);
-}
-
-void Sand::process(float& L, float& R)
+void Sand::process(float& L, float& R, CrtRandom& random)
 {
     const int n = count_;
     if (n <= 0 || n > kGrains) return;
@@ -120,7 +110,7 @@ void Sand::process(float& L, float& R)
         if (g.y <= fh) {
             // Bounce: mirror the overshoot and lose some speed.
             g.y = (g.ySpeed - (fh - g.y)) + fh;
-            const float s = 1.0f - nextDraw() * 2.0f * (1.0f / 32767.0f);
+            const float s = 1.0f - static_cast<float>(random.next()) * 2.0f * (1.0f / 32767.0f);
             g.ySpeed = std::fmax(floorSpeed_, 0.0f) * 0.005f
                      - (1.0f - g.x * 0.5f * g.x) * g.ySpeed * (g1_ - std::fabs(s) * g2_);
             if (std::fabs(g.ySpeed) >= 1.5e-05f) {
@@ -138,7 +128,7 @@ void Sand::process(float& L, float& R)
             g.xSpeed = -g.xSpeed;
             g.x += g.xSpeed;
         }
-        if (tiny(g.amplitude)) {
+        if (isTiny(g.amplitude)) {
             g.amplitude = 0.0f;
         } else {
             const float p = g.x * 0.5f * width_ + 0.5f;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <cstdint>
+class CrtRandom;
 
 // Sand texture: up to 100 grains bounce on a floor moved by the instrument's
 // own output; every bounce clicks, panned by the grain's place and rung through
@@ -36,11 +36,9 @@ public:
     const Grain& grain(int i) const { return grains_[i]; }
 
     // One sample after the master volume: adds the filtered clicks to L and R.
-    void process(float& L, float& R);
+    void process(float& L, float& R, CrtRandom& random);
 
 private:
-    float nextDraw(); // 0..32767 as float
-
     Grain* grains_;
     int count_ = 0;
     float g1_ = 0.0f, g2_ = 0.0f;
@@ -51,5 +49,4 @@ private:
     float energyL_ = 0.0f, energyR_ = 0.0f;
     float posL_ = 0.0f, vel1L_ = 0.0f, vel2L_ = 0.0f;
     float posR_ = 0.0f, vel1R_ = 0.0f, vel2R_ = 0.0f;
-    uint32_t seed_ = 7;
 };

@@ -6,11 +6,11 @@
 #include "engine/Curves.h"
 #include "engine/Denormals.h"
 #include "engine/KeyVoice.h"
+#include "engine/SpringB.h"
 #include "engine/SpringPair.h"
 
 void springAKeyTick(KeyVoice& v, const KeyTickInputs& in, CrtRandom& random)
 {
-    (void)random;
     float balance = v.balanceBase;
     float k = v.mainStiffness;
 
@@ -47,9 +47,8 @@ void springAKeyTick(KeyVoice& v, const KeyTickInputs& in, CrtRandom& random)
     const float a = v.aPartialPosition * v.partialWeight;
     const float b = v.aMainPosition * v.mainWeight;
 
-    // stage: spring B coupling (driven by a, b and spring A's velocities; coupled or NOISE mode)
-    (void)a;
-    (void)b;
+    // Spring B, driven by a, b and spring A's velocities (coupled or NOISE mode).
+    springBTick(v, in.saturation, a, b, random);
 
     // Output stage: above S = 0.5 spring A is saturated and never exceeds +-0.5.
     float o = a + b;
@@ -63,5 +62,5 @@ void springAKeyTick(KeyVoice& v, const KeyTickInputs& in, CrtRandom& random)
     v.aPrevious = h;
     v.aActivity = h + o;
 
-    // stage: spring B output (output and activity of spring B)
+    springBOutput(v);
 }

@@ -1,4 +1,5 @@
 // Phaser and tremolo: sweep speed, sync modes and the song-position lock.
+#include "engine/Curves.h"
 #include "engine/Phaser.h"
 
 #include <gtest/gtest.h>
@@ -87,9 +88,9 @@ TEST(EffectsPhaser, IncrementFollowsModeRateAndTempo)
 
     // The render loop hands a changed tempo at block start.
     const float faster = 150.0f / 60.0f / kRate;
-    p.beginBlock(false, faster, 0.0);
+    p.followSongPosition(3.0);
     EXPECT_NEAR(p.increment(), 4.0f * std::sqrt(2.0f) * kBeatsPerSample, 1e-9);
-    p.beginBlock(true, faster, 0.0);
+    p.tempoChanged(faster);
     EXPECT_NEAR(p.increment(), 4.0f * std::sqrt(2.0f) * faster, 1e-9);
 }
 
@@ -101,18 +102,18 @@ TEST(EffectsPhaser, SongModeTakesThePhaseFromTheSongPosition)
     ASSERT_EQ(p.sync(), Phaser::Sync::Song);
     p.setTremoloRate(2.0f / 16.0f, kBeatsPerSample); // n = 2: one turn every two beats
     for (double pos : {0.0, 0.5, 1.25, 3.0, 1000.75}) {
-        p.beginBlock(false, kBeatsPerSample, pos);
+        p.followSongPosition(pos);
         const double expected = std::fmod(2.0 * pos * 1.5707963705062866, 2 * M_PI);
         EXPECT_NEAR(std::sin(p.phase()), std::sin(expected), 1e-6) << pos;
         EXPECT_NEAR(std::cos(p.phase()), std::cos(expected), 1e-6) << pos;
     }
     // Within the block the phase runs on by the increment.
-    p.beginBlock(false, kBeatsPerSample, 0.5);
+    p.followSongPosition(0.5);
     const double start = p.phase();
     float l = 0.0f, r = 0.0f;
     for (int i = 0; i < 100; ++i) p.process(l, r, 0.5f);
     EXPECT_NEAR(p.phase() - start, 100.0 * p.increment(), 1e-6);
     // A position the host cannot give keeps the phase.
-    p.beginBlock(false, kBeatsPerSample, NAN);
+    p.followSongPosition(NAN);
     EXPECT_TRUE(std::isfinite(p.phase()));
 }

@@ -1,4 +1,5 @@
 // Sand texture: off below one grain, clicks in both channels above.
+#include "engine/CrtRandom.h"
 #include "engine/Sand.h"
 
 #include <gtest/gtest.h>
@@ -22,10 +23,11 @@ void setUpSand(Sand& s, float count)
 void run(Sand& s, int frames, double& addedL, double& addedR)
 {
     addedL = addedR = 0;
+    CrtRandom random;
     for (int i = 0; i < frames; ++i) {
         const float x = 0.8f * std::exp(-i * 1e-4f) * std::sin(i * 0.02f);
         float L = x, R = x;
-        s.process(L, R);
+        s.process(L, R, random);
         addedL += std::fabs(L - x);
         addedR += std::fabs(R - x);
     }
@@ -88,9 +90,10 @@ TEST(EffectsSand, ARestingGrainOnAStillFloorStaysAtRest)
     s.setStiffness(0.5f, 440.0f, kRate);
     s.setDamping(0.5f);
     s.setCount(0.1f);
+    CrtRandom random;
     for (int i = 0; i < 1000; ++i) {
         float L = 0.0f, R = 0.0f;
-        s.process(L, R);
+        s.process(L, R, random);
         ASSERT_EQ(L, 0.0f);
         ASSERT_EQ(R, 0.0f);
     }
