@@ -1,0 +1,105 @@
+#pragma once
+// The top container: one window of fixed size. open() on a native parent
+// (an X11 Window id) creates a child window; open(nullptr) opens headless,
+// drawing into an image only. Everything runs on the GUI thread, driven by
+// idle(): pending window events are handled, dirty views invalidated, the
+// invalid rectangles repainted into the back buffer and shown.
+//
+// Event entry points (onMouseDown ... onKeyDown) are public so that tests
+// and hosts can inject events; coordinates are frame (window) pixels.
+
+#include "toolkit/CViewContainer.h"
+#include "toolkit/IPlatformFrame.h"
+#include "toolkit/VSTGUIEditorInterface.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace VSTGUI {
+
+class CFrame : public CViewContainer
+{
+public:
+    CFrame(const CRect& size, VSTGUIEditorInterface* editor);
+
+    // parent: X11 Window id cast to a pointer, or null for headless.
+    bool open(void* parent);
+    // Removes all views, closes the window and releases the frame (forget).
+    void close();
+    bool isOpen() const { return platformFrame != nullptr; }
+    bool isHeadless() const { return platformFrame && platformFrame->isHeadless(); }
+    IPlatformFrame* getPlatformFrame() const { return platformFrame.get(); }
+    VSTGUIEditorInterface* getEditor() const { return editor; }
+
+    void idle();
+    // Repaints every invalid rectangle now (idle does this too).
+    void updateNow();
+
+    void setCursor(CCursorType type);
+    // The last shape asked for (kept while the pointer is hidden).
+    CCursorType getCursor() const { return cursor; }
+    bool isPointerHidden() const { return pointerHidden; }
+    // Gives the keyboard back to the host window.
+    void returnKeyboardFocus();
+
+    void setFocusView(CView* view);
+    CView* getFocusView() const { return focusView; }
+    void setActive(bool state) { active = state; }
+    bool isActive() const { return active; }
+
+    int32_t getKnobMode() const;
+    void beginEdit(int32_t index);
+    void endEdit(int32_t index);
+    bool setSize(CCoord width, CCoord height);
+
+    // Event entry points.
+    CMouseEventResult onMouseDown(CPoint& where, const CButtonState& buttons) override;
+    CMouseEventResult onMouseUp(CPoint& where, const CButtonState& buttons) override;
+    CMouseEventResult onMouseMoved(CPoint& where, const CButtonState& buttons) override;
+    // The pointer left the window.
+    CMouseEventResult onMouseExited(CPoint& where, const CButtonState& buttons) override;
+    bool onWheel(const CPoint& where, const CMouseWheelAxis& axis, const float& distance,
+                 const CButtonState& buttons) override;
+    using CViewContainer::onWheel;
+    int32_t onKeyDown(VstKeyCode& keyCode) override;
+    int32_t onKeyUp(VstKeyCode& keyCode) override;
+
+    // Views: detaching a view drops any hover, focus or capture on it.
+    bool removeView(CView* view, bool withForget = true) override;
+    bool removeAll(bool withForget = true) override;
+    void invalidRect(const CRect& r) override;
+    void invalid() override { invalidRect(getViewSize()); }
+    void draw(CDrawContext* context) override;
+    void drawRect(CDrawContext* context, const CRect& updateRect) override;
+    void onViewRemoved(CView* view);
+
+    // Inspection for tests and screenshots.
+    const std::vector<CRect>& getInvalidRects() const { return invalidRects; }
+    // Straight colour of a back-buffer pixel (transparent outside).
+    CColor getPixel(int32_t x, int32_t y) const;
+    // Writes the back buffer as PNG; false on failure.
+    bool renderToPNG(const char* path) const;
+    cairo_surface_t* getBackBuffer() const { return backBuffer; }
+    const std::vector<CView*>& getHoverViews() const { return hoverViews; }
+
+protected:
+    ~CFrame() override;
+    void updateHover(const CPoint& where, const CButtonState& buttons);
+    void clearHover(const CPoint& where, const CButtonState& buttons);
+    void closePlatform();
+
+    VSTGUIEditorInterface* editor;
+    std::unique_ptr<IPlatformFrame> platformFrame;
+    cairo_surface_t* backBuffer = nullptr;
+    std::vector<CRect> invalidRects;
+    std::vector<CView*> hoverViews; // outermost first
+    CView* focusView = nullptr;
+    CCursorType cursor = kCursorDefault;
+    bool active = true;
+    bool inIdle = false;
+    bool pointerHidden = false;
+    bool mouseButtonsDown = false;
+};
+
+} // namespace VSTGUI

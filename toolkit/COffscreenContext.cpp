@@ -1,0 +1,43 @@
+#include "toolkit/COffscreenContext.h"
+
+#include "toolkit/CFrame.h"
+
+#include <cairo.h>
+
+namespace VSTGUI {
+
+COffscreenContext::COffscreenContext(CBitmap* bmp) : CDrawContext(bmp->getPlatformBitmap()->getCairoSurface()), bitmap(bmp)
+{
+}
+
+SharedPointer<COffscreenContext> COffscreenContext::create(CFrame* frame, CCoord width, CCoord height,
+                                                           double scaleFactor)
+{
+    if (!frame || !frame->isOpen())
+        return nullptr;
+    if (scaleFactor <= 0)
+        scaleFactor = 1;
+    return create(width * scaleFactor, height * scaleFactor);
+}
+
+SharedPointer<COffscreenContext> COffscreenContext::create(CCoord width, CCoord height)
+{
+    if (width < 1 || height < 1)
+        return nullptr;
+    auto bitmap = owned(new CBitmap(width, height));
+    if (!bitmap->getPlatformBitmap())
+        return nullptr;
+    return owned(new COffscreenContext(bitmap.get()));
+}
+
+CCoord COffscreenContext::getWidth() const { return bitmap->getWidth(); }
+CCoord COffscreenContext::getHeight() const { return bitmap->getHeight(); }
+
+void COffscreenContext::beginDraw() { cairo_surface_flush(getSurface()); }
+
+void COffscreenContext::endDraw()
+{
+    cairo_surface_flush(getSurface());
+}
+
+} // namespace VSTGUI

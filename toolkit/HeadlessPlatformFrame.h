@@ -1,0 +1,25 @@
+#pragma once
+// Platform of a frame opened without a window: the back buffer is the only
+// output; cursors are only recorded.
+
+#include "toolkit/IPlatformFrame.h"
+
+namespace VSTGUI {
+
+class HeadlessPlatformFrame : public IPlatformFrame
+{
+public:
+    void pumpEvents() override {}
+    void present(const std::vector<CRect>& rects) override { presentCount += rects.empty() ? 0 : 1; }
+    void setCursor(CCursorType type) override { cursor = type; }
+    bool isHeadless() const override { return true; }
+
+    CCursorType getCursor() const { return cursor; }
+    int getPresentCount() const { return presentCount; }
+
+private:
+    CCursorType cursor = kCursorDefault;
+    int presentCount = 0;
+};
+
+} // namespace VSTGUI
