@@ -143,8 +143,9 @@ int32_t Kelvane::processEvents(VstEvents* events) {
     constexpr int kChunk = 64;
     MidiMessage chunk[kChunk];
     int n = 0;
+    VstEvent* const* slots = events->events;  // numEvents entries, past the declared two
     for (int32_t i = 0; i < events->numEvents; ++i) {
-        const VstEvent* e = events->events[i];
+        const VstEvent* e = slots[i];
         if (!e || e->type != kVstMidiType) continue;
         const auto* midi = reinterpret_cast<const VstMidiEvent*>(e);
         MidiMessage m;

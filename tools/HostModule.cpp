@@ -172,8 +172,9 @@ intptr_t HostModule::sendMidi(const std::vector<VstMidiEvent>& events) {
     VstEvents* list = reinterpret_cast<VstEvents*>(storage.data());
     list->numEvents = static_cast<int32_t>(events.size());
     list->reserved = 0;
+    VstEvent** slots = list->events;  // numEvents entries, past the declared two
     for (size_t i = 0; i < events.size(); ++i)
-        list->events[i] = reinterpret_cast<VstEvent*>(const_cast<VstMidiEvent*>(&events[i]));
+        slots[i] = reinterpret_cast<VstEvent*>(const_cast<VstMidiEvent*>(&events[i]));
     return dispatch(effProcessEvents, 0, 0, list);
 }
 

@@ -1,0 +1,93 @@
+// The command-line host, run as a user runs it.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include <nlohmann/json.hpp>
+
+#include "tests/module/InProcess.h"
+
+namespace {
+
+std::string run(const std::string& args, int* status = nullptr) {
+    std::string command = std::string(VANTOREL_TOOL) + " " + args + " 2>/dev/null";
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return {};
+    std::string out;
+    std::array<char, 4096> buf;
+    size_t n;
+    while ((n = fread(buf.data(), 1, buf.size(), pipe)) > 0) out.append(buf.data(), n);
+    int rc = pclose(pipe);
+    if (status) *status = rc;
+    return out;
+}
+
+std::string moduleArg() { return std::string("--module ") + VANTOREL_MODULE; }
+
+TEST(Cli, InfoListsIdentityParametersAndPrograms) {
+    int status = -1;
+    std::string out = run("info --json " + moduleArg(), &status);
+    ASSERT_EQ(status, 0) << out;
+    nlohmann::json info = nlohmann::json::parse(out);
+    EXPECT_EQ(info["effectName"], "Vantorel");
+    EXPECT_EQ(info["vendor"], "Orvik");
+    EXPECT_EQ(info["uniqueIDText"], "VNT2");
+    EXPECT_EQ(info["vstVersion"], 2400);
+    EXPECT_EQ(info["inputs"], 0);
+    EXPECT_EQ(info["outputs"], 2);
+    ASSERT_EQ(info["parameters"].size(), 111u);
+    EXPECT_EQ(info["parameters"][39]["display"], "440.0");
+    EXPECT_EQ(info["parameters"][25]["label"], "Hz");
+    ASSERT_EQ(info["programs"].size(), 64u);
+    EXPECT_EQ(info["programs"][0], "Init");
+
+    std::string text = run("info " + moduleArg(), &status);
+    EXPECT_EQ(status, 0);
+    EXPECT_NE(text.find("Parameters (111)"), std::string::npos);
+    EXPECT_NE(text.find("Orvik"), std::string::npos);
+}
+
+TEST(Cli, PresetDumpOfSavedFiles) {
+    InProcessInstrument inst;
+    ASSERT_NE(inst.plugin, nullptr);
+    char pattern[] = "/tmp/vantorel-cli-XXXXXX";
+    std::filesystem::path dir = mkdtemp(pattern);
+    inst.plugin->setProgram(4);
+    char name[] = "Noisy";
+    inst.plugin->setProgramName(name);
+    inst.plugin->setParameter(22, 1.f);
+    std::string program = (dir / "noisy.vnp").string();
+    std::string bank = (dir / "all.vnb").string();
+    inst.plugin->saveProgramFile(4, program.c_str());
+    inst.plugin->saveBankFile(bank.c_str());
+
+    int status = -1;
+    nlohmann::json p = nlohmann::json::parse(run("preset dump " + program + " " + moduleArg(), &status));
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(p["kind"], "program");
+    EXPECT_EQ(p["program"]["version"], 2);
+    EXPECT_EQ(p["program"]["name"], "Noisy");
+    EXPECT_EQ(p["program"]["path"], program);
+    ASSERT_EQ(p["program"]["parameters"].size(), 111u);
+    EXPECT_EQ(p["program"]["parameters"][22]["name"], "NOISE");
+    EXPECT_FLOAT_EQ(p["program"]["parameters"][7]["value"].get<float>(), 0.9f);
+
+    nlohmann::json b = nlohmann::json::parse(run("preset dump " + bank + " " + moduleArg(), &status));
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(b["kind"], "bank");
+    EXPECT_EQ(b["bankPath"], bank);
+    ASSERT_EQ(b["programs"].size(), 64u);
+    EXPECT_EQ(b["programs"][4]["name"], "Noisy");
+    EXPECT_EQ(b["programs"][4]["parameters"][14]["name"], "NOISE Frq");
+    EXPECT_EQ(b["programs"][5]["parameters"][14]["name"], "sB Frq.bottom");
+
+    run("preset dump " + (dir / "missing.vnp").string(), &status);
+    EXPECT_NE(status, 0);
+    std::filesystem::remove_all(dir);
+}
+
+}  // namespace
