@@ -32,8 +32,8 @@ INSTANTIATE_TEST_SUITE_P(Bounds, SampleRate,
                                            RateCase{8001.f, 8001.f}, RateCase{96000.f, 96000.f},
                                            RateCase{44100.f, 44100.f}, RateCase{0.f, 48000.f},
                                            RateCase{-44100.f, 48000.f}, RateCase{192000.f, 48000.f}),
-                         [](const ::testing::TestParamInfo<RateCase>& info) {
-                             int rate = static_cast<int>(info.param.hostRate);
+                         [](const ::testing::TestParamInfo<RateCase>& p) {
+                             int rate = static_cast<int>(p.param.hostRate);
                              return std::string(rate < 0 ? "minus" : "at") + std::to_string(rate < 0 ? -rate : rate);
                          });
 
