@@ -31,6 +31,7 @@ struct PerformanceState {
     float sbDecayCoefficient = 0.0f;
     float bodyDecayCoefficient = 0.0f;
     float pitchRange = 2.0f; // whole semitones
+    bool batchSinceLastBlock = false; // an event batch came since the last render call
 };
 
 // Engine rate and the host's transport as last read.

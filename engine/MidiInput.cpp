@@ -144,6 +144,7 @@ void handleMidiMessage(EngineState& s, const uint8_t data[3], int32_t startOffse
 void Engine::processMidi(const MidiMessage* messages, int count)
 {
     beginMidiBatch(*state_);
+    state_->perf.batchSinceLastBlock = true;
     state_->host->flashMidiSignal(messages != nullptr && count > 0);
     if (messages == nullptr) return;
     for (int i = 0; i < count; ++i) handleMidiMessage(*state_, messages[i].data, messages[i].deltaFrames);

@@ -11,6 +11,7 @@
 #include "engine/EngineState.h"
 #include "engine/Excitation.h"
 #include "engine/MasterVolume.h"
+#include "engine/MidiInput.h"
 #include "engine/SpringATick.h"
 #include "engine/SpringB.h"
 
@@ -212,6 +213,11 @@ void Engine::process(float* left, float* right, int frames)
     if (frames <= 0 || left == nullptr || right == nullptr) return;
     ScopedFlushToZero ftz;
     EngineState& s = *state_;
+    // Hosts send no batch for blocks without events. Such a block counts as an
+    // empty batch, so a held bend or saturation change stays where its ramp
+    // ended instead of sweeping again in every block.
+    if (!s.perf.batchSinceLastBlock) beginMidiBatch(s);
+    s.perf.batchSinceLastBlock = false;
     std::memset(left, 0, sizeof(float) * static_cast<size_t>(frames));
     std::memset(right, 0, sizeof(float) * static_cast<size_t>(frames));
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "tests/engine/EngineFixture.h"
 
@@ -153,6 +154,26 @@ TEST_F(EngineMidi, VolumeAndModeControllersDoNothing)
     renderInto(other, l2, r2, 9600);
     EXPECT_EQ(left, l2);
     EXPECT_EQ(right, r2);
+}
+
+TEST_F(EngineMidi, BlocksWithoutABatchHoldBendSaturationAndWheel)
+{
+    // A host that sends an (empty) batch before every block and one that sends
+    // batches only with events must sound the same: the ramps run once.
+    Engine everyBlock(host);
+    applyProgram(everyBlock, defaultProgram());
+    const MidiMessage start[] = {midi(0x90, 69, 100), midi(0xE0, 127, 127), midi(0xB0, 1, 100)};
+    engine.processMidi(start, 3);
+    everyBlock.processMidi(start, 3);
+    engine.setParameter(12, 0.8f);
+    everyBlock.setParameter(12, 0.8f);
+    std::vector<float> l2(512), r2(512);
+    for (int block = 0; block < 40; ++block) {
+        render(512);
+        if (block > 0) everyBlock.processMidi(nullptr, 0);
+        everyBlock.process(l2.data(), r2.data(), 512);
+        ASSERT_EQ(0, std::memcmp(left.data() + block * 512, l2.data(), sizeof(float) * 512)) << block;
+    }
 }
 
 TEST_F(EngineMidi, ChannelIsIgnored)
