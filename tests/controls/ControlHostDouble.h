@@ -1,0 +1,71 @@
+#pragma once
+// A stand-in for the editor: listens to controls and records everything they
+// ask of it, in order, as a host and the editor would see it.
+
+#include "controls/ControlHost.h"
+
+#include "toolkit/CControl.h"
+#include "toolkit/IControlListener.h"
+
+#include <string>
+#include <vector>
+
+class ControlHostDouble : public VSTGUI::IControlListener, public ControlHost
+{
+public:
+    struct Readout
+    {
+        uint8_t section, item;
+    };
+    struct Note
+    {
+        int32_t note;
+        float velocity; // < 0 for a note-off
+    };
+
+    // Every event as a short word: "begin", "end", "changed" ...
+    std::vector<std::string> log;
+    std::vector<float> changedValues;
+    std::vector<Readout> readouts;
+    std::vector<int> needles;
+    std::vector<std::pair<float, int32_t>> tuningReadouts;
+    std::vector<bool> tuningVisible;
+    std::vector<Note> notes;
+    int begins = 0;
+    int ends = 0;
+
+    void valueChanged(VSTGUI::CControl* control) override
+    {
+        log.push_back("changed");
+        changedValues.push_back(control->getValue());
+    }
+    void controlBeginEdit(VSTGUI::CControl*) override
+    {
+        ++begins;
+        log.push_back("begin");
+    }
+    void controlEndEdit(VSTGUI::CControl*) override
+    {
+        ++ends;
+        log.push_back("end");
+    }
+
+    void showParameterReadout(uint8_t section, uint8_t item) override { readouts.push_back({ section, item }); }
+    void showTuningReadout(float value, int32_t tag) override { tuningReadouts.emplace_back(value, tag); }
+    void setTuningReadoutVisible(bool visible) override { tuningVisible.push_back(visible); }
+    void setHighlightedNeedle(uint8_t needle) override { needles.push_back(needle); }
+    void noteOn(int32_t note, float velocity) override { notes.push_back({ note, velocity }); }
+    void noteOff(int32_t note) override { notes.push_back({ note, -1.f }); }
+
+    void clear()
+    {
+        log.clear();
+        changedValues.clear();
+        readouts.clear();
+        needles.clear();
+        tuningReadouts.clear();
+        tuningVisible.clear();
+        notes.clear();
+        begins = ends = 0;
+    }
+};
