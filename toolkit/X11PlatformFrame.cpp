@@ -205,20 +205,19 @@ bool X11PlatformFrame::createWindow()
 
 X11PlatformFrame::~X11PlatformFrame()
 {
-    if (windowSurface)
     {
-        cairo_device_t* device = cairo_surface_get_device(windowSurface);
-        if (device)
-            cairo_device_reference(device);
-        cairo_surface_destroy(windowSurface);
-        if (device)
-        {
-            cairo_device_finish(device);
-            cairo_device_destroy(device);
-        }
-    }
-    {
+        // Everything here may meet a window the host has already destroyed.
         XErrorGuard guard(display);
+        if (windowSurface)
+        {
+            cairo_device_t* device = cairo_device_reference(cairo_surface_get_device(windowSurface));
+            cairo_surface_destroy(windowSurface);
+            if (device)
+            {
+                cairo_device_finish(device);
+                cairo_device_destroy(device);
+            }
+        }
         if (pointerGrabbed)
             XUngrabPointer(display, CurrentTime);
         for (auto& c : cursors)

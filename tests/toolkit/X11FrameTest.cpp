@@ -1,0 +1,356 @@
+// The X11 window backend under a real X server (run through xvfb-run): the
+// test plays the host, making a parent window and driving the frame's idle,
+// and injects real input with XTest.
+
+#include "Recorders.h"
+
+#include "toolkit/CTextEdit.h"
+
+// gtest before Xlib: Xlib's macros (None, Bool, Status) clash with it.
+#include <gtest/gtest.h>
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+#include <dirent.h>
+#include <unistd.h>
+
+#include <functional>
+
+using namespace VSTGUI;
+
+namespace {
+
+struct Host
+{
+    Host()
+    {
+        // A server that resets after its last client left refuses briefly.
+        for (int i = 0; i < 50 && !display; ++i)
+        {
+            display = XOpenDisplay(nullptr);
+            if (!display)
+                usleep(20000);
+        }
+        if (display)
+        {
+            parent = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 300, 200, 0, 0, 0);
+            XMapWindow(display, parent);
+            XSync(display, False);
+        }
+    }
+    ~Host()
+    {
+        if (display)
+        {
+            if (parent)
+                XDestroyWindow(display, parent);
+            XCloseDisplay(display);
+        }
+    }
+    Host(const Host&) = delete;
+    Host& operator=(const Host&) = delete;
+
+    std::vector<Window> children() const
+    {
+        Window root = 0, par = 0, *list = nullptr;
+        unsigned int n = 0;
+        std::vector<Window> out;
+        if (XQueryTree(display, parent, &root, &par, &list, &n))
+        {
+            out.assign(list, list + n);
+            if (list)
+                XFree(list);
+        }
+        return out;
+    }
+    // Moves the pointer to a point of the child window.
+    void pointerTo(Window child, int x, int y)
+    {
+        int rx = 0, ry = 0;
+        Window dummy;
+        XTranslateCoordinates(display, child, DefaultRootWindow(display), x, y, &rx, &ry, &dummy);
+        XTestFakeMotionEvent(display, DefaultScreen(display), rx, ry, CurrentTime);
+        XFlush(display);
+    }
+    void button(unsigned int b, bool press)
+    {
+        XTestFakeButtonEvent(display, b, press, CurrentTime);
+        XFlush(display);
+    }
+    void key(KeySym sym)
+    {
+        const KeyCode code = XKeysymToKeycode(display, sym);
+        XTestFakeKeyEvent(display, code, True, CurrentTime);
+        XTestFakeKeyEvent(display, code, False, CurrentTime);
+        XFlush(display);
+    }
+
+    Display* display = nullptr;
+    Window parent = 0;
+};
+
+// Idles the frame (as a host does at ~100 Hz) until cond holds or 3 s pass.
+bool idleUntil(CFrame* frame, const std::function<bool()>& cond)
+{
+    for (int i = 0; i < 300; ++i)
+    {
+        frame->idle();
+        if (cond())
+            return true;
+        usleep(10000);
+    }
+    return false;
+}
+
+int openFileCount()
+{
+    int n = 0;
+    if (DIR* d = opendir("/proc/self/fd"))
+    {
+        while (readdir(d))
+            ++n;
+        closedir(d);
+    }
+    return n;
+}
+
+bool contains(const Log& log, const std::string& s) { return std::find(log.begin(), log.end(), s) != log.end(); }
+
+// A control that reports a click to its listener.
+class ClickControl : public RecordingView
+{
+public:
+    using RecordingView::RecordingView;
+    CMouseEventResult onMouseDown(CPoint& where, const CButtonState& b) override
+    {
+        RecordingView::onMouseDown(where, b);
+        setValue(1.f);
+        valueChanged();
+        return kMouseEventHandled;
+    }
+};
+
+struct X11Frame : ::testing::Test
+{
+    void SetUp() override
+    {
+        if (!host.display)
+            GTEST_SKIP() << "no X display";
+        frame = new CFrame(CRect(0, 0, 200, 100), &editor);
+        ASSERT_TRUE(frame->open(reinterpret_cast<void*>(host.parent)));
+        child = frame->getPlatformFrame()->getNativeWindow();
+        ASSERT_TRUE(idleUntil(frame, [&] {
+            XWindowAttributes wa{};
+            return XGetWindowAttributes(host.display, child, &wa) && wa.map_state == IsViewable;
+        }));
+    }
+    void TearDown() override
+    {
+        if (frame)
+            frame->close();
+    }
+    void click(int x, int y, unsigned int b = 1)
+    {
+        host.pointerTo(child, x, y);
+        host.button(b, true);
+        host.button(b, false);
+    }
+
+    Host host;
+    Log log;
+    RecordingEditor editor{log};
+    RecordingListener listener{log};
+    CFrame* frame = nullptr;
+    Window child = 0;
+};
+
+} // namespace
+
+TEST_F(X11Frame, ChildWindowOfTheHostsParentWithEmbedInfo)
+{
+    EXPECT_FALSE(frame->isHeadless());
+    const auto kids = host.children();
+    ASSERT_EQ(kids.size(), 1u);
+    EXPECT_EQ(kids[0], child);
+    XWindowAttributes wa{};
+    XGetWindowAttributes(host.display, child, &wa);
+    EXPECT_EQ(wa.width, 200);
+    EXPECT_EQ(wa.height, 100);
+
+    const Atom info = XInternAtom(host.display, "_XEMBED_INFO", False);
+    Atom type = 0;
+    int format = 0;
+    unsigned long n = 0, after = 0;
+    unsigned char* data = nullptr;
+    ASSERT_EQ(XGetWindowProperty(host.display, child, info, 0, 2, False, info, &type, &format, &n, &after, &data),
+              Success);
+    ASSERT_EQ(n, 2u);
+    EXPECT_EQ(reinterpret_cast<long*>(data)[1], 1); // XEMBED_MAPPED
+    XFree(data);
+}
+
+TEST_F(X11Frame, InjectedClickReachesTheViewAndItsListener)
+{
+    auto* view = new ClickControl(CRect(20, 20, 60, 60), "v", log);
+    view->setListener(&listener);
+    view->setTag(5);
+    frame->addView(view);
+    click(30, 40);
+    ASSERT_TRUE(idleUntil(frame, [&] { return contains(log, "v:up(30,40)"); }));
+    EXPECT_TRUE(contains(log, "v:down(30,40)"));
+    EXPECT_TRUE(contains(log, "valueChanged 5"));
+    EXPECT_EQ(view->lastButtons, CButtonState(kLButton)); // release carries the released button
+}
+
+TEST_F(X11Frame, SecondQuickClickIsADoubleClickAndRightIsButtonThree)
+{
+    auto* view = new RecordingView(CRect(0, 0, 100, 100), "v", log);
+    frame->addView(view);
+    std::vector<int32_t> downs;
+    click(10, 10);
+    click(10, 10);
+    ASSERT_TRUE(idleUntil(frame, [&] { return std::count(log.begin(), log.end(), "v:up(10,10)") == 2; }));
+    log.clear();
+    view->downResult = kMouseEventHandled;
+    host.pointerTo(child, 10, 10);
+    host.button(3, true);
+    ASSERT_TRUE(idleUntil(frame, [&] { return contains(log, "v:down(10,10)"); }));
+    EXPECT_TRUE(view->lastButtons.isRightButton());
+    EXPECT_FALSE(view->lastButtons.isDoubleClick()); // different button
+    host.button(3, false);
+    ASSERT_TRUE(idleUntil(frame, [&] { return contains(log, "v:up(10,10)"); }));
+}
+
+TEST_F(X11Frame, DoubleClickFlag)
+{
+    struct DoubleView : RecordingView
+    {
+        using RecordingView::RecordingView;
+        CMouseEventResult onMouseDown(CPoint& w, const CButtonState& b) override
+        {
+            flags.push_back(b.isDoubleClick());
+            return RecordingView::onMouseDown(w, b);
+        }
+        std::vector<bool> flags;
+    };
+    auto* view = new DoubleView(CRect(0, 0, 100, 100), "v", log);
+    frame->addView(view);
+    click(10, 10);
+    click(10, 10);
+    click(10, 10);
+    ASSERT_TRUE(idleUntil(frame, [&] { return view->flags.size() == 3; }));
+    EXPECT_EQ(view->flags, (std::vector<bool>{false, true, false}));
+}
+
+TEST_F(X11Frame, WheelNotchIsOneEvent)
+{
+    auto* view = new RecordingView(CRect(0, 0, 100, 100), "v", log);
+    frame->addView(view);
+    click(50, 50, 4);
+    click(50, 50, 5);
+    ASSERT_TRUE(idleUntil(frame, [&] { return contains(log, "v:wheel(50,50)-1"); }));
+    for (int i = 0; i < 5; ++i)
+        frame->idle();
+    EXPECT_EQ(std::count(log.begin(), log.end(), "v:wheel(50,50)1"), 1);
+    EXPECT_EQ(std::count(log.begin(), log.end(), "v:wheel(50,50)-1"), 1);
+}
+
+TEST_F(X11Frame, WindowShowsWhatTheViewsDraw)
+{
+    auto* view = new RecordingView(CRect(20, 20, 60, 60), "v", log, kRedCColor);
+    frame->addView(view);
+    ASSERT_TRUE(idleUntil(frame, [&] {
+        XImage* img = XGetImage(host.display, child, 30, 30, 1, 1, AllPlanes, ZPixmap);
+        if (!img)
+            return false;
+        const unsigned long px = XGetPixel(img, 0, 0);
+        XDestroyImage(img);
+        return (px & 0xFFFFFF) == 0xFF0000;
+    }));
+}
+
+TEST_F(X11Frame, TypingIntoATextEditAfterClickingIt)
+{
+    auto* edit = new CTextEdit(CRect(10, 10, 150, 40), &listener, 112, "ab");
+    frame->addView(edit);
+    click(20, 20);
+    ASSERT_TRUE(idleUntil(frame, [&] { return edit->isEditing(); }));
+    host.key(XK_c);
+    host.key(XK_Return);
+    ASSERT_TRUE(idleUntil(frame, [&] { return !edit->isEditing(); }));
+    EXPECT_STREQ(edit->getText(), "abc");
+    EXPECT_TRUE(contains(log, "host begin 112"));
+}
+
+TEST_F(X11Frame, HiddenCursorDuringADragIsRestoredOnRelease)
+{
+    auto* view = new RecordingView(CRect(0, 0, 100, 100), "v", log);
+    frame->addView(view);
+    host.pointerTo(child, 10, 10);
+    host.button(1, true);
+    ASSERT_TRUE(idleUntil(frame, [&] { return contains(log, "v:down(10,10)"); }));
+    frame->setCursor(kCursorHidden);
+    host.pointerTo(child, 250, 150); // outside the child, still captured
+    ASSERT_TRUE(idleUntil(frame, [&] { return contains(log, "v:moved(250,150)"); }));
+    EXPECT_TRUE(frame->isPointerHidden());
+    host.button(1, false);
+    ASSERT_TRUE(idleUntil(frame, [&] { return contains(log, "v:up(250,150)"); }));
+    EXPECT_FALSE(frame->isPointerHidden());
+}
+
+TEST(X11FrameLifecycle, CloseDestroysTheWindowAndRepeatedOpenCloseLeaksNothing)
+{
+    Host host;
+    if (!host.display)
+        GTEST_SKIP() << "no X display";
+    auto cycle = [&] {
+        Log log;
+        auto* frame = new CFrame(CRect(0, 0, 200, 100), nullptr);
+        ASSERT_TRUE(frame->open(reinterpret_cast<void*>(host.parent)));
+        frame->addView(new RecordingView(CRect(0, 0, 50, 50), "v", log));
+        frame->setCursor(kCursorHand);
+        frame->setCursor(kCursorHidden);
+        for (int i = 0; i < 3; ++i)
+            frame->idle();
+        EXPECT_EQ(host.children().size(), 1u);
+        frame->close();
+        EXPECT_EQ(host.children().size(), 0u);
+    };
+    cycle();
+    const int fds = openFileCount();
+    for (int i = 0; i < 20; ++i)
+        cycle();
+    EXPECT_EQ(openFileCount(), fds);
+}
+
+TEST(X11FrameLifecycle, ParentDestroyedFirstDoesNotKillTheProcess)
+{
+    Host host;
+    if (!host.display)
+        GTEST_SKIP() << "no X display";
+    auto* frame = new CFrame(CRect(0, 0, 200, 100), nullptr);
+    ASSERT_TRUE(frame->open(reinterpret_cast<void*>(host.parent)));
+    XDestroyWindow(host.display, host.parent);
+    host.parent = 0;
+    XSync(host.display, False);
+    frame->idle();
+    frame->returnKeyboardFocus();
+    frame->close(); // the window is already gone: BadWindow must be absorbed
+    SUCCEED();
+}
+
+TEST(X11FrameLifecycle, NoDisplayMeansOpenFails)
+{
+    const char* saved = getenv("DISPLAY");
+    const std::string keep = saved ? saved : "";
+    setenv("DISPLAY", ":4711", 1);
+    auto* frame = new CFrame(CRect(0, 0, 20, 10), nullptr);
+    EXPECT_FALSE(frame->open(reinterpret_cast<void*>(1)));
+    EXPECT_FALSE(frame->isOpen());
+    frame->forget();
+    if (saved)
+        setenv("DISPLAY", keep.c_str(), 1);
+}
