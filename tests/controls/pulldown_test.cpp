@@ -1,0 +1,116 @@
+// The "TEMPLATES" pull-down: rows from the pointer while the button is held
+// and the row reported on release.
+
+#include "ControlHostDouble.h"
+#include "GalleryHelpers.h"
+
+#include "controls/mt_Pulldown.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+using namespace VSTGUI;
+
+namespace {
+
+bool isPanel(const CColor& c)
+{
+    return c.red == kGalleryPanel.red && c.green == kGalleryPanel.green && c.blue == kGalleryPanel.blue;
+}
+
+struct PulldownFixture : ::testing::Test
+{
+    TestFrame frame{ 1024, 480 };
+    ControlHostDouble host;
+    mt_Pulldown* menu = frame.add(new mt_Pulldown(CRect(837, 74, 937, 94), &host));
+
+    // Press on the title, move to each y, release at the last one; the row reported.
+    float choose(std::initializer_list<double> ys)
+    {
+        frame.down(880, 84);
+        double last = 84;
+        for (double y : ys)
+        {
+            frame.move(880, y, kLButton);
+            last = y;
+        }
+        frame.up(880, last);
+        return menu->getChosen();
+    }
+};
+
+TEST_F(PulldownFixture, RowsFollowThePointerInSeventeenPixelSteps)
+{
+    EXPECT_EQ(menu->getTag(), 124);
+    EXPECT_FLOAT_EQ(choose({ 74 + 17 * 3 + 5 }), 3.f);  // "PENTATONIC"
+    EXPECT_FLOAT_EQ(choose({ 74 + 17 * 1 }), 1.f);      // "RESET", at the row's first pixel
+    EXPECT_FLOAT_EQ(choose({ 74 + 17 * 6 + 16 }), 6.f); // "SAVE", at its last
+    EXPECT_EQ(host.changedValues.size(), 3u);           // one report per release
+    EXPECT_STREQ(mt_Pulldown::entryText(3), "OCTATONIC");
+    EXPECT_EQ(mt_Pulldown::entryText(0), nullptr);
+    EXPECT_EQ(mt_Pulldown::entryText(7), nullptr);
+}
+
+TEST_F(PulldownFixture, ReleaseOverTheTitleGivesRowZero)
+{
+    EXPECT_FLOAT_EQ(choose({ 74 + 17 * 2 + 3, 80 }), 0.f);
+}
+
+TEST_F(PulldownFixture, ReleaseAboveTheTopKeepsTheLastRow)
+{
+    EXPECT_FLOAT_EQ(choose({ 74 + 17 * 2 + 3, 60, 20 }), 2.f);
+}
+
+TEST_F(PulldownFixture, RowsBeyondTheListSelectNothing)
+{
+    EXPECT_FLOAT_EQ(choose({ 74 + 17 * 7 + 1 }), 7.f);
+    // Far below (a captured pointer off the window): still past the list,
+    // never wrapping round to an entry.
+    EXPECT_FLOAT_EQ(choose({ 74.0 + 17.0 * 257 + 1 }), 7.f);
+    EXPECT_FLOAT_EQ(choose({ 1e12 }), 7.f);
+}
+
+TEST_F(PulldownFixture, UnfoldsWhileHeldAndFoldsOnRelease)
+{
+    frame.redraw();
+    EXPECT_TRUE(isPanel(frame.pixel(880, 150)));
+    frame.down(880, 84);
+    EXPECT_TRUE(menu->isOpen());
+    EXPECT_DOUBLE_EQ(menu->getViewSize().getHeight(), 121.1);
+    EXPECT_DOUBLE_EQ(menu->getViewSize().top, 74);
+    frame.move(880, 74 + 17 * 4 + 8, kLButton);
+    frame.idle();
+    // The list covers the area below the title; the highlighted band is darker.
+    int listInk = 0;
+    for (int y = 95; y < 190; ++y)
+        listInk += isPanel(frame.pixel(900, y)) ? 0 : 1;
+    EXPECT_EQ(listInk, 95);
+    const CColor band = frame.pixel(930, 74 + 17 * 4 + 8);
+    const CColor other = frame.pixel(930, 74 + 17 * 2 + 8);
+    EXPECT_LT(band.red + band.green + band.blue, other.red + other.green + other.blue - 60);
+
+    frame.up(880, 74 + 17 * 4 + 8);
+    EXPECT_FALSE(menu->isOpen());
+    EXPECT_EQ(menu->getViewSize(), CRect(837, 74, 937, 94));
+    frame.idle();
+    for (int y = 95; y < 200; ++y)
+        EXPECT_TRUE(isPanel(frame.pixel(900, y))) << y; // the panel is back
+    EXPECT_EQ(host.changedValues.size(), 1u);
+}
+
+TEST_F(PulldownFixture, HoverBrightensTheBox)
+{
+    frame.redraw();
+    const CColor plain = frame.pixel(930, 90);
+    frame.move(900, 84);
+    EXPECT_FLOAT_EQ(menu->getHover(), 1.f);
+    frame.idle();
+    EXPECT_NE(frame.pixel(930, 90), plain);
+    frame.move(900, 300);
+    EXPECT_FLOAT_EQ(menu->getHover(), 0.f);
+    frame.idle();
+    EXPECT_EQ(frame.pixel(930, 90), plain);
+}
+
+} // namespace
