@@ -96,9 +96,10 @@ void EchoLines::computeDelay(int line, float fs, float tempoBpm)
 
 void EchoLines::setRate(int line, float v, float fs, float tempoBpm)
 {
-    if (line < 0 || line > 1 || !line_[line]) return;
-    clearHead(line, fs);
+    if (line < 0 || line > 1) return;
     rate_[line] = unit(v);
+    if (!line_[line]) return;
+    clearHead(line, fs);
     computeDelay(line, fs, tempoBpm);
     if (delay_[line] < 1) delay_[line] = 1;
 }
@@ -106,11 +107,12 @@ void EchoLines::setRate(int line, float v, float fs, float tempoBpm)
 void EchoLines::setSync(float v, float fs, float tempoBpm)
 {
     sync_ = unit(v) >= 1.0f;
-    if (!line_[0] || !line_[1]) return;
-    clearHead(0, fs);
-    clearHead(1, fs);
-    computeDelay(0, fs, tempoBpm);
-    computeDelay(1, fs, tempoBpm);
+    if (line_[0] && line_[1]) {
+        clearHead(0, fs);
+        clearHead(1, fs);
+    }
+    for (int c = 0; c < 2; ++c)
+        if (line_[c]) computeDelay(c, fs, tempoBpm);
 }
 
 void EchoLines::setFeedback(float v) { feedback_ = std::isfinite(v) ? v : 0.0f; }
