@@ -1,0 +1,155 @@
+// The effect stages heard through the built module, driven as a host drives
+// it: where the echo lands, the tempo-synced echo, the body tube's channel, the
+// sand, and the tremolo locked to the host's song position.
+#ifdef VANT_HAVE_TESTHOST
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+#include <vector>
+
+#include "tests/support/TestHost.h"
+
+namespace {
+
+using Settings = std::vector<std::pair<int, float>>;
+
+// Short, body-less hit: the dry sound dies long before a 0.5 s echo.
+const Settings kShortHit = {{7, 0.0f}, {8, 0.0f}, {24, 0.0f}, {31, 0.0f}};
+
+int firstNonZero(const std::vector<float>& x, int from = 0)
+{
+    for (size_t i = static_cast<size_t>(std::max(from, 0)); i < x.size(); ++i)
+        if (x[i] != 0.0f) return static_cast<int>(i);
+    return -1;
+}
+
+int lastNonZero(const std::vector<float>& x)
+{
+    for (size_t i = x.size(); i-- > 0;)
+        if (x[i] != 0.0f) return static_cast<int>(i);
+    return -1;
+}
+
+// One key struck for `hold` samples on a fresh instance, `frames` samples in all.
+StereoBuffer strike(const Settings& settings, int key, size_t hold, size_t frames)
+{
+    TestHost host;
+    EXPECT_TRUE(host.ok()) << host.error();
+    for (const auto& [i, v] : settings) host.setParameter(i, v);
+    host.noteOn(key, 100);
+    StereoBuffer out = host.render(hold);
+    host.noteOff(key);
+    StereoBuffer rest = host.render(frames - hold);
+    out.left.insert(out.left.end(), rest.left.begin(), rest.left.end());
+    out.right.insert(out.right.end(), rest.right.begin(), rest.right.end());
+    return out;
+}
+
+Settings with(Settings base, const Settings& more)
+{
+    base.insert(base.end(), more.begin(), more.end());
+    return base;
+}
+
+} // namespace
+
+TEST(EffectsModule, EchoReturnsAfterLengthMinusOneWithWetTimesFeedback)
+{
+    const Settings echo = {{93, 0.25f}, {94, 0.25f}, {95, 0.0f}, {96, 0.5f}};
+    const StereoBuffer dry = strike(with(kShortHit, with(echo, {{97, 0.0f}})), 96, 512, 60000);
+    const StereoBuffer wet = strike(with(kShortHit, with(echo, {{97, 0.8f}})), 96, 512, 60000);
+    const int L = 24000;
+    const int last = lastNonZero(dry.left);
+    ASSERT_GT(last, 0);
+    ASSERT_LT(last, L - 1);
+    EXPECT_EQ(firstNonZero(wet.left, last + 1), firstNonZero(dry.left) + L - 1);
+    for (int t = L - 1; t < 2 * L - 1; ++t) {
+        ASSERT_NEAR(wet.left[t] - dry.left[t], 0.4f * dry.left[t - L + 1], 1e-6f) << t;
+        ASSERT_NEAR(wet.right[t] - dry.right[t], 0.4f * dry.right[t - L + 1], 1e-6f) << t;
+    }
+    // Wet at 0: nothing but the dry sound.
+    for (int t = last + 1; t < static_cast<int>(dry.frames()); ++t) ASSERT_EQ(dry.left[t], 0.0f);
+}
+
+TEST(EffectsModule, TempoSyncedEchoAtRateOneIsFourBeatsOfTheHostTempo)
+{
+    auto run = [](float wet) {
+        TestHost host;
+        EXPECT_TRUE(host.ok()) << host.error();
+        host.setTempo(100.0); // four beats: 2.4 s
+        for (const auto& [i, v] : with(kShortHit, {{96, 0.5f}, {97, wet}})) host.setParameter(i, v);
+        host.noteOn(96, 0); // wakes the engine: it reads the host's tempo
+        host.render(512);
+        host.noteOff(96);
+        host.setParameter(93, 1.0f);
+        host.setParameter(95, 1.0f);
+        host.noteOn(96, 100);
+        StereoBuffer out = host.render(512);
+        host.noteOff(96);
+        StereoBuffer rest = host.render(120000);
+        out.left.insert(out.left.end(), rest.left.begin(), rest.left.end());
+        return out.left;
+    };
+    const std::vector<float> dry = run(0.0f), wet = run(1.0f);
+    // 115200 samples, less the float rounding of the 1/240 factor.
+    EXPECT_NEAR(firstNonZero(wet, lastNonZero(dry) + 1), firstNonZero(dry) + 115200 - 1, 1);
+}
+
+TEST(EffectsModule, BodyTubeSoundsOnTheRightChannelOnly)
+{
+    const Settings body = {{29, 0.0f}, {30, 0.0f}, {31, 0.0f}, {34, 0.0f}, {27, 0.5f}};
+    const StereoBuffer off = strike(with(body, {{24, 0.0f}}), 60, 4096, 16384);
+    const StereoBuffer on = strike(with(body, {{24, 1.0f}}), 60, 4096, 16384);
+    EXPECT_EQ(on.left, off.left);
+    double diff = 0;
+    for (size_t i = 0; i < on.frames(); ++i) diff += std::fabs(on.right[i] - off.right[i]);
+    EXPECT_GT(diff, 1e-3);
+}
+
+TEST(EffectsModule, SandClicksInBothChannelsOnlyFromOneGrainUp)
+{
+    const StereoBuffer off = strike({{87, 0.0f}}, 40, 8192, 16384);
+    const StereoBuffer under = strike({{87, 0.0099f}}, 40, 8192, 16384);
+    EXPECT_EQ(off.left, under.left);
+    EXPECT_EQ(off.right, under.right);
+    const StereoBuffer sand = strike({{87, 0.5f}, {89, 1.0f}}, 40, 8192, 16384);
+    double dl = 0, dr = 0;
+    for (size_t i = 0; i < off.frames(); ++i) {
+        dl += std::fabs(sand.left[i] - off.left[i]);
+        dr += std::fabs(sand.right[i] - off.right[i]);
+    }
+    EXPECT_GT(dl, 1e-3);
+    EXPECT_GT(dr, 1e-3);
+}
+
+TEST(EffectsModule, SongModeTremoloFollowsTheHostsSongPosition)
+{
+    // Song mode, n = 2: one sweep turn per two quarter notes. A song two
+    // quarters further on sounds the same; one quarter on (half a turn) does not.
+    auto run = [](double start) {
+        TestHost host;
+        EXPECT_TRUE(host.ok()) << host.error();
+        host.setTempo(120.0);
+        host.setPosition(start);
+        host.setPlaying(true);
+        const Settings s = {{29, 1.0f}, {32, 0.45f}, {34, 1.0f}, {35, 1.0f}, {36, 1.0f}, {37, 2.0f / 16.0f}};
+        for (const auto& [i, v] : s) host.setParameter(i, v);
+        host.noteOn(60, 100);
+        return host.render(20480).left;
+    };
+    const std::vector<float> a = run(1.0), b = run(3.0), c = run(2.0);
+    double ab = 0, ac = 0, level = 0;
+    for (size_t i = 0; i < a.size(); ++i) {
+        ab = std::max(ab, static_cast<double>(std::fabs(a[i] - b[i])));
+        ac = std::max(ac, static_cast<double>(std::fabs(a[i] - c[i])));
+        level = std::max(level, static_cast<double>(std::fabs(a[i])));
+    }
+    ASSERT_GT(level, 1e-4);
+    EXPECT_LT(ab, 1e-4 * level);
+    EXPECT_GT(ac, 1e-2 * level);
+}
+
+#endif
