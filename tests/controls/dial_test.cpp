@@ -248,3 +248,53 @@ TEST_F(LCDDialFixture, TextsAreCutToTheirRoom)
     dial->setLabel("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123");
     EXPECT_EQ(std::string(dial->getLabel()).size(), 25u);
 }
+
+namespace {
+
+double brightness(const CColor& c) { return (c.red + c.green + c.blue) / 3.0; }
+
+} // namespace
+
+// Knob rectangle (113, 23) 34 x 34, centre (130, 40); sample 11 px out.
+TEST_F(LCDDialFixture, WedgeGrowsClockwiseFromTheLowerLeft)
+{
+    struct Probe
+    {
+        int x, y;
+    };
+    const Probe up{ 130, 29 }, left{ 119, 40 }, right{ 141, 40 }, down{ 130, 51 };
+    auto shade = [&](float value, Probe p) {
+        dial->setValue(value);
+        frame.redraw();
+        return brightness(frame.pixel(p.x, p.y));
+    };
+    // Value 0: no wedge anywhere, only the faint disc.
+    const double empty = shade(0.f, up);
+    EXPECT_DOUBLE_EQ(shade(0.f, left), empty);
+    EXPECT_DOUBLE_EQ(shade(0.f, right), empty);
+    EXPECT_DOUBLE_EQ(shade(0.f, down), empty);
+    // Value 0.5: from the lower left to the top, so the left is covered.
+    EXPECT_LT(shade(0.5f, left), empty - 20);
+    EXPECT_DOUBLE_EQ(shade(0.5f, right), empty);
+    // Value 1: 270 degrees; only the bottom quarter stays open.
+    EXPECT_LT(shade(1.f, up), empty - 20);
+    EXPECT_LT(shade(1.f, left), empty - 20);
+    EXPECT_LT(shade(1.f, right), empty - 20);
+    EXPECT_DOUBLE_EQ(shade(1.f, down), empty);
+}
+
+TEST_F(LCDDialFixture, NineCharacterLabelStartsTenPixelsIn)
+{
+    dial->setLabel("ABCDEFGHI");
+    frame.redraw();
+    int leftmost = -1;
+    for (int x = 20; x < 110 && leftmost < 0; ++x)
+        for (int y = 28; y < 47; ++y)
+            if (brightness(frame.pixel(x, y)) < brightness(kGalleryPanel) - 40)
+            {
+                leftmost = x;
+                break;
+            }
+    EXPECT_GE(leftmost, 30);
+    EXPECT_LE(leftmost, 32);
+}
