@@ -1,0 +1,121 @@
+// `vantorel render` run as a user runs it: a MIDI file with a tempo change in,
+// a WAV file out; the note lands on its exact sample.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include <smf.h>
+#include <sndfile.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+struct Wav {
+    int rate = 0;
+    int channels = 0;
+    int format = 0;
+    std::vector<float> samples; // interleaved
+};
+
+bool readWav(const std::string& path, Wav& out)
+{
+    SF_INFO info{};
+    SNDFILE* f = sf_open(path.c_str(), SFM_READ, &info);
+    if (f == nullptr) return false;
+    out.rate = info.samplerate;
+    out.channels = info.channels;
+    out.format = info.format;
+    out.samples.resize(static_cast<size_t>(info.frames * info.channels));
+    sf_readf_float(f, out.samples.data(), info.frames);
+    sf_close(f);
+    return true;
+}
+
+// One quarter at 120 BPM, then 60 BPM: a note at pulse 3 * ppqn lands at 2.5 s.
+void writeMidi(const std::string& path)
+{
+    smf_t* smf = smf_new();
+    ASSERT_EQ(smf_set_ppqn(smf, 480), 0);
+    smf_track_t* track = smf_track_new();
+    smf_add_track(smf, track);
+    const unsigned char tempo120[] = {0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20};
+    const unsigned char tempo60[] = {0xFF, 0x51, 0x03, 0x0F, 0x42, 0x40};
+    smf_track_add_event_pulses(track, smf_event_new_from_pointer(const_cast<unsigned char*>(tempo120), 6), 0);
+    smf_track_add_event_pulses(track, smf_event_new_from_pointer(const_cast<unsigned char*>(tempo60), 6), 480);
+    smf_track_add_event_pulses(track, smf_event_new_from_bytes(0x90, 69, 100), 3 * 480);
+    smf_track_add_event_pulses(track, smf_event_new_from_bytes(0x80, 69, 0), 4 * 480);
+    ASSERT_EQ(smf_save(smf, path.c_str()), 0);
+    smf_delete(smf);
+}
+
+class RenderCommand : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        char pattern[] = "/tmp/vantorel-render-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        dir = pattern;
+    }
+    void TearDown() override { std::system(("rm -rf '" + dir + "'").c_str()); }
+
+    int run(const std::string& args)
+    {
+        const std::string command = std::string(VANTOREL_TOOL) + " render " + args + " 2>'" + dir + "/err.txt'";
+        return WEXITSTATUS(std::system(command.c_str()));
+    }
+
+    std::string dir;
+};
+
+TEST_F(RenderCommand, MidiFileEventsLandOnTheirSampleThroughTheTempoMap)
+{
+    writeMidi(dir + "/tempo.mid");
+    ASSERT_EQ(run("--midi '" + dir + "/tempo.mid' --out '" + dir + "/out.wav' --rate 48000 --block 512 --tail 2"), 0);
+    Wav wav;
+    ASSERT_TRUE(readWav(dir + "/out.wav", wav));
+    EXPECT_EQ(wav.rate, 48000);
+    EXPECT_EQ(wav.channels, 2);
+    EXPECT_EQ(wav.format & SF_FORMAT_SUBMASK, SF_FORMAT_FLOAT);
+    const size_t strike = 120000; // 0.5 s + 2 quarters at 60 BPM
+    ASSERT_GT(wav.samples.size(), 2 * (strike + 4800));
+    for (size_t i = 0; i < 2 * strike; ++i) ASSERT_EQ(wav.samples[i], 0.0f) << "frame " << i / 2;
+    float peak = 0.0f;
+    for (size_t i = 2 * strike; i < 2 * (strike + 4800); ++i) peak = std::fmax(peak, std::fabs(wav.samples[i]));
+    EXPECT_GT(peak, 0.01f);
+    // The note ends at 3.5 s; the tail stops within its two-second bound.
+    EXPECT_LE(wav.samples.size() / 2, static_cast<size_t>(5.5 * 48000 + 512));
+}
+
+TEST_F(RenderCommand, DemoPhraseAsPcm24WithParameters)
+{
+    ASSERT_EQ(run("--out '" + dir + "/demo.wav' --format pcm24 --rate 44100 --param 1=0.4 --param 97=0.3 --tail 1"), 0);
+    Wav wav;
+    ASSERT_TRUE(readWav(dir + "/demo.wav", wav));
+    EXPECT_EQ(wav.rate, 44100);
+    EXPECT_EQ(wav.format & SF_FORMAT_SUBMASK, SF_FORMAT_PCM_24);
+    EXPECT_GT(wav.samples.size() / 2, static_cast<size_t>(7 * 44100));
+    float peak = 0.0f;
+    for (float x : wav.samples) peak = std::fmax(peak, std::fabs(x));
+    EXPECT_GT(peak, 0.01f);
+    EXPECT_LE(peak, 1.0f);
+}
+
+TEST_F(RenderCommand, RefusesBadInput)
+{
+    EXPECT_NE(run("--out '" + dir + "/x.wav' --param 200=0.5"), 0);
+    EXPECT_NE(run("--out '" + dir + "/x.wav' --param volume"), 0);
+    EXPECT_NE(run("--out '" + dir + "/x.wav' --program 64"), 0);
+    FILE* f = std::fopen((dir + "/short.vnp").c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    std::fputs("not a program", f);
+    std::fclose(f);
+    EXPECT_NE(run("--out '" + dir + "/x.wav' --preset '" + dir + "/short.vnp'"), 0);
+    EXPECT_NE(run("--out '" + dir + "/no/such/folder/x.wav'"), 0);
+}
+
+} // namespace
