@@ -2,7 +2,7 @@
 // redraw of every knob of the editor must fit well inside it.
 
 #include "controls/Dial.h"
-#include "controls/map_Slider_Needle.h"
+#include "controls/Display.h"
 
 #include "toolkit/COffscreenContext.h"
 #include "toolkit/CFrame.h"
@@ -31,23 +31,24 @@ void BM_DialDraw(benchmark::State& state)
 }
 BENCHMARK(BM_DialDraw)->Arg(30)->Arg(52)->Unit(benchmark::kMillisecond);
 
-// The needle display draws two needles of 20 x 120.
-void BM_NeedlePairDraw(benchmark::State& state)
+// The needle display: two lit needles of 20 x 120, one highlighted.
+void BM_DisplayDraw(benchmark::State& state)
 {
     auto context = COffscreenContext::create(1024, 480);
+    Display* display = new Display(CRect(0, 300, 1024, 460));
+    display->setNeedleA(55 + 917 * 0.3);
+    display->setNeedleB(55 + 917 * 0.6);
+    display->setHighlightedNeedle(1);
     context->beginDraw();
     for (auto _ : state)
     {
-        auto a = makeOwned<map_Slider_Needle>(20, 120);
-        a->setHighlighted(true);
-        a->draw(context, CRect(300, 326, 320, 446));
-        auto b = makeOwned<map_Slider_Needle>(20, 120);
-        b->draw(context, CRect(500, 311, 520, 431));
+        display->draw(context);
         benchmark::ClobberMemory();
     }
     context->endDraw();
+    display->forget();
 }
-BENCHMARK(BM_NeedlePairDraw)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DisplayDraw)->Unit(benchmark::kMillisecond);
 
 // Sixty knobs of the editor's sizes on a headless 1024 x 480 frame, all
 // repainted at once (a theme change or the editor opening).
