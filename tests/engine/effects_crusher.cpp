@@ -16,21 +16,6 @@ float springSum(int i)
 
 } // namespace
 
-TEST(EffectsCrusher, StraightShapeWithOneStepPassesUnchanged)
-{
-    Crusher c;
-    c.setBits(0.0f);
-    c.setShape(0.0f);
-    EXPECT_EQ(c.steps(), 1.0f);
-    for (int i = 0; i < 5000; ++i) {
-        float l = springSum(i), r = -springSum(i + 7);
-        const float l0 = l, r0 = r;
-        c.process(l, r);
-        ASSERT_EQ(l, l0);
-        ASSERT_EQ(r, r0);
-    }
-}
-
 TEST(EffectsCrusher, ThreeBitsAtFullCrushLieOnAnEighthGrid)
 {
     Crusher c;

@@ -35,28 +35,6 @@ void run(Sand& s, int frames, double& addedL, double& addedR)
 
 } // namespace
 
-TEST(EffectsSand, BelowOneGrainDoesNoWork)
-{
-    Sand s;
-    setUpSand(s, 0.0099f);
-    EXPECT_FALSE(s.enabled());
-    double l, r;
-    run(s, 20000, l, r);
-    EXPECT_EQ(l, 0.0);
-    EXPECT_EQ(r, 0.0);
-}
-
-TEST(EffectsSand, GrainsClickInBothChannels)
-{
-    Sand s;
-    setUpSand(s, 0.5f);
-    EXPECT_EQ(s.count(), 50);
-    double l, r;
-    run(s, 48000, l, r);
-    EXPECT_GT(l, 1e-3);
-    EXPECT_GT(r, 1e-3);
-}
-
 TEST(EffectsSand, CountNeverLeavesTheTableAndLaysGrainsOut)
 {
     Sand s;
