@@ -4,6 +4,8 @@
 #include "ControlHostDouble.h"
 #include "GalleryHelpers.h"
 
+#include "controls/Dial.h"
+#include "controls/LCDDial.h"
 #include "controls/LCDSlider.h"
 #include "controls/Scrubber.h"
 #include "controls/Slider.h"
@@ -229,4 +231,36 @@ TEST_F(ScrubberFixture, DragsTwoAxisWithoutSnapping)
     EXPECT_FLOAT_EQ(scrubber->getValue(), 1.f);
     frame.up(20, 200);
     EXPECT_FALSE(scrubber->isDragging());
+}
+
+TEST_F(SliderFixture, ARedrawSettlesTheInvisibleSlider)
+{
+    slider->setValue(0.3f);
+    EXPECT_TRUE(slider->isDirty());
+    frame.idle();
+    EXPECT_FALSE(slider->isDirty()); // no repaint at every later idle
+}
+
+TEST(WheelControls, DisabledControlsLeaveTheWheelUnhandled)
+{
+    TestFrame frame(400, 480);
+    ControlHostDouble host;
+    std::vector<CControl*> controls{
+        frame.add(new Dial(CRect(10, 10, 60, 60), &host, 1, 1, 0, 0.01f)),
+        frame.add(new LCDDial(CRect(10, 100, 200, 140), &host, 101)),
+        frame.add(new LCDSlider(CRect(250, 10, 280, 84), &host, 51, false)),
+        frame.add(new Scrubber(CRect(6, 389, 32, 424), &host)),
+    };
+    for (CControl* control : controls)
+    {
+        control->setValue(0.5f);
+        control->setMouseEnabled(false);
+        EXPECT_FALSE(control->onWheel(control->getViewSize().getCenter(), 1.f, CButtonState(0)));
+        EXPECT_FLOAT_EQ(control->getValue(), 0.5f);
+        control->setMouseEnabled(true);
+        EXPECT_TRUE(control->onWheel(control->getViewSize().getCenter(), 1.f, CButtonState(0)));
+        EXPECT_GT(control->getValue(), 0.5f);
+    }
+    EXPECT_EQ(host.begins, 4);
+    EXPECT_EQ(host.ends, 4);
 }
