@@ -52,15 +52,6 @@ TEST_F(DialFixture, DragOf200PixelsUpCoversTheRangeFromTheAnchor)
     EXPECT_NEAR(host.changedValues.back(), 0.95f, 1e-6);
 }
 
-TEST_F(DialFixture, RightAndLeftCountLikeUpAndDown)
-{
-    grab(0.5f);
-    frame.move(165, 125, kLButton); // 40 px right
-    EXPECT_NEAR(dial->getValue(), 0.7f, 1e-6);
-    frame.move(125, 145, kLButton); // back, then 20 px down
-    EXPECT_NEAR(dial->getValue(), 0.4f, 1e-6);
-}
-
 TEST_F(DialFixture, ShiftRefinesWithoutAJump)
 {
     grab(0.f);
@@ -180,20 +171,6 @@ TEST_F(DialFixture, DragWithoutListenerChangesNothingButIsStillBracketed)
     EXPECT_FALSE(lone->isEditing());
 }
 
-TEST_F(DialFixture, CopyKeepsTheDialsSettings)
-{
-    dial->setNotifyOnRelease(true);
-    dial->setValue(0.25f);
-    CView* copy = dial->newCopy();
-    auto* copied = dynamic_cast<Dial*>(copy);
-    ASSERT_NE(copied, nullptr);
-    EXPECT_TRUE(copied->getNotifyOnRelease());
-    EXPECT_EQ(copied->getReadoutItem(), 7);
-    EXPECT_FLOAT_EQ(copied->getValue(), 0.25f);
-    EXPECT_FLOAT_EQ(copied->getWheelInc(), 0.01f);
-    copy->forget();
-}
-
 // LCDDial: knob 90 px right of the left edge; rect (20, 20, 210, 60) puts the
 // knob centre at (130, 40) with an active radius of 16.
 namespace {
@@ -229,14 +206,6 @@ TEST_F(LCDDialFixture, ActiveCircleIsAroundTheKnobNotTheControl)
     frame.down(60, 40);
     EXPECT_FALSE(dial->isDragging());
     EXPECT_EQ(host.begins, 0);
-}
-
-TEST_F(LCDDialFixture, WheelUsesAThousandthPerNotch)
-{
-    dial->setValue(0.5f);
-    frame.wheel(130, 40, 3.f);
-    EXPECT_NEAR(dial->getValue(), 0.503f, 1e-6);
-    EXPECT_EQ(countOf(host.log, "changed"), 1);
 }
 
 TEST_F(LCDDialFixture, TextsAreCutToTheirRoom)

@@ -7,7 +7,6 @@
 #include "controls/FastSin.h"
 #include "controls/map_Dial.h"
 #include "controls/map_Slider_Needle.h"
-#include "controls/map_Switcher.h"
 
 #include <gtest/gtest.h>
 
@@ -243,17 +242,4 @@ TEST(LitNeedle, NeedleForNoteOffsetZeroStaysWithinX45To65)
     const CColor notch = frame.pixel(45 + 18, 326 + 20);
     EXPECT_NEAR(notch.red, kGalleryPanel.red / 2.0, 3.0);
     EXPECT_NEAR(notch.green, kGalleryPanel.green / 2.0, 3.0);
-}
-
-TEST(LitSwitcher, ThumbIsOpaqueWithRibs)
-{
-    Buffer thumb(27, 20);
-    renderLitSwitcher(thumb.target(), placement(300, 100, 27, 20), 27, false);
-    int distinctColumns = 0;
-    for (int x = 0; x < 27; ++x)
-    {
-        EXPECT_EQ(thumb.at(x, 10).a, 255);
-        distinctColumns += x > 0 && thumb.at(x, 10).g != thumb.at(x - 1, 10).g;
-    }
-    EXPECT_GT(distinctColumns, 10);
 }
