@@ -7,7 +7,6 @@
 #include <X11/Xutil.h>
 #include <X11/cursorfont.h>
 #include <X11/keysym.h>
-#include <cairo-xlib.h>
 #include <cairo.h>
 
 #include <cctype>
@@ -192,12 +191,13 @@ bool X11PlatformFrame::createWindow()
     XChangeProperty(display, window, xembedInfo, xembedInfo, 32, PropModeReplace,
                     reinterpret_cast<const unsigned char*>(info), 2);
 
-    windowSurface = cairo_xlib_surface_create(display, window, wa.visual, w, h);
-    if (cairo_surface_status(windowSurface) != CAIRO_STATUS_SUCCESS)
-    {
-        cairo_surface_destroy(windowSurface);
-        windowSurface = nullptr;
-    }
+    visual = wa.visual;
+    depth = wa.depth;
+    gc = XCreateGC(display, window, 0, nullptr);
+    // Fast path: a 24/32-bit TrueColor visual with the byte order of the
+    // back buffer takes its pixels as they are.
+    directImage = ImageByteOrder(display) == LSBFirst && (depth == 24 || depth == 32)
+                  && wa.visual->red_mask == 0xff0000 && wa.visual->green_mask == 0xff00 && wa.visual->blue_mask == 0xff;
     XMapWindow(display, window);
     XFlush(display);
     return true;
@@ -208,16 +208,8 @@ X11PlatformFrame::~X11PlatformFrame()
     {
         // Everything here may meet a window the host has already destroyed.
         XErrorGuard guard(display);
-        if (windowSurface)
-        {
-            cairo_device_t* device = cairo_device_reference(cairo_surface_get_device(windowSurface));
-            cairo_surface_destroy(windowSurface);
-            if (device)
-            {
-                cairo_device_finish(device);
-                cairo_device_destroy(device);
-            }
-        }
+        if (gc)
+            XFreeGC(display, gc);
         if (pointerGrabbed)
             XUngrabPointer(display, CurrentTime);
         for (auto& c : cursors)
@@ -366,17 +358,70 @@ void X11PlatformFrame::dispatch(XEvent& event)
     }
 }
 
-void X11PlatformFrame::presentRect(const CRect& r)
+void X11PlatformFrame::presentRect(const CRect& rect)
 {
     cairo_surface_t* back = frame->getBackBuffer();
-    if (!windowSurface || !back)
+    if (!back || !gc)
         return;
-    cairo_t* cr = cairo_create(windowSurface);
-    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
-    cairo_set_source_surface(cr, back, 0, 0);
-    cairo_rectangle(cr, r.left, r.top, r.getWidth(), r.getHeight());
-    cairo_fill(cr);
-    cairo_destroy(cr);
+    CRect r(rect);
+    r.makeIntegral();
+    r.bound(CRect(0, 0, cairo_image_surface_get_width(back), cairo_image_surface_get_height(back)));
+    if (r.isEmpty())
+        return;
+    cairo_surface_flush(back);
+    const int x = static_cast<int>(r.left), y = static_cast<int>(r.top);
+    const unsigned w = static_cast<unsigned>(r.getWidth()), h = static_cast<unsigned>(r.getHeight());
+    const int stride = cairo_image_surface_get_stride(back);
+    char* data = reinterpret_cast<char*>(cairo_image_surface_get_data(back));
+    const int bw = cairo_image_surface_get_width(back), bh = cairo_image_surface_get_height(back);
+    Visual* vis = static_cast<Visual*>(visual);
+    if (directImage)
+    {
+        XImage* image = XCreateImage(display, vis, static_cast<unsigned>(depth), ZPixmap, 0, data,
+                                     static_cast<unsigned>(bw), static_cast<unsigned>(bh), 32, stride);
+        if (!image)
+            return;
+        XPutImage(display, window, gc, image, x, y, x, y, w, h);
+        image->data = nullptr; // the back buffer is not ours to free
+        XDestroyImage(image);
+        return;
+    }
+    // Any other visual: convert pixel by pixel through the visual's masks.
+    XImage* image = XCreateImage(display, vis, static_cast<unsigned>(depth), ZPixmap, 0, nullptr, w, h, 32, 0);
+    if (!image)
+        return;
+    image->data = static_cast<char*>(std::malloc(static_cast<size_t>(image->bytes_per_line) * h));
+    if (!image->data)
+    {
+        XDestroyImage(image);
+        return;
+    }
+    auto channel = [](unsigned long mask, unsigned value) {
+        if (!mask)
+            return 0ul;
+        int shift = 0;
+        while (!((mask >> shift) & 1))
+            ++shift;
+        int bits = 0;
+        while ((mask >> (shift + bits)) & 1)
+            ++bits;
+        const unsigned long v = bits >= 8 ? (static_cast<unsigned long>(value) << (bits - 8))
+                                          : (static_cast<unsigned long>(value) >> (8 - bits));
+        return (v << shift) & mask;
+    };
+    for (unsigned j = 0; j < h; ++j)
+    {
+        const auto* row = reinterpret_cast<const unsigned char*>(data) + static_cast<size_t>(y + static_cast<int>(j)) * stride;
+        for (unsigned i = 0; i < w; ++i)
+        {
+            const unsigned char* px = row + 4 * (x + static_cast<int>(i));
+            XPutPixel(image, static_cast<int>(i), static_cast<int>(j),
+                      channel(vis->red_mask, px[2]) | channel(vis->green_mask, px[1])
+                          | channel(vis->blue_mask, px[0]));
+        }
+    }
+    XPutImage(display, window, gc, image, 0, 0, x, y, w, h);
+    XDestroyImage(image);
 }
 
 void X11PlatformFrame::present(const std::vector<CRect>& rects)
@@ -385,8 +430,6 @@ void X11PlatformFrame::present(const std::vector<CRect>& rects)
         return; // hidden by the host: the next Expose shows the back buffer
     for (const CRect& r : rects)
         presentRect(r);
-    if (windowSurface)
-        cairo_surface_flush(windowSurface);
     XFlush(display);
 }
 

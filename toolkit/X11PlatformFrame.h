@@ -10,7 +10,7 @@
 
 typedef struct _XDisplay Display;
 typedef union _XEvent XEvent;
-typedef struct _cairo_surface cairo_surface_t;
+typedef struct _XGC* GC;
 
 namespace VSTGUI {
 
@@ -49,7 +49,10 @@ private:
     Display* display;
     unsigned long parent;
     unsigned long window = 0;
-    cairo_surface_t* windowSurface = nullptr;
+    void* visual = nullptr; // Visual*
+    int depth = 0;
+    GC gc = nullptr;
+    bool directImage = false;
     std::map<int, unsigned long> cursors;
     unsigned long blankCursor = 0;
     bool pointerGrabbed = false;

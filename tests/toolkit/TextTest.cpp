@@ -48,20 +48,20 @@ TEST(Text, ArialAndTimesResolveToMetricCompatibleFaces)
 
 TEST(Text, StringWidthUsesFractionalAdvances)
 {
-    Surface s(10, 10);
     CFontDesc font("Arial", 14);
+    CFontDesc bold("Arial", 14, kBoldFace);
+    Surface s(10, 10);
     s.context->setFont(&font);
     EXPECT_NEAR(s.context->getStringWidth("Spring Decay 0.99"), 115.18, 0.05);
     EXPECT_EQ(s.context->getStringWidth(""), 0);
-    CFontDesc bold("Arial", 14, kBoldFace);
     s.context->setFont(&bold);
     EXPECT_GT(s.context->getStringWidth("Spring Decay 0.99"), 116);
 }
 
 TEST(Text, SetFontWithSizeZeroAndStyleMinusOneKeepsTheFont)
 {
-    Surface s(10, 10);
     CFontDesc font("Arial", 20, kBoldFace);
+    Surface s(10, 10);
     s.context->setFont(&font, 0, -1);
     EXPECT_EQ(s.context->getFont(), &font);
     s.context->setFont(&font, 20, kBoldFace); // same attributes: same object
@@ -83,8 +83,8 @@ TEST(Text, SetFontWithSizeZeroAndStyleMinusOneKeepsTheFont)
 
 TEST(Text, PointIsTheLeftEndOfTheBaseline)
 {
-    Surface s(60, 60);
     CFontDesc font("Arial", 20);
+    Surface s(60, 60);
     s.context->setFont(&font);
     s.context->setFontColor(kBlackCColor);
     s.context->drawString("H", CPoint(10, 50));
@@ -117,8 +117,8 @@ TEST(Text, RectFormCentresCapitalsAndAligns)
 TEST(Text, AntialiasFlagSwitchesGreyscaleEdges)
 {
     auto partial = [](bool aa) {
-        Surface s(100, 40);
         CFontDesc font("Arial", 20);
+        Surface s(100, 40);
         s.context->setFont(&font);
         s.context->setFontColor(kBlackCColor);
         s.context->drawString("Sag", CPoint(5, 30), aa);
@@ -134,8 +134,8 @@ TEST(Text, AntialiasFlagSwitchesGreyscaleEdges)
 
 TEST(Text, FontColourAlphaIsARealAlpha)
 {
-    Surface s(60, 60);
     CFontDesc font("Arial", 40);
+    Surface s(60, 60);
     s.context->setFont(&font);
     s.context->setFontColor(CColor(0, 0, 0, 100));
     s.context->drawString("I", CPoint(10, 50), false);
