@@ -181,14 +181,4 @@ TEST_F(PianorollFixture, HandCursorAndShadeOverThePlayedKey)
     EXPECT_EQ(frame.frame->getCursor(), kCursorDefault);
 }
 
-TEST(PianorollWithoutHost, StaysSilentAndSafe)
-{
-    TestFrame frame(1024, 480);
-    auto* keys = frame.add(new Pianoroll(CRect(42, 360, 1002, 479), nullptr));
-    frame.down(120, 470);
-    EXPECT_EQ(keys->getPressedKey(), 4);
-    frame.up(120, 470);
-    EXPECT_EQ(keys->getPressedKey(), 0);
-}
-
 } // namespace

@@ -151,19 +151,6 @@ TEST_F(SwitcherFixture, HoverShowsTheReadoutAndLightsTheThumb)
     EXPECT_EQ(host.readouts.back().section, 1);
 }
 
-TEST(SwitcherCopy, CopyKeepsStepsAndReadoutPair)
-{
-    ControlHostDouble host;
-    Switcher original(CRect(0, 0, 37, 12), &host, 19, 2, 8, 1);
-    original.setValue(1.f);
-    Switcher* copy = static_cast<Switcher*>(original.newCopy());
-    EXPECT_EQ(copy->getSteps(), 1);
-    EXPECT_EQ(copy->getReadoutSection(), 2);
-    EXPECT_EQ(copy->getReadoutItem(), 8);
-    EXPECT_FLOAT_EQ(copy->getValue(), 1.f);
-    copy->forget();
-}
-
 // ---------------------------------------------------------------------------
 // Trigger
 
@@ -341,50 +328,6 @@ TEST_F(TriggerFixture, TogglesFlipAndInvisibleAreaStillReports)
     frame.idle();
     EXPECT_EQ(inkedPixels(frame, CRect(10, 10, 60, 40)), 0); // hovered, still invisible
     EXPECT_EQ(frame.frame->getCursor(), kCursorHand);
-}
-
-TEST_F(TriggerFixture, PanicBrightensOnHoverAndReportsClicks)
-{
-    auto* panic = frame.add(new Trigger(CRect(525, 11, 580, 26), &host, 113, Trigger::kPanic));
-    const CRect r(525, 11, 580, 26);
-    frame.redraw();
-    int sumIdle = 0;
-    const int inkIdle = inkedPixels(frame, r);
-    for (int x = 525; x < 580; ++x)
-        for (int y = 11; y < 26; ++y)
-            sumIdle += frame.pixel(x, y).red;
-    frame.move(540, 18);
-    EXPECT_FLOAT_EQ(panic->getHover(), 1.f);
-    frame.idle();
-    int sumHover = 0;
-    for (int x = 525; x < 580; ++x)
-        for (int y = 11; y < 26; ++y)
-            sumHover += frame.pixel(x, y).red;
-    EXPECT_GT(inkIdle, 20);
-    EXPECT_GT(sumHover, sumIdle);
-    frame.down(540, 18);
-    frame.up(540, 18);
-    EXPECT_EQ(countOf(host.log, "changed"), 1);
-    EXPECT_EQ(host.begins, 0); // a command, not an automation gesture
-    frame.move(540, 150);
-    EXPECT_FLOAT_EQ(panic->getHover(), 0.f);
-    EXPECT_EQ(frame.frame->getCursor(), kCursorDefault);
-}
-
-TEST_F(TriggerFixture, EveryStyleDrawsOnlyWhereItShould)
-{
-    // Arrows, shift arrows and the link toggle leave ink inside their own
-    // rectangle and nothing around it.
-    const uint8_t styles[] = { 0, 1, 2, 5, 8, 12, 13 };
-    for (uint8_t style : styles)
-    {
-        TestFrame f(200, 100);
-        f.add(new Trigger(CRect(80, 40, 100, 60), &host, 114, style));
-        f.redraw();
-        EXPECT_GT(inkedPixels(f, CRect(80, 40, 100, 60)), 20) << int(style);
-        EXPECT_EQ(inkedPixels(f, CRect(0, 0, 200, 39)), 0) << int(style);
-        EXPECT_EQ(inkedPixels(f, CRect(0, 61, 200, 100)), 0) << int(style);
-    }
 }
 
 } // namespace
