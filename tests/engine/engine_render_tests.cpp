@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <xmmintrin.h>
 
 #include "engine/CrtRandom.h"
 #include "engine/MasterVolume.h"
@@ -66,6 +67,21 @@ TEST(EngineRender, SameProgramAndMidiGiveBitIdenticalOutput)
     ASSERT_EQ(a.size(), b.size());
     EXPECT_EQ(0, std::memcmp(a.data(), b.data(), a.size() * sizeof(float)));
     EXPECT_GT(*std::max_element(a.begin(), a.end()), 0.0f);
+}
+
+TEST(EngineRender, RendersWithFlushToZeroAndGivesTheCallersModeBack)
+{
+    FakeEngineHost host;
+    Engine engine(host);
+    applyProgram(engine, defaultProgram());
+    const unsigned int before = _mm_getcsr();
+    _mm_setcsr(before & ~0x8000u);
+    MidiMessage on = midi(0x90, 60, 100);
+    engine.processMidi(&on, 1);
+    std::vector<float> l(256), r(256);
+    engine.process(l.data(), r.data(), 256);
+    EXPECT_EQ(_mm_getcsr() & 0x8000u, 0u);
+    _mm_setcsr(before);
 }
 
 TEST(EngineRender, ZeroFramesWriteNothing)
