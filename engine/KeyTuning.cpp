@@ -104,8 +104,8 @@ void computeBeatGuard(EngineState& s)
 
 void computeDrive(EngineState& s)
 {
-    const float gain = 2.0f * s.tuning.bVolume * 10.0f;
-    for (KeyVoice& v : s.keys) v.bDrive = std::pow(v.mainStiffness * 0.3129890561103821f, 0.75f) * gain;
+    const float twiceV = 2.0f * s.tuning.bVolume;
+    for (KeyVoice& v : s.keys) v.bDrive = std::pow(v.mainStiffness * 0.3129890561103821f, 0.75f) * twiceV * 10.0f;
 }
 
 void computeBendScale(EngineState& s, int pitchClass, float u, bool upward)
