@@ -151,6 +151,19 @@ TEST_F(SwitcherFixture, HoverShowsTheReadoutAndLightsTheThumb)
     EXPECT_EQ(host.readouts.back().section, 1);
 }
 
+TEST(SwitcherSteps, ZeroStepsActsAsTwoPositions)
+{
+    TestFrame frame(200, 60);
+    ControlHostDouble host;
+    auto* sw = frame.add(new Switcher(CRect(20, 20, 57, 32), &host, 19, 2, 8, 0));
+    EXPECT_TRUE(frame.wheel(30, 26, 1.f));
+    EXPECT_FLOAT_EQ(sw->getValue(), 1.f);
+    frame.down(50, 26);
+    frame.move(10, 26, kLButton); // one switch width (37) to the left
+    frame.up(10, 26);
+    EXPECT_FLOAT_EQ(sw->getValue(), 0.f);
+}
+
 // ---------------------------------------------------------------------------
 // Trigger
 
