@@ -32,7 +32,8 @@ void MidiSignal::draw(CDrawContext* context)
         return;
     }
     context->setDrawMode(kAntiAliasing);
-    context->setFillColor(CColor(255, 190, 60, static_cast<uint8_t>(125.f * current)));
+    const float shown = current < 1.f ? current : 1.f;
+    context->setFillColor(CColor(255, 190, 60, static_cast<uint8_t>(125.f * shown)));
     // The inner ellipse is filled over the outer one: a denser centre.
     context->drawEllipse(outer, kDrawFilled);
     context->drawEllipse(inner, kDrawFilled);
