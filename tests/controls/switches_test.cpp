@@ -183,12 +183,6 @@ TEST_F(TriggerFixture, TabIsInvisibleWhenInactiveAndGlowsWhenActive)
     tab->setValue(1.f);
     frame.redraw();
     EXPECT_GT(inkedPixels(frame, label), 60);
-    // The glow is warm: some label pixel is clearly brighter in red than the panel.
-    bool warm = false;
-    for (int x = 480; x < 570 && !warm; ++x)
-        for (int y = 48; y < 66 && !warm; ++y)
-            warm = frame.pixel(x, y).red > kGalleryPanel.red + 20;
-    EXPECT_TRUE(warm);
     // A click reports the tag with the value unchanged.
     frame.down(500, 55);
     frame.up(500, 55);
@@ -306,20 +300,17 @@ TEST_F(TriggerFixture, TwoWaySwitchShadesTheChosenSide)
     const CColor left1 = frame.pixel(500, y), right1 = frame.pixel(630, y);
     EXPECT_LT(right1.red, right0.red);  // the right part is now filled with ink
     EXPECT_GT(left1.red, left0.red);    // and the left part no longer
-    // At 0.34 the right label keeps its normal alpha; at 1 it brightens.
-    delay->setValue(1.f);
-    frame.redraw();
-    int darker = 0;
-    for (int x = 568; x < 610; ++x)
-        for (int yy = 76; yy < 92; ++yy)
-            darker += frame.pixel(x, yy).red < right1.red - 40 ? 1 : 0;
-    delay->setValue(0.34f);
-    frame.redraw();
-    int normal = 0;
-    for (int x = 568; x < 610; ++x)
-        for (int yy = 76; yy < 92; ++yy)
-            normal += frame.pixel(x, yy).red < right1.red - 40 ? 1 : 0;
-    EXPECT_GT(darker, normal);
+    // At 0.34 the right label keeps its normal alpha; at 1 it is darker.
+    auto labelInk = [&](float v) {
+        delay->setValue(v);
+        frame.redraw();
+        int n = 0;
+        for (int x = 568; x < 610; ++x)
+            for (int yy = 76; yy < 92; ++yy)
+                n += frame.pixel(x, yy).red < right1.red - 40 ? 1 : 0;
+        return n;
+    };
+    EXPECT_GT(labelInk(1.f), labelInk(0.34f));
 }
 
 TEST_F(TriggerFixture, TogglesFlipAndInvisibleAreaStillReports)
