@@ -16,6 +16,9 @@ HostModule::~HostModule() {
 }
 
 bool HostModule::load(const std::string& path) {
+    close();
+    if (handle) dlclose(handle);
+    entry = nullptr;
     modulePath = path;
     handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!handle) {

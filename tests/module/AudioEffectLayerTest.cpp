@@ -1,0 +1,181 @@
+// The base classes' opcode decoding, seen from a host: which argument carries
+// what, default answers, and the editor forwarding the instrument will use.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "vst2/AudioEffectX.h"
+
+namespace {
+
+struct Seen {
+    int32_t program = -1;
+    float rate = 0.f;
+    int32_t block = 0;
+    int resumes = 0, suspends = 0;
+    bool chunkWasPreset = false;
+    int32_t chunkSize = 0;
+    int32_t keyChar = 0, keyVirt = 0, keyMod = 0;
+    int32_t knobMode = -1;
+    bool editorOpen = false, editorClosed = false, idled = false;
+    bool destroyed = false;
+};
+
+class ProbeEditor : public AEffEditor {
+public:
+    ProbeEditor(AudioEffect* fx, Seen& s) : AEffEditor(fx), seen(s) { rect = {0, 0, 480, 1024}; }
+    bool getRect(ERect** r) override {
+        *r = &rect;
+        return true;
+    }
+    bool open(void* ptr) override {
+        AEffEditor::open(ptr);
+        seen.editorOpen = true;
+        return true;
+    }
+    void close() override {
+        AEffEditor::close();
+        seen.editorClosed = true;
+    }
+    void idle() override { seen.idled = true; }
+    bool onKeyDown(VstKeyCode& k) override {
+        seen.keyChar = k.character;
+        seen.keyVirt = k.virt;
+        seen.keyMod = k.modifier;
+        return true;
+    }
+    bool setKnobMode(int32_t mode) override {
+        seen.knobMode = mode;
+        return true;
+    }
+    ERect rect;
+    Seen& seen;
+};
+
+class Probe : public AudioEffectX {
+public:
+    Probe(Seen& s, bool withEditor) : AudioEffectX(nullptr, 4, 3), seen(s) {
+        if (withEditor) setEditor(new ProbeEditor(this, s));
+    }
+    ~Probe() override { seen.destroyed = true; }
+    void setProgram(int32_t p) override { seen.program = p; }
+    void setSampleRate(float r) override { seen.rate = r; }
+    void setBlockSize(int32_t b) override { seen.block = b; }
+    void resume() override { ++seen.resumes; }
+    void suspend() override { ++seen.suspends; }
+    void getParameterName(int32_t index, char* text) override { std::snprintf(text, 8, "P%d", index); }
+    int32_t setChunk(void*, int32_t size, bool isPreset) override {
+        seen.chunkWasPreset = isPreset;
+        seen.chunkSize = size;
+        return 1;
+    }
+    Seen& seen;
+};
+
+intptr_t call(AEffect* fx, int32_t op, int32_t index = 0, intptr_t value = 0, void* ptr = nullptr, float opt = 0) {
+    return fx->dispatcher(fx, op, index, value, ptr, opt);
+}
+
+TEST(AudioEffectLayer, RecordDefaultsOfTheBaseConstructor) {
+    Seen seen;
+    auto* p = new Probe(seen, false);
+    AEffect* fx = p->getAeffect();
+    EXPECT_EQ(fx->magic, kEffectMagic);
+    EXPECT_EQ(fx->numPrograms, 4);
+    EXPECT_EQ(fx->numParams, 3);
+    EXPECT_EQ(fx->numInputs, 1);
+    EXPECT_EQ(fx->numOutputs, 2);
+    EXPECT_EQ(fx->flags, effFlagsCanReplacing);
+    EXPECT_FLOAT_EQ(fx->ioRatio, 1.f);
+    EXPECT_EQ(fx->uniqueID, vstFourCC('N', 'o', 'E', 'f'));
+    EXPECT_EQ(fx->version, 1);
+    EXPECT_EQ(fx->object, static_cast<AudioEffect*>(p));
+    EXPECT_FLOAT_EQ(p->getSampleRate(), 44100.f);
+    EXPECT_EQ(p->getBlockSize(), 1024);
+    EXPECT_EQ(call(fx, effClose), 1);
+    EXPECT_TRUE(seen.destroyed);
+}
+
+TEST(AudioEffectLayer, ArgumentsTravelWhereTheSheetPutsThem) {
+    Seen seen;
+    auto* p = new Probe(seen, false);
+    AEffect* fx = p->getAeffect();
+    call(fx, effSetProgram, 9, 2);  // program in value, not index
+    EXPECT_EQ(seen.program, 2);
+    call(fx, effSetProgram, 0, 4);  // out of range: ignored
+    EXPECT_EQ(seen.program, 2);
+    call(fx, effSetSampleRate, 0, 0, nullptr, 96000.f);
+    EXPECT_FLOAT_EQ(seen.rate, 96000.f);
+    call(fx, effSetBlockSize, 0, 256);
+    EXPECT_EQ(seen.block, 256);
+    call(fx, effMainsChanged, 0, 1);
+    call(fx, effMainsChanged, 0, 0);
+    EXPECT_EQ(seen.resumes, 1);
+    EXPECT_EQ(seen.suspends, 1);
+    char name[64] = {};
+    call(fx, effGetParamName, 2, 0, name);
+    EXPECT_STREQ(name, "P2");
+    unsigned char data[8] = {};
+    EXPECT_EQ(call(fx, effSetChunk, 1, 1500, data), 1);
+    EXPECT_TRUE(seen.chunkWasPreset);
+    EXPECT_EQ(seen.chunkSize, 1500);
+    call(fx, effSetChunk, 0, 97024, data);
+    EXPECT_FALSE(seen.chunkWasPreset);
+    EXPECT_EQ(call(fx, effIdentify), 0x4E764566);
+    EXPECT_EQ(call(fx, effGetVstVersion), 2400);
+    EXPECT_EQ(call(fx, effCanBeAutomated, 1), 1);
+    EXPECT_EQ(call(fx, effGetCurrentMidiProgram), -1);
+    EXPECT_EQ(call(fx, effSetTotalSampleToProcess, 0, 77), 77);
+    EXPECT_EQ(call(fx, effEditGetRect, 0, 0, nullptr), 0);
+    call(fx, effClose);
+}
+
+TEST(AudioEffectLayer, EditorOpcodesReachTheEditor) {
+    Seen seen;
+    auto* p = new Probe(seen, true);
+    AEffect* fx = p->getAeffect();
+    EXPECT_TRUE(fx->flags & effFlagsHasEditor);
+    ERect* rect = nullptr;
+    EXPECT_EQ(call(fx, effEditGetRect, 0, 0, &rect), 1);
+    ASSERT_NE(rect, nullptr);
+    EXPECT_EQ(rect->right - rect->left, 1024);
+    EXPECT_EQ(rect->bottom - rect->top, 480);
+    EXPECT_EQ(call(fx, effEditOpen, 0, 0, reinterpret_cast<void*>(0x1234)), 1);
+    EXPECT_TRUE(seen.editorOpen);
+    EXPECT_TRUE(p->getEditor()->isOpen());
+    call(fx, effEditIdle);
+    EXPECT_TRUE(seen.idled);
+    EXPECT_EQ(call(fx, effEditKeyDown, 'k', VKEY_F1, nullptr, 9.f), 1);
+    EXPECT_EQ(seen.keyChar, 'k');
+    EXPECT_EQ(seen.keyVirt, VKEY_F1);
+    EXPECT_EQ(seen.keyMod, MODIFIER_SHIFT | MODIFIER_CONTROL);  // a number, not float bits
+    EXPECT_EQ(call(fx, effSetEditKnobMode, 0, 2), 1);
+    EXPECT_EQ(seen.knobMode, 2);
+    call(fx, effEditClose);
+    EXPECT_TRUE(seen.editorClosed);
+    EXPECT_FALSE(p->getEditor()->isOpen());
+    p->setEditor(nullptr);
+    EXPECT_FALSE(fx->flags & effFlagsHasEditor);
+    call(fx, effClose);
+}
+
+TEST(AudioEffectLayer, HostWrappersWithoutAHostAreHarmless) {
+    Seen seen;
+    Probe p(seen, false);
+    EXPECT_EQ(p.getTimeInfo(kVstTempoValid), nullptr);
+    char cap[] = "sizeWindow";
+    EXPECT_EQ(p.canHostDo(cap), 0);
+    EXPECT_FALSE(p.sizeWindow(10, 10));
+    EXPECT_FALSE(p.updateDisplay());
+    EXPECT_EQ(p.getMasterVersion(), 1);
+    p.setParameterAutomated(0, 0.5f);
+    float* outs[2];
+    float l[4] = {1, 1, 1, 1}, r[4] = {1, 1, 1, 1};
+    outs[0] = l;
+    outs[1] = r;
+    p.getAeffect()->processReplacing(p.getAeffect(), nullptr, outs, 4);
+    EXPECT_EQ(l[3], 0.f);
+    EXPECT_EQ(r[0], 0.f);
+}
+
+}  // namespace
