@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cairo.h>
+#include <cmath>
 
 namespace VSTGUI {
 
@@ -142,7 +143,11 @@ void CFrame::invalidRect(const CRect& r)
         return;
     CRect rect(r);
     rect.bound(getViewSize());
-    rect.makeIntegral();
+    // Grow to whole pixels so no fractional edge is left unpainted.
+    rect.left = std::floor(rect.left);
+    rect.top = std::floor(rect.top);
+    rect.right = std::ceil(rect.right);
+    rect.bottom = std::ceil(rect.bottom);
     if (rect.isEmpty())
         return;
     for (auto it = invalidRects.begin(); it != invalidRects.end();)
@@ -343,14 +348,18 @@ void CFrame::updateHover(const CPoint& where, const CButtonState& buttons)
                 container->toLocal(p);
         }
     }
-    // Exits innermost first, then enters outermost first.
+    // Exits innermost first, then enters outermost first. Every view involved
+    // is kept alive while the handlers run (one may remove another).
     const std::vector<CView*> old(hoverViews);
     hoverViews = chain;
+    for (CView* v : old)
+        v->remember();
+    for (CView* v : chain)
+        v->remember();
     for (auto it = old.rbegin(); it != old.rend(); ++it)
     {
-        if (std::find(chain.begin(), chain.end(), *it) != chain.end())
+        if (std::find(chain.begin(), chain.end(), *it) != chain.end() || !(*it)->isAttached())
             continue;
-        ViewGuard g(*it);
         CPoint p(where);
         (*it)->frameToLocal(p);
         (*it)->onMouseExited(p, buttons);
@@ -361,24 +370,32 @@ void CFrame::updateHover(const CPoint& where, const CButtonState& buttons)
             continue;
         if (std::find(hoverViews.begin(), hoverViews.end(), v) == hoverViews.end())
             continue; // removed by an earlier handler
-        ViewGuard g(v);
         CPoint p(where);
         v->frameToLocal(p);
         v->onMouseEntered(p, buttons);
     }
+    for (CView* v : old)
+        v->forget();
+    for (CView* v : chain)
+        v->forget();
 }
 
 void CFrame::clearHover(const CPoint& where, const CButtonState& buttons)
 {
     const std::vector<CView*> old(hoverViews);
     hoverViews.clear();
+    for (CView* v : old)
+        v->remember();
     for (auto it = old.rbegin(); it != old.rend(); ++it)
     {
-        ViewGuard g(*it);
+        if (!(*it)->isAttached())
+            continue;
         CPoint p(where);
         (*it)->frameToLocal(p);
         (*it)->onMouseExited(p, buttons);
     }
+    for (CView* v : old)
+        v->forget();
 }
 
 void CFrame::onViewRemoved(CView* view)

@@ -195,3 +195,27 @@ TEST_F(ViewEvents, HiddenCursorLastsUntilTheButtonIsReleased)
     frame->setCursor(kCursorHand); // no drag: shows at once
     EXPECT_FALSE(frame->isPointerHidden());
 }
+
+TEST_F(ViewEvents, AnExitHandlerMayRemoveItsOwnContainer)
+{
+    struct Remover : RecordingView
+    {
+        using RecordingView::RecordingView;
+        CMouseEventResult onMouseExited(CPoint& where, const CButtonState& b) override
+        {
+            RecordingView::onMouseExited(where, b);
+            getFrame()->removeView(box);
+            return kMouseEventHandled;
+        }
+        CView* box = nullptr;
+    };
+    auto* box = new CViewContainer(CRect(100, 50, 200, 100));
+    auto* inner = new Remover(CRect(0, 0, 50, 50), "inner", log);
+    inner->box = box;
+    box->addView(inner);
+    frame->addView(box);
+    move(110, 60);
+    move(20, 20); // leaves inner and box, enters a
+    EXPECT_EQ(log, (Log{"inner:enter", "inner:moved(10,10)", "inner:exit", "a:enter", "a:moved(20,20)"}));
+    EXPECT_EQ(frame->getNbViews(), 2);
+}
