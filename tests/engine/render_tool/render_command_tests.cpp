@@ -5,10 +5,12 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include <smf.h>
+#include "tools/HostModule.h"
 #include <sndfile.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -103,6 +105,51 @@ TEST_F(RenderCommand, DemoPhraseAsPcm24WithParameters)
     for (float x : wav.samples) peak = std::fmax(peak, std::fabs(x));
     EXPECT_GT(peak, 0.01f);
     EXPECT_LE(peak, 1.0f);
+}
+
+// The module's own chunks, with "Volume" at 0 in one program, saved as files.
+void writeSilentProgramFiles(const std::string& dir)
+{
+    HostModule module;
+    ASSERT_TRUE(module.load(VANTOREL_MODULE) && module.open()) << module.error();
+    const float silent = 0.0f;
+    std::vector<unsigned char> program = module.getChunk(true);
+    ASSERT_EQ(program.size(), 1500u);
+    std::memcpy(program.data() + 4 + 1 * 4, &silent, 4); // parameter 1 "Volume"
+    std::vector<unsigned char> bank = module.getChunk(false);
+    ASSERT_EQ(bank.size(), 97024u);
+    std::memcpy(bank.data() + 5 * 1500 + 4 + 1 * 4, &silent, 4); // program 5
+    module.close();
+    for (const auto& [name, bytes] : {std::make_pair("quiet.vnp", &program), std::make_pair("quiet.vnb", &bank)}) {
+        FILE* f = std::fopen((dir + "/" + name).c_str(), "wb");
+        ASSERT_NE(f, nullptr);
+        ASSERT_EQ(std::fwrite(bytes->data(), 1, bytes->size(), f), bytes->size());
+        std::fclose(f);
+    }
+}
+
+float peakOf(const std::string& path)
+{
+    Wav wav;
+    if (!readWav(path, wav)) return -1.0f;
+    float peak = 0.0f;
+    for (float x : wav.samples) peak = std::fmax(peak, std::fabs(x));
+    return peak;
+}
+
+TEST_F(RenderCommand, PresetAndBankFilesAreLoadedIntoTheModule)
+{
+    writeSilentProgramFiles(dir);
+    const std::string base = "--tail 0.5 --out '" + dir + "/";
+    ASSERT_EQ(run(base + "preset.wav' --preset '" + dir + "/quiet.vnp'"), 0);
+    EXPECT_EQ(peakOf(dir + "/preset.wav"), 0.0f);
+    ASSERT_EQ(run(base + "bank5.wav' --bank '" + dir + "/quiet.vnb' --program 5"), 0);
+    EXPECT_EQ(peakOf(dir + "/bank5.wav"), 0.0f);
+    ASSERT_EQ(run(base + "bank0.wav' --bank '" + dir + "/quiet.vnb' --program 0"), 0);
+    EXPECT_GT(peakOf(dir + "/bank0.wav"), 0.01f);
+    // --param comes last and wins over the file.
+    ASSERT_EQ(run(base + "param.wav' --preset '" + dir + "/quiet.vnp' --param 1=0.5"), 0);
+    EXPECT_GT(peakOf(dir + "/param.wav"), 0.01f);
 }
 
 TEST_F(RenderCommand, RefusesBadInput)
