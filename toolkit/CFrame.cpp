@@ -108,7 +108,9 @@ void CFrame::idle()
     inIdle = true;
     ViewGuard guard(this);
     platformFrame->pumpEvents();
-    if (platformFrame)
+    // A window the host keeps hidden is not redrawn; dirty views and invalid
+    // rectangles wait for it to show again.
+    if (platformFrame && platformFrame->isShowing())
     {
         invalidateDirtyViews();
         updateNow();

@@ -23,6 +23,8 @@ public:
     virtual void takeKeyboardFocus() {}
     virtual void returnKeyboardFocus() {}
     virtual bool isHeadless() const = 0;
+    // False while the host keeps the window unmapped: redraws wait.
+    virtual bool isShowing() const { return true; }
     // The native window (X11 Window id), or 0.
     virtual unsigned long getNativeWindow() const { return 0; }
 };

@@ -31,6 +31,7 @@ public:
     void takeKeyboardFocus() override;
     void returnKeyboardFocus() override;
     bool isHeadless() const override { return false; }
+    bool isShowing() const override { return mapped; }
     unsigned long getNativeWindow() const override { return window; }
 
     // Longest gap (ms) and distance (px either way) between the presses of

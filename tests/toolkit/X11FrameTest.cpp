@@ -354,3 +354,29 @@ TEST(X11FrameLifecycle, NoDisplayMeansOpenFails)
     if (saved)
         setenv("DISPLAY", keep.c_str(), 1);
 }
+
+TEST_F(X11Frame, UnmappedWindowWaitsWithItsRedraws)
+{
+    auto* view = new RecordingView(CRect(20, 20, 60, 60), "v", log, kRedCColor);
+    frame->addView(view);
+    ASSERT_TRUE(idleUntil(frame, [&] { return view->draws > 0; }));
+    XUnmapWindow(host.display, child);
+    XSync(host.display, False);
+    ASSERT_TRUE(idleUntil(frame, [&] { return !frame->getPlatformFrame()->isShowing(); }));
+    const int draws = view->draws;
+    view->colour = kGreenCColor;
+    view->setDirty(true);
+    for (int i = 0; i < 5; ++i)
+        frame->idle();
+    EXPECT_EQ(view->draws, draws);
+    XMapWindow(host.display, child);
+    XSync(host.display, False);
+    ASSERT_TRUE(idleUntil(frame, [&] {
+        XImage* img = XGetImage(host.display, child, 30, 30, 1, 1, AllPlanes, ZPixmap);
+        if (!img)
+            return false;
+        const unsigned long px = XGetPixel(img, 0, 0);
+        XDestroyImage(img);
+        return (px & 0xFFFFFF) == 0x00FF00;
+    }));
+}
