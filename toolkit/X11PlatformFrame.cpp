@@ -17,21 +17,48 @@ namespace VSTGUI {
 namespace {
 
 // X errors on a window the host may already have destroyed must not reach
-// Xlib's default handler, which exits the process.
-int ignoreXError(Display*, XErrorEvent*) { return 0; }
+// Xlib's default handler, which exits the process. While one of our calls
+// runs, a handler of ours is installed; errors of other connections go on
+// to the handler that was there before. All of this is on the GUI thread.
+Display* guardedDisplay = nullptr;
+int (*hostHandler)(Display*, XErrorEvent*) = nullptr;
+int lastErrorCode = 0;
+
+int guardedXError(Display* d, XErrorEvent* e)
+{
+    if (d == guardedDisplay)
+    {
+        lastErrorCode = e->error_code;
+        return 0;
+    }
+    return hostHandler ? hostHandler(d, e) : 0;
+}
 
 struct XErrorGuard
 {
-    explicit XErrorGuard(Display* d) : display(d) { previous = XSetErrorHandler(ignoreXError); }
+    explicit XErrorGuard(Display* d) : display(d), outermost(guardedDisplay == nullptr)
+    {
+        if (!outermost)
+            return;
+        guardedDisplay = display;
+        lastErrorCode = 0;
+        hostHandler = XSetErrorHandler(guardedXError);
+    }
     ~XErrorGuard()
     {
-        XSync(display, False);
-        XSetErrorHandler(previous);
+        if (!outermost)
+            return;
+        XSync(display, False); // collect the errors of everything sent
+        XSetErrorHandler(hostHandler);
+        hostHandler = nullptr;
+        guardedDisplay = nullptr;
     }
+    // Error code of the last failed request, or 0.
+    int error() const { return lastErrorCode; }
     XErrorGuard(const XErrorGuard&) = delete;
     XErrorGuard& operator=(const XErrorGuard&) = delete;
     Display* display;
-    int (*previous)(Display*, XErrorEvent*);
+    bool outermost;
 };
 
 int32_t modifiersOf(unsigned int state)
@@ -162,12 +189,10 @@ bool X11PlatformFrame::createWindow()
     attrs.event_mask = ExposureMask | ButtonPressMask | ButtonReleaseMask | PointerMotionMask | EnterWindowMask
                        | LeaveWindowMask | KeyPressMask | KeyReleaseMask | FocusChangeMask | StructureNotifyMask
                        | PropertyChangeMask;
-    {
-        XErrorGuard guard(display);
-        window = XCreateWindow(display, parent, 0, 0, static_cast<unsigned>(w), static_cast<unsigned>(h), 0,
-                               CopyFromParent, InputOutput, CopyFromParent,
-                               CWBackPixmap | CWBitGravity | CWEventMask, &attrs);
-    }
+    XErrorGuard guard(display);
+    window = XCreateWindow(display, parent, 0, 0, static_cast<unsigned>(w), static_cast<unsigned>(h), 0,
+                           CopyFromParent, InputOutput, CopyFromParent, CWBackPixmap | CWBitGravity | CWEventMask,
+                           &attrs);
     XWindowAttributes wa{};
     if (!window || !XGetWindowAttributes(display, window, &wa))
     {
@@ -216,7 +241,7 @@ X11PlatformFrame::~X11PlatformFrame()
             XFreeCursor(display, c.second);
         if (blankCursor)
             XFreeCursor(display, blankCursor);
-        if (window)
+        if (window && !gone)
             XDestroyWindow(display, window);
     }
     XCloseDisplay(display);
@@ -224,7 +249,10 @@ X11PlatformFrame::~X11PlatformFrame()
 
 void X11PlatformFrame::pumpEvents()
 {
-    while (XPending(display))
+    if (gone)
+        return;
+    XErrorGuard guard(display);
+    while (XPending(display) && !gone)
     {
         XEvent event;
         XNextEvent(display, &event);
@@ -280,10 +308,7 @@ void X11PlatformFrame::dispatch(XEvent& event)
             lastPressY = event.xbutton.y;
             buttonsDown |= buttonBit(b);
             if (mapped)
-            {
-                XErrorGuard guard(display);
                 XSetInputFocus(display, window, RevertToParent, event.xbutton.time);
-            }
             frame->onMouseDown(where, state);
             break;
         }
@@ -341,6 +366,11 @@ void X11PlatformFrame::dispatch(XEvent& event)
         }
         case MapNotify:
             mapped = true;
+            break;
+        case DestroyNotify:
+            // The host destroyed its window (and ours with it).
+            gone = true;
+            mapped = false;
             break;
         case UnmapNotify:
             mapped = false;
@@ -426,11 +456,13 @@ void X11PlatformFrame::presentRect(const CRect& rect)
 
 void X11PlatformFrame::present(const std::vector<CRect>& rects)
 {
-    if (!mapped)
+    if (!mapped || gone)
         return; // hidden by the host: the next Expose shows the back buffer
+    XErrorGuard guard(display);
     for (const CRect& r : rects)
         presentRect(r);
-    XFlush(display);
+    if (guard.error() == BadWindow || guard.error() == BadDrawable)
+        gone = true;
 }
 
 unsigned long X11PlatformFrame::cursorFor(CCursorType type)
@@ -472,6 +504,9 @@ unsigned long X11PlatformFrame::cursorFor(CCursorType type)
 
 void X11PlatformFrame::setCursor(CCursorType type)
 {
+    if (gone)
+        return;
+    XErrorGuard guard(display);
     const Cursor c = cursorFor(type);
     XDefineCursor(display, window, c);
     if (type == kCursorHidden)
@@ -500,6 +535,7 @@ void X11PlatformFrame::mouseReleased()
 {
     if (pointerGrabbed && buttonsDown == 0)
     {
+        XErrorGuard guard(display);
         XUngrabPointer(display, CurrentTime);
         pointerGrabbed = false;
         XFlush(display);
@@ -508,12 +544,16 @@ void X11PlatformFrame::mouseReleased()
 
 void X11PlatformFrame::takeKeyboardFocus()
 {
+    if (gone)
+        return;
     XErrorGuard guard(display);
     XSetInputFocus(display, window, RevertToParent, CurrentTime);
 }
 
 void X11PlatformFrame::returnKeyboardFocus()
 {
+    if (gone)
+        return;
     XErrorGuard guard(display);
     XSetInputFocus(display, parent, RevertToParent, CurrentTime);
 }

@@ -331,13 +331,23 @@ TEST(X11FrameLifecycle, ParentDestroyedFirstDoesNotKillTheProcess)
     Host host;
     if (!host.display)
         GTEST_SKIP() << "no X display";
+    Log log;
     auto* frame = new CFrame(CRect(0, 0, 200, 100), nullptr);
     ASSERT_TRUE(frame->open(reinterpret_cast<void*>(host.parent)));
+    auto* view = new RecordingView(CRect(0, 0, 50, 50), "v", log);
+    frame->addView(view);
+    ASSERT_TRUE(idleUntil(frame, [&] { return frame->getPlatformFrame()->isShowing(); }));
     XDestroyWindow(host.display, host.parent);
     host.parent = 0;
     XSync(host.display, False);
+    // Redraws, cursor and focus requests on the vanished window are absorbed.
+    view->setDirty(true);
+    frame->setCursor(kCursorHand);
+    frame->idle();
+    view->setDirty(true);
     frame->idle();
     frame->returnKeyboardFocus();
+    EXPECT_FALSE(frame->getPlatformFrame()->isShowing());
     frame->close(); // the window is already gone: BadWindow must be absorbed
     SUCCEED();
 }
