@@ -14,6 +14,7 @@ namespace {
 struct RenderCommand {
     RenderSettings settings;
     std::string format = "float";
+    int rate = 48000;
     std::vector<std::string> parameters;
 };
 
@@ -40,6 +41,7 @@ void run(RenderCommand& c)
 {
     RenderSettings& s = c.settings;
     s.format = c.format == "pcm24" ? WavWriter::Format::Pcm24 : WavWriter::Format::Float;
+    s.sampleRate = c.rate;
     for (const std::string& p : c.parameters) {
         std::pair<int, float> parsed;
         if (!parseParameter(p, parsed)) {
@@ -75,7 +77,10 @@ void addRender(CLI::App& app)
     cmd->add_option("--preset", s.presetPath, "program file (.vnp) to load into the current program")
         ->check(CLI::ExistingFile);
     cmd->add_option("--param", command->parameters, "set a parameter, INDEX=VALUE (repeatable)");
-    cmd->add_option("--rate", s.sampleRate, "sample rate in Hz")->check(CLI::Range(1000.0, 400000.0))->capture_default_str();
+    // The instrument runs at the host's rate only strictly between 8000 and 100000 Hz.
+    cmd->add_option("--rate", command->rate, "sample rate in Hz (8001..99999)")
+        ->check(CLI::Range(8001, 99999))
+        ->capture_default_str();
     cmd->add_option("--block", s.blockSize, "block size in samples")->check(CLI::Range(1, 65536))->capture_default_str();
     cmd->add_option("--tempo", s.tempo, "tempo of the demo phrase in BPM (a MIDI file brings its own tempo map)")
         ->check(CLI::Range(10.0, 400.0))

@@ -157,6 +157,7 @@ TEST_F(RenderCommand, RefusesBadInput)
     EXPECT_NE(run("--out '" + dir + "/x.wav' --param 200=0.5"), 0);
     EXPECT_NE(run("--out '" + dir + "/x.wav' --param volume"), 0);
     EXPECT_NE(run("--out '" + dir + "/x.wav' --program 64"), 0);
+    EXPECT_NE(run("--out '" + dir + "/x.wav' --rate 100000"), 0); // the engine would run at 48000
     FILE* f = std::fopen((dir + "/short.vnp").c_str(), "wb");
     ASSERT_NE(f, nullptr);
     std::fputs("not a program", f);
