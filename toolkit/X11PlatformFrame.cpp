@@ -307,8 +307,8 @@ void X11PlatformFrame::dispatch(XEvent& event)
             lastPressX = event.xbutton.x;
             lastPressY = event.xbutton.y;
             buttonsDown |= buttonBit(b);
-            if (mapped)
-                XSetInputFocus(display, window, RevertToParent, event.xbutton.time);
+            // The keyboard stays with the host (its shortcuts keep working)
+            // unless a view that edits text takes it.
             frame->onMouseDown(where, state);
             break;
         }
@@ -547,6 +547,11 @@ void X11PlatformFrame::takeKeyboardFocus()
     if (gone)
         return;
     XErrorGuard guard(display);
+    Window focus = 0;
+    int revert = 0;
+    XGetInputFocus(display, &focus, &revert);
+    if (focus != window)
+        previousFocus = focus; // where the keyboard goes back to
     XSetInputFocus(display, window, RevertToParent, CurrentTime);
 }
 
@@ -555,7 +560,13 @@ void X11PlatformFrame::returnKeyboardFocus()
     if (gone)
         return;
     XErrorGuard guard(display);
-    XSetInputFocus(display, parent, RevertToParent, CurrentTime);
+    // The window that had the keyboard before us, else the host's parent.
+    const Window target = (previousFocus != None && previousFocus != PointerRoot) ? previousFocus : parent;
+    XSetInputFocus(display, target, RevertToParent, CurrentTime);
+    XSync(display, False);
+    if (guard.error() != 0 && target != parent)
+        XSetInputFocus(display, parent, RevertToParent, CurrentTime);
+    previousFocus = 0;
 }
 
 } // namespace VSTGUI

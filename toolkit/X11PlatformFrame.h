@@ -59,6 +59,7 @@ private:
     bool pointerGrabbed = false;
     bool hidden = false;
     bool mapped = false;
+    unsigned long previousFocus = 0;
     bool gone = false; // destroyed with the host's window
     int buttonsDown = 0;
     std::vector<CRect> exposed;

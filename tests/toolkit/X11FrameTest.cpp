@@ -194,6 +194,7 @@ TEST_F(X11Frame, ChildWindowOfTheHostsParentWithEmbedInfo)
 
 TEST_F(X11Frame, InjectedClickReachesTheViewAndItsListener)
 {
+    XSetInputFocus(host.display, host.parent, RevertToParent, CurrentTime);
     auto* view = new ClickControl(CRect(20, 20, 60, 60), "v", log);
     view->setListener(&listener);
     view->setTag(5);
@@ -203,6 +204,10 @@ TEST_F(X11Frame, InjectedClickReachesTheViewAndItsListener)
     EXPECT_TRUE(contains(log, "v:down(30,40)"));
     EXPECT_TRUE(contains(log, "valueChanged 5"));
     EXPECT_EQ(view->lastButtons, CButtonState(kLButton)); // release carries the released button
+    Window focus = 0;
+    int revert = 0;
+    XGetInputFocus(host.display, &focus, &revert);
+    EXPECT_EQ(focus, host.parent); // a plain click leaves the keyboard with the host
 }
 
 TEST_F(X11Frame, SecondQuickClickIsADoubleClickAndRightIsButtonThree)
@@ -276,13 +281,24 @@ TEST_F(X11Frame, TypingIntoATextEditAfterClickingIt)
 {
     auto* edit = new CTextEdit(CRect(10, 10, 150, 40), &listener, 112, "ab");
     frame->addView(edit);
+    XSetInputFocus(host.display, host.parent, RevertToParent, CurrentTime);
+    XSync(host.display, False);
+    auto focus = [&] {
+        Window w = 0;
+        int revert = 0;
+        XGetInputFocus(host.display, &w, &revert);
+        return w;
+    };
     click(20, 20);
     ASSERT_TRUE(idleUntil(frame, [&] { return edit->isEditing(); }));
+    EXPECT_EQ(focus(), child); // the editing view takes the keyboard
     host.key(XK_c);
     host.key(XK_Return);
     ASSERT_TRUE(idleUntil(frame, [&] { return !edit->isEditing(); }));
     EXPECT_STREQ(edit->getText(), "abc");
     EXPECT_TRUE(contains(log, "host begin 112"));
+    frame->returnKeyboardFocus();
+    EXPECT_EQ(focus(), host.parent);
 }
 
 TEST_F(X11Frame, HiddenCursorDuringADragIsRestoredOnRelease)
