@@ -9,6 +9,7 @@ namespace {
 
 constexpr double kFourPiSquared = 39.47841760435743;
 constexpr float kFourPiSquaredF = static_cast<float>(kFourPiSquared);
+constexpr double kStableStiffness = 1.4;
 
 // A draw turned into a spread factor in -0.25..+0.25.
 float spreadFactor(CrtRandom& random)
@@ -31,7 +32,9 @@ void computeMainTuning(EngineState& s)
         const float f = std::pow(2.0f, static_cast<float>(n - 69) / 12.0f) * s.tuning.concertA;
         const double k = s.tuning.microtuning[n % 12] * (f * kFourPiSquared * f * t2);
         KeyVoice& v = s.keys[n];
-        v.mainStiffness = static_cast<float>(k);
+        // Above the engine's stability ceiling (top keys at low rates) the
+        // oscillator would grow without bound instead of ringing.
+        v.mainStiffness = static_cast<float>(k < kStableStiffness ? k : kStableStiffness);
         v.mainTargetStiffness = v.mainStiffness;
         v.mainTargetReciprocal = 1.0f / v.mainStiffness;
     }

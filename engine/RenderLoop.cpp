@@ -81,6 +81,7 @@ inline void applyBend(KeyVoice& v, int key, float bend, const TuningState& t)
     const float amount = bend - 1.0f;
     const float f = amount * (amount > 0.0f ? v.bendScaleUp : v.bendScaleDown) + 1.0f;
     v.mainStiffness = f * v.mainTargetStiffness;
+    if (v.mainStiffness > 1.4f) v.mainStiffness = 1.4f; // a wide bend up stays below the stability ceiling
     v.partialStiffness = f * v.partialTargetStiffness;
     v.bStiffness = f * v.bTargetStiffness;
     if (key > 72) {

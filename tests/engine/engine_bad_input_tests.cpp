@@ -127,6 +127,31 @@ TEST(EngineBadInput, PitchRangeZeroLeavesThePitchAlone)
     EXPECT_NEAR(centsBetween(measurePitch(l, 48000.0, 440.0, 4800, 43000), 440.0), 0.0, 1.0);
 }
 
+TEST(EngineBadInput, TopKeysStayStableAtLowSampleRates)
+{
+    // At 11025 Hz the top keys lie beyond what a spring can ring at; their body
+    // strings are kicked by every note and must not blow up.
+    for (int key : {60, 96, 108}) {
+        FakeEngineHost host;
+        Engine e(host);
+        e.setSampleRate(11025.0f);
+        std::vector<float> program = defaultProgram();
+        program[44] = 1.0f; // twelve-semitone bend range
+        applyProgram(e, program);
+        const MidiMessage m[] = {midi(0x90, key, 127), midi(0xE0, 127, 127)};
+        e.processMidi(m, 2);
+        std::vector<float> l, r;
+        renderInto(e, l, r, 11025);
+        float peak = 0.0f, late = 0.0f;
+        for (size_t i = 0; i < l.size(); ++i) {
+            peak = std::fmax(peak, std::fabs(l[i]));
+            if (i > l.size() / 2) late = std::fmax(late, std::fabs(l[i]));
+        }
+        EXPECT_LT(peak, 0.5f) << "key " << key;
+        EXPECT_GT(late, 0.0f) << "key " << key << " fell silent";
+    }
+}
+
 TEST(EngineBadInput, UnusableHostTempoKeepsTheLastOne)
 {
     const float tempos[] = {0.0f, -120.0f, std::numeric_limits<float>::quiet_NaN(),
