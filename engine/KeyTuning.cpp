@@ -142,5 +142,8 @@ void computeNoiseResonance(EngineState& s, float v)
 void computeRelaxRate(EngineState& s, float v)
 {
     const float r = std::pow(2.0f, 15.0f * v);
-    s.tuning.relaxRate = r * r * s.clock.periodSquared;
+    // Beyond 1 (fast settings at low rates) each step would overshoot the
+    // target and the glide would diverge; 1 is an immediate return.
+    const float rate = r * r * s.clock.periodSquared;
+    s.tuning.relaxRate = rate < 1.0f ? rate : 1.0f;
 }

@@ -152,6 +152,33 @@ TEST(EngineBadInput, TopKeysStayStableAtLowSampleRates)
     }
 }
 
+TEST(EngineBadInput, FastPitchRelaxAtLowRatesSettlesOnTheTarget)
+{
+    // "Pitch relax" at 1 at 22050 Hz: a released, bent key must glide home, not diverge.
+    FakeEngineHost host;
+    Engine e(host);
+    e.setSampleRate(22050.0f);
+    std::vector<float> program = defaultProgram();
+    program[45] = 1.0f;
+    program[6] = 0.0f; // main oscillator only
+    applyProgram(e, program);
+    const MidiMessage bentNote[] = {midi(0xE0, 127, 127), midi(0x90, 69, 100)};
+    e.processMidi(bentNote, 2);
+    std::vector<float> l, r;
+    renderInto(e, l, r, 2048);
+    const MidiMessage release[] = {midi(0x80, 69, 0), midi(0xE0, 0, 64)};
+    e.processMidi(release, 2);
+    renderInto(e, l, r, 2048);
+    // Struck again, the key sounds its own pitch.
+    const MidiMessage again = midi(0x90, 69, 100);
+    e.processMidi(&again, 1);
+    const size_t from = l.size();
+    renderInto(e, l, r, 22050);
+    expectPlayableOutput(l, "left");
+    const std::vector<float> tail(l.begin() + static_cast<long>(from), l.end());
+    EXPECT_NEAR(centsBetween(measurePitch(tail, 22050.0, 440.0, 2000, 18000), 440.0), 0.0, 2.0);
+}
+
 TEST(EngineBadInput, UnusableHostTempoKeepsTheLastOne)
 {
     const float tempos[] = {0.0f, -120.0f, std::numeric_limits<float>::quiet_NaN(),
