@@ -88,6 +88,10 @@ inline void applyBend(KeyVoice& v, int key, float bend, const TuningState& t)
         if (v.partialStiffness > 1.4f) v.partialStiffness *= 0.5f;
         if (v.bStiffness > 1.4f) v.bStiffness *= 0.5f;
     }
+    // A wide bend must not push any spring past where it can still ring
+    // (it would grow without bound): such a spring drops by an octave.
+    for (int i = 0; i < 4 && v.partialStiffness > 2.8f; ++i) v.partialStiffness *= 0.5f;
+    for (int i = 0; i < 4 && v.bStiffness > 2.8f; ++i) v.bStiffness *= 0.5f;
     v.bDetunedStiffness = v.bStiffness * t.bDetuneRatio;
     if (v.bStiffness < 0.7f && t.bOctave == 1.0f) v.bDetunedStiffness *= 4.0f;
 }

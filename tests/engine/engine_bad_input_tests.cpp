@@ -152,6 +152,32 @@ TEST(EngineBadInput, TopKeysStayStableAtLowSampleRates)
     }
 }
 
+TEST(EngineBadInput, WideBendOnHighSpringsKeepsRinging)
+{
+    // Twelve-semitone range, partial three octaves up, spring B high: a full
+    // bend must not drive any spring past where it can ring.
+    FakeEngineHost host;
+    Engine e(host);
+    std::vector<float> program = defaultProgram();
+    program[44] = 1.0f;
+    program[10] = 1.0f;
+    program[16] = 1.0f;
+    applyProgram(e, program);
+    const MidiMessage m[] = {midi(0xE0, 127, 127), midi(0x90, 48, 100), midi(0x90, 60, 100),
+                             midi(0x90, 67, 100), midi(0x90, 72, 100)};
+    e.processMidi(m, 5);
+    std::vector<float> l, r;
+    renderInto(e, l, r, 48000);
+    float early = 0.0f, late = 0.0f;
+    for (size_t i = 0; i < l.size(); ++i) {
+        float& half = i < l.size() / 2 ? early : late;
+        half = std::fmax(half, std::fabs(l[i]));
+    }
+    EXPECT_LT(early, 0.9f);
+    EXPECT_GT(late, 0.0f) << "fell silent";
+    EXPECT_LE(late, early);
+}
+
 TEST(EngineBadInput, FastPitchRelaxAtLowRatesSettlesOnTheTarget)
 {
     // "Pitch relax" at 1 at 22050 Hz: a released, bent key must glide home, not diverge.
