@@ -129,7 +129,11 @@ void computeBendScale(EngineState& s, int pitchClass, float u, bool upward)
 void computeNoiseStiffness(EngineState& s, float v)
 {
     const float f = std::pow(2.0f, (68.0f * v - 12.0f) / 12.0f) * s.tuning.concertA;
-    s.tuning.noiseStiffness = f * f * kFourPiSquaredF * s.clock.periodSquared;
+    float k = f * f * kFourPiSquaredF * s.clock.periodSquared;
+    // At low rates the top of the range lies where the filter cannot ring (it
+    // would grow without bound): it drops by octaves instead.
+    for (int i = 0; i < 64 && k > 2.8f; ++i) k *= 0.5f;
+    s.tuning.noiseStiffness = k;
     for (int n = kFirstKey; n <= kLastKey; ++n) s.keys[n].noiseStiffness = s.tuning.noiseStiffness;
 }
 

@@ -178,6 +178,31 @@ TEST(EngineBadInput, WideBendOnHighSpringsKeepsRinging)
     EXPECT_LE(late, early);
 }
 
+TEST(EngineBadInput, NoiseFilterAtTheTopOfItsRangeStaysStableAtLowRates)
+{
+    for (float rate : {11025.0f, 22050.0f}) {
+        FakeEngineHost host;
+        Engine e(host);
+        e.setSampleRate(rate);
+        std::vector<float> program = defaultProgram();
+        program[22] = 1.0f; // NOISE mode
+        program[14] = 1.0f; // "NOISE Frq" at the top
+        program[15] = 0.5f; // "NOISE Res"
+        applyProgram(e, program);
+        const MidiMessage m = midi(0x90, 60, 127);
+        e.processMidi(&m, 1);
+        std::vector<float> l, r;
+        renderInto(e, l, r, static_cast<int>(rate));
+        float peak = 0.0f, late = 0.0f;
+        for (size_t i = 0; i < l.size(); ++i) {
+            peak = std::fmax(peak, std::fabs(l[i]));
+            if (i > l.size() / 2) late = std::fmax(late, std::fabs(l[i]));
+        }
+        EXPECT_LT(peak, 0.9f) << rate;
+        EXPECT_GT(late, 0.0f) << rate << " fell silent";
+    }
+}
+
 TEST(EngineBadInput, FastPitchRelaxAtLowRatesSettlesOnTheTarget)
 {
     // "Pitch relax" at 1 at 22050 Hz: a released, bent key must glide home, not diverge.
