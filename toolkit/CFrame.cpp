@@ -66,6 +66,7 @@ bool CFrame::open(void* parent)
         backBuffer = nullptr;
         return false;
     }
+    guiThread = std::this_thread::get_id();
     CView::attached(nullptr);
     parentFrame = this;
     for (CView* c : children)
@@ -112,6 +113,8 @@ void CFrame::idle()
     // rectangles wait for it to show again.
     if (platformFrame && platformFrame->isShowing())
     {
+        if (redrawAllRequested.exchange(false))
+            invalid();
         invalidateDirtyViews();
         updateNow();
     }
@@ -143,6 +146,11 @@ void CFrame::invalidRect(const CRect& r)
 {
     if (!platformFrame)
         return;
+    if (!isGuiThread())
+    {
+        redrawAllRequested = true; // no allocation off the GUI thread
+        return;
+    }
     CRect rect(r);
     rect.bound(getViewSize());
     // Grow to whole pixels so no fractional edge is left unpainted.

@@ -12,7 +12,9 @@
 #include "toolkit/IPlatformFrame.h"
 #include "toolkit/VSTGUIEditorInterface.h"
 
+#include <atomic>
 #include <memory>
+#include <thread>
 #include <string>
 #include <vector>
 
@@ -33,6 +35,10 @@ public:
     VSTGUIEditorInterface* getEditor() const { return editor; }
 
     void idle();
+    // True on the thread that opened the frame (the host's GUI thread).
+    // Elsewhere (a host calling setParameter from its audio thread) views
+    // only mark themselves dirty; the next idle redraws them.
+    bool isGuiThread() const { return std::this_thread::get_id() == guiThread; }
     // Repaints every invalid rectangle now (idle does this too).
     void updateNow();
 
@@ -98,6 +104,8 @@ protected:
     CCursorType cursor = kCursorDefault;
     bool active = true;
     bool inIdle = false;
+    std::thread::id guiThread;
+    std::atomic<bool> redrawAllRequested{false};
     bool pointerHidden = false;
     bool mouseButtonsDown = false;
 };

@@ -29,12 +29,22 @@ void CView::setDirty(bool state) { dirty = state; }
 
 void CView::invalid()
 {
+    if (parentFrame && !parentFrame->isGuiThread())
+    {
+        setDirty(true); // redrawn at the next idle
+        return;
+    }
     setDirty(false);
     invalidRect(size);
 }
 
 void CView::invalidRect(const CRect& r)
 {
+    if (parentFrame && !parentFrame->isGuiThread())
+    {
+        setDirty(true);
+        return;
+    }
     if (isVisible())
         invalidateInParent(r);
 }

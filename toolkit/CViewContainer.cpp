@@ -216,6 +216,11 @@ void CViewContainer::invalidateDirtyViews()
 
 void CViewContainer::invalid()
 {
+    if (parentFrame && !parentFrame->isGuiThread())
+    {
+        CView::setDirty(true);
+        return;
+    }
     CView::setDirty(false);
     if (isVisible())
         invalidateInParent(size);

@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <thread>
 
 using namespace VSTGUI;
 
@@ -151,4 +152,24 @@ TEST(Redraw, FrameRendersToPNG)
     in.read(magic, 4);
     EXPECT_EQ(std::string(magic + 1, 3), "PNG");
     std::remove(path);
+}
+
+TEST(Redraw, InvalidFromAnotherThreadOnlyMarksAndIdleRedraws)
+{
+    Log log;
+    HeadlessFrame frame;
+    auto* a = new RecordingView(CRect(10, 10, 20, 20), "a", log, kRedCColor);
+    frame->addView(a);
+    frame->idle();
+    const int draws = a->draws;
+    std::thread other([&] {
+        a->colour = kBlueCColor;
+        a->invalid(); // as a host's audio-thread setParameter would
+        frame->invalid();
+    });
+    other.join();
+    EXPECT_TRUE(frame->getInvalidRects().empty()); // nothing queued off the GUI thread
+    frame->idle();
+    EXPECT_EQ(a->draws, draws + 1);
+    EXPECT_EQ(frame->getPixel(15, 15), kBlueCColor);
 }
