@@ -121,6 +121,7 @@ bool renderPerformance(const RenderSettings& s, RenderResult& result, std::strin
         frame += n;
         progress.update(frame, limit);
     }
+    progress.update(limit, limit); // the tail may end early on silence
     progress.finish();
     result.frames = frame;
     if (!wav.close()) {
