@@ -6,6 +6,7 @@
 
 #include <cairo.h>
 #include <cmath>
+#include <string>
 
 namespace VSTGUI {
 
@@ -37,6 +38,36 @@ double sweepOf(double start, double end, bool clockwise)
     if (m == 0)
         m = 360.0;
     return m;
+}
+
+// Valid UTF-8 as is; any byte that does not start a valid sequence is taken
+// as Latin-1 (texts from old files), so the string still draws.
+std::string validUtf8(const char* text)
+{
+    std::string out;
+    const auto* p = reinterpret_cast<const unsigned char*>(text);
+    while (*p)
+    {
+        const unsigned c = *p;
+        int n = c < 0x80 ? 0 : (c >> 5) == 0x6 ? 1 : (c >> 4) == 0xE ? 2 : (c >> 3) == 0x1E ? 3 : -1;
+        bool ok = n >= 0;
+        for (int i = 1; ok && i <= n; ++i)
+            ok = (p[i] & 0xC0) == 0x80;
+        if (ok && n == 1 && c < 0xC2)
+            ok = false; // overlong
+        if (ok)
+        {
+            out.append(reinterpret_cast<const char*>(p), static_cast<size_t>(n + 1));
+            p += n + 1;
+        }
+        else
+        {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+            ++p;
+        }
+    }
+    return out;
 }
 
 struct SavedCairo
@@ -84,6 +115,17 @@ void CDrawContext::resetState()
 }
 
 void CDrawContext::endDraw() { cairo_surface_flush(surface); }
+
+void CDrawContext::ensureUsable()
+{
+    // A cairo context that met bad input (NaN geometry, a broken string)
+    // refuses all further drawing; our state lives outside it, so start a
+    // fresh one.
+    if (cairo_status(cr) == CAIRO_STATUS_SUCCESS)
+        return;
+    cairo_destroy(cr);
+    cr = cairo_create(surface);
+}
 
 // ---- state ----------------------------------------------------------------
 
@@ -224,7 +266,7 @@ void CDrawContext::arcPath(const CRect& r, double startDeg, double endDeg, bool 
     const double sweep = sweepOf(startDeg, endDeg, clockwise);
     const double rx = r.getWidth() / 2.0;
     const double ry = r.getHeight() / 2.0;
-    if (sweep == 0 || rx <= 0 || ry <= 0)
+    if (!(sweep > 0) || !(rx > 0) || !(ry > 0) || !std::isfinite(rx) || !std::isfinite(ry))
         return;
     const CPoint c = r.getCenter();
     const double a0 = toRadians(startDeg);
@@ -287,7 +329,7 @@ void CDrawContext::appendPath(const CGraphicsPath& path)
             case E::kEllipse:
             {
                 const double rx = e.rect.getWidth() / 2, ry = e.rect.getHeight() / 2;
-                if (rx > 0 && ry > 0)
+                if (rx > 0 && ry > 0 && std::isfinite(rx) && std::isfinite(ry))
                 {
                     cairo_new_sub_path(cr);
                     cairo_save(cr);
@@ -338,6 +380,7 @@ void CDrawContext::lineTo(const CPoint& point)
 
 void CDrawContext::drawLine(const CPoint& start, const CPoint& end)
 {
+    ensureUsable();
     SavedCairo saved(cr);
     applyClip();
     applyAntialias();
@@ -369,6 +412,7 @@ void CDrawContext::drawPolygon(const CPoint* points, int32_t numberOfPoints, con
 {
     if (!points || numberOfPoints < 2)
         return;
+    ensureUsable();
     SavedCairo saved(cr);
     applyClip();
     applyAntialias();
@@ -397,6 +441,7 @@ void CDrawContext::drawPolygon(const PointList& points, const CDrawStyle drawSty
 
 void CDrawContext::drawRect(const CRect& rect, const CDrawStyle drawStyle)
 {
+    ensureUsable();
     SavedCairo saved(cr);
     applyClip();
     applyAntialias();
@@ -438,8 +483,9 @@ void CDrawContext::drawEllipse(const CRect& rect, const CDrawStyle drawStyle)
     if (drawStyle == kDrawStroked)
         r.inset(0.5, 0.5);
     const double rx = r.getWidth() / 2, ry = r.getHeight() / 2;
-    if (rx <= 0 || ry <= 0)
-        return; // a zero scale would break the cairo context
+    if (!(rx > 0) || !(ry > 0) || !std::isfinite(rx) || !std::isfinite(ry))
+        return; // a zero or NaN scale would break the cairo context
+    ensureUsable();
     SavedCairo saved(cr);
     applyClip();
     applyAntialias();
@@ -469,6 +515,7 @@ void CDrawContext::drawArc(const CRect& rect, const float startAngle, const floa
 {
     CRect r = alignRect(rect);
     r.normalize();
+    ensureUsable();
     SavedCairo saved(cr);
     applyClip();
     applyAntialias();
@@ -490,6 +537,7 @@ void CDrawContext::drawArc(const CRect& rect, const float startAngle, const floa
 
 void CDrawContext::drawPoint(const CPoint& point, const CColor& color)
 {
+    ensureUsable();
     SavedCairo saved(cr);
     applyClip();
     const CPoint p = alignPoint(point);
@@ -500,6 +548,7 @@ void CDrawContext::drawPoint(const CPoint& point, const CColor& color)
 
 void CDrawContext::clearRect(const CRect& rect)
 {
+    ensureUsable();
     SavedCairo saved(cr);
     applyClip();
     CRect r(rect);
@@ -519,6 +568,7 @@ void CDrawContext::drawGraphicsPath(CGraphicsPath* path, PathDrawMode mode)
 {
     if (!path)
         return;
+    ensureUsable();
     SavedCairo saved(cr);
     applyClip();
     applyAntialias();
@@ -542,6 +592,7 @@ void CDrawContext::fillLinearGradient(CGraphicsPath* path, const CGradient& grad
 {
     if (!path)
         return;
+    ensureUsable();
     SavedCairo saved(cr);
     applyClip();
     applyAntialias();
@@ -582,7 +633,7 @@ void CDrawContext::setupFont(bool antialias)
                            (style & kBoldFace) ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
     cairo_set_font_size(cr, font->getSize() > 0 ? font->getSize() : 12.0);
     // Explicit options: machine defaults differ, and fractional advances
-    // (hint metrics off) match the reference layout.
+    // (hint metrics off) keep text widths the same on every machine.
     cairo_font_options_t* options = cairo_font_options_create();
     cairo_font_options_set_antialias(options, antialias ? CAIRO_ANTIALIAS_GRAY : CAIRO_ANTIALIAS_NONE);
     cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
@@ -595,10 +646,11 @@ CCoord CDrawContext::getStringWidth(UTF8StringPtr string)
 {
     if (!string || !*string)
         return 0;
+    ensureUsable();
     SavedCairo saved(cr);
     setupFont(true);
     cairo_text_extents_t ext;
-    cairo_text_extents(cr, string, &ext);
+    cairo_text_extents(cr, validUtf8(string).c_str(), &ext);
     return ext.x_advance;
 }
 
@@ -606,12 +658,13 @@ void CDrawContext::drawString(UTF8StringPtr string, const CPoint& point, bool an
 {
     if (!string || !*string)
         return;
+    ensureUsable();
     SavedCairo saved(cr);
     applyClip();
     setupFont(antialias);
     cairo_move_to(cr, point.x + current.offset.x, point.y + current.offset.y);
     setSourceColor(current.fontColor);
-    cairo_show_text(cr, string);
+    cairo_show_text(cr, validUtf8(string).c_str());
     cairo_new_path(cr);
 }
 
@@ -622,12 +675,13 @@ void CDrawContext::drawString(UTF8StringPtr string, const CRect& rect, const CHo
     CCoord capHeight = 0;
     CCoord width = 0;
     {
-        SavedCairo saved(cr);
+        ensureUsable();
+    SavedCairo saved(cr);
         setupFont(antialias);
         cairo_text_extents_t ext;
         cairo_text_extents(cr, "H", &ext);
         capHeight = ext.height;
-        cairo_text_extents(cr, string, &ext);
+        cairo_text_extents(cr, validUtf8(string).c_str(), &ext);
         width = ext.x_advance;
     }
     CPoint p;

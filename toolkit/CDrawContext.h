@@ -2,7 +2,7 @@
 // Drawing surface with a state (colours, line width and style, font, draw
 // mode, clip, global alpha), drawn with cairo into a 32-bit image.
 //
-// Geometry follows the reference toolkit: pixel (i, j) covers
+// Geometry: pixel (i, j) covers
 // [i, i+1) x [j, j+1); odd integer line widths are shifted by half a pixel so
 // lines land on whole pixel rows; stroked rectangles paint exactly the border
 // pixels inside the half-open rectangle; angles are degrees, 0 at 3 o'clock,
@@ -140,6 +140,7 @@ protected:
         CPoint offset;
     };
 
+    void ensureUsable();
     void applyClip();
     void applyAntialias();
     void applyLineStyle();

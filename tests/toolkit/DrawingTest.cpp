@@ -300,3 +300,17 @@ TEST(DrawingPaths, EvenOddLeavesTheHoleEmpty)
     EXPECT_FALSE(s.painted(50, 50));
     path->forget();
 }
+
+TEST(DrawingState, NonFiniteGeometryDrawsNothingAndLeavesTheContextWorking)
+{
+    Surface s(50, 50);
+    const double nan = std::nan("");
+    s.context->drawEllipse(CRect(0, 0, nan, 10), kDrawFilled);
+    s.context->drawArc(CRect(0, 0, 40, 40), 0, static_cast<float>(nan), kDrawStroked);
+    s.context->setLineWidth(nan);
+    s.context->drawLine(CPoint(0, 0), CPoint(10, 10));
+    s.context->setLineWidth(1);
+    s.context->setFillColor(kRedCColor);
+    s.context->drawRect(CRect(40, 40, 50, 50), kDrawFilled);
+    EXPECT_EQ(s.color(45, 45), kRedCColor);
+}

@@ -145,3 +145,17 @@ TEST(Text, FontColourAlphaIsARealAlpha)
             maxAlpha = std::max(maxAlpha, s.alpha(x, y));
     EXPECT_NEAR(maxAlpha, 100, 1);
 }
+
+TEST(Text, BytesThatAreNotUtf8DrawAsLatin1AndBreakNothing)
+{
+    CFontDesc font("Arial", 20);
+    Surface s(100, 40);
+    s.context->setFont(&font);
+    s.context->setFontColor(kBlackCColor);
+    EXPECT_NEAR(s.context->getStringWidth("\xE9t\xE9"), s.context->getStringWidth("\xC3\xA9t\xC3\xA9"), 0.01);
+    s.context->drawString("\xE9t\xE9", CPoint(5, 30));
+    EXPECT_GT(s.countPainted(), 20);
+    s.context->setFillColor(kRedCColor);
+    s.context->drawRect(CRect(90, 0, 100, 10), kDrawFilled); // the context still draws
+    EXPECT_EQ(s.color(95, 5), kRedCColor);
+}
