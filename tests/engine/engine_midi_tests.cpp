@@ -2,7 +2,6 @@
 // controllers and the key range.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -32,17 +31,6 @@ protected:
     Engine engine;
     std::vector<float> left, right;
 };
-
-TEST_F(EngineMidi, StrikeStartsAtItsSampleOffset)
-{
-    send({midi(0x90, 60, 100, 100)});
-    render(512);
-    for (int i = 0; i < 100; ++i) ASSERT_EQ(left[i], 0.0f) << i;
-    const auto first = std::find_if(left.begin(), left.end(), [](float x) { return x != 0.0f; }) - left.begin();
-    // The hit lands on sample 100; the key is heard from the sample after its first tick.
-    EXPECT_GE(first, 100);
-    EXPECT_LE(first, 101);
-}
 
 TEST_F(EngineMidi, ReleasedKeyDecaysFasterThanHeldKey)
 {
