@@ -42,9 +42,12 @@ void computeMainTuning(EngineState& s)
 
 void computePartialTuning(EngineState& s)
 {
-    s.random.seed(333);
+    // The tables draw from their own seeded generator: a program always tunes
+    // the same way, and the audio thread's generator is never touched from here.
+    CrtRandom random;
+    random.seed(333);
     for (int n = kFirstKey; n <= kLastKey; ++n) {
-        const float spread = spreadFactor(s.random);
+        const float spread = spreadFactor(random);
         // Tenths of a semitone; bounded so a wild offset cannot overflow the integer.
         const float cents = clampf((spread * s.tuning.partialSpread + 1.0f) * s.tuning.partialOffset * -480.0f, -1e6f, 1e6f);
         const int c = -120 - static_cast<int>(std::trunc(cents));
@@ -64,14 +67,15 @@ void computeSpringBTuning(EngineState& s)
     const float step = (hi - lo) * (1.0f / 128.0f);
     const double fs = s.clock.rate;
     float position = lo;
-    s.random.seed(3334);
+    CrtRandom random;
+    random.seed(3334);
     for (int n = 0; n < kKeyCount; ++n, position += step) {
         // The first draw only decides the 12 kHz limit.
-        float f = springBFrequency(spreadFactor(s.random), t.bSpread, position, t.concertA);
+        float f = springBFrequency(spreadFactor(random), t.bSpread, position, t.concertA);
         if (f > 12000.0f) {
             f = 12000.0f;
         } else {
-            f = springBFrequency(spreadFactor(s.random), t.bSpread, position, t.concertA);
+            f = springBFrequency(spreadFactor(random), t.bSpread, position, t.concertA);
         }
         KeyVoice& v = s.keys[n];
         v.crushSteps = std::pow(2.0f, std::floor(f / 3000.0f) + 3.0f);
