@@ -664,8 +664,24 @@ void CDrawContext::drawString(UTF8StringPtr string, const CPoint& point, bool an
     setupFont(antialias);
     cairo_move_to(cr, point.x + current.offset.x, point.y + current.offset.y);
     setSourceColor(current.fontColor);
-    cairo_show_text(cr, validUtf8(string).c_str());
+    const std::string text = validUtf8(string);
+    cairo_show_text(cr, text.c_str());
     cairo_new_path(cr);
+    // Underline and strike-through as lines under / through the text, at
+    // the usual proportions of a sans face.
+    const CFontDesc* font = current.font ? current.font.get() : kSystemFont;
+    if (font->getStyle() & (kUnderlineFace | kStrikethroughFace))
+    {
+        cairo_text_extents_t ext;
+        cairo_text_extents(cr, text.c_str(), &ext);
+        const double size = font->getSize() > 0 ? font->getSize() : 12.0;
+        const double x = point.x + current.offset.x, y = point.y + current.offset.y;
+        if (font->getStyle() & kUnderlineFace)
+            cairo_rectangle(cr, x, y + 0.106 * size - 0.0365 * size, ext.x_advance, 0.073 * size);
+        if (font->getStyle() & kStrikethroughFace)
+            cairo_rectangle(cr, x, y - 0.259 * size - 0.025 * size, ext.x_advance, 0.05 * size);
+        cairo_fill(cr);
+    }
 }
 
 void CDrawContext::drawString(UTF8StringPtr string, const CRect& rect, const CHoriTxtAlign hAlign, bool antialias)

@@ -159,3 +159,17 @@ TEST(Text, BytesThatAreNotUtf8DrawAsLatin1AndBreakNothing)
     s.context->drawRect(CRect(90, 0, 100, 10), kDrawFilled); // the context still draws
     EXPECT_EQ(s.color(95, 5), kRedCColor);
 }
+
+TEST(Text, UnderlineRunsUnderTheWholeString)
+{
+    CFontDesc plain("Arial", 20);
+    CFontDesc underlined("Arial", 20, kUnderlineFace);
+    Surface a(120, 40), b(120, 40);
+    a.context->setFont(&plain);
+    b.context->setFont(&underlined);
+    a.context->drawString("o o", CPoint(5, 25));
+    b.context->drawString("o o", CPoint(5, 25));
+    EXPECT_EQ(a.countPainted(0, 26, 120, 30), 0);
+    const int width = static_cast<int>(b.context->getStringWidth("o o"));
+    EXPECT_GE(b.countPainted(5, 26, 5 + width, 29), width - 1); // a line below the baseline
+}
