@@ -67,7 +67,11 @@ void Sand::setStiffness(float v, float concertA, float fs)
     v = finiteOrZero(v);
     const float T = 1.0f / fs;
     const float f = std::pow(2.0f, (68.0f * v - 12.0f) / 12.0f) * concertA;
-    stiffness_ = f * f * 39.47841760435743f * T * T;
+    float k = f * f * 39.47841760435743f * T * T;
+    // At low rates the top of the range lies where the filter cannot ring (it
+    // would grow without bound): it drops by octaves instead, as the NOISE filter does.
+    for (int i = 0; i < 64 && k > 2.8f; ++i) k *= 0.5f;
+    stiffness_ = k;
 }
 
 void Sand::setDamping(float v) { damping_ = 0.9f * finiteOrZero(v); }
