@@ -7,7 +7,9 @@
 #include "toolkit/CControl.h"
 #include "toolkit/IControlListener.h"
 
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 class ControlHostDouble : public VSTGUI::IControlListener, public ControlHost
@@ -17,20 +19,14 @@ public:
     {
         uint8_t section, item;
     };
-    struct Note
-    {
-        int32_t note;
-        float velocity; // < 0 for a note-off
-    };
 
-    // Every event as a short word: "begin", "end", "changed" ...
-    std::vector<std::string> log;
+    std::vector<std::string> log; // "begin", "end", "changed", in order
     std::vector<float> changedValues;
     std::vector<Readout> readouts;
     std::vector<int> needles;
     std::vector<std::pair<float, int32_t>> tuningReadouts;
     std::vector<bool> tuningVisible;
-    std::vector<Note> notes;
+    std::vector<std::pair<int, float>> notes; // (note, velocity); velocity -1 for a note-off
     int begins = 0;
     int ends = 0;
 
@@ -49,23 +45,15 @@ public:
         ++ends;
         log.push_back("end");
     }
-
     void showParameterReadout(uint8_t section, uint8_t item) override { readouts.push_back({ section, item }); }
     void showTuningReadout(float value, int32_t tag) override { tuningReadouts.emplace_back(value, tag); }
     void setTuningReadoutVisible(bool visible) override { tuningVisible.push_back(visible); }
     void setHighlightedNeedle(uint8_t needle) override { needles.push_back(needle); }
-    void noteOn(int32_t note, float velocity) override { notes.push_back({ note, velocity }); }
-    void noteOff(int32_t note) override { notes.push_back({ note, -1.f }); }
+    void noteOn(int32_t note, float velocity) override { notes.emplace_back(note, velocity); }
+    void noteOff(int32_t note) override { notes.emplace_back(note, -1.f); }
 
-    void clear()
-    {
-        log.clear();
-        changedValues.clear();
-        readouts.clear();
-        needles.clear();
-        tuningReadouts.clear();
-        tuningVisible.clear();
-        notes.clear();
-        begins = ends = 0;
-    }
+    int count(const std::string& word) const { return static_cast<int>(std::count(log.begin(), log.end(), word)); }
+    // Every gesture closed, and as many as the listener was told changes.
+    bool bracketed(int gestures) const { return begins == gestures && ends == gestures; }
+    void clear() { *this = ControlHostDouble(); }
 };

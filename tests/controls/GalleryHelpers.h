@@ -16,8 +16,10 @@
 #include "toolkit/CFrame.h"
 #include "toolkit/CView.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <utility>
 
 #ifndef VANT_GALLERY_DIR
 #define VANT_GALLERY_DIR "gallery"
@@ -25,6 +27,15 @@
 
 // Flat panel colour behind the controls.
 constexpr VSTGUI::CColor kGalleryPanel(196, 168, 118, 255);
+
+// Mean of red, green and blue.
+inline double brightness(const VSTGUI::CColor& c) { return (c.red + c.green + c.blue) / 3.0; }
+
+inline bool samePixel(const VSTGUI::CColor& a, const VSTGUI::CColor& b, int tolerance = 0)
+{
+    return std::abs(a.red - b.red) <= tolerance && std::abs(a.green - b.green) <= tolerance &&
+           std::abs(a.blue - b.blue) <= tolerance;
+}
 
 // Fills its rectangle with one colour; takes no mouse events.
 class PanelView : public VSTGUI::CView
@@ -50,7 +61,7 @@ class TestFrame
 public:
     explicit TestFrame(VSTGUI::CCoord width = 1024, VSTGUI::CCoord height = 480,
                        VSTGUI::CColor panel = kGalleryPanel)
-        : frame(new VSTGUI::CFrame(VSTGUI::CRect(0, 0, width, height), nullptr))
+        : frame(new VSTGUI::CFrame(VSTGUI::CRect(0, 0, width, height), nullptr)), panelColour(panel)
     {
         frame->open(nullptr);
         frame->addView(new PanelView(VSTGUI::CRect(0, 0, width, height), panel));
@@ -77,6 +88,29 @@ public:
     void idle() { frame->idle(); }
 
     VSTGUI::CColor pixel(int x, int y) const { return frame->getPixel(x, y); }
+    bool isPanel(int x, int y) const { return samePixel(pixel(x, y), panelColour); }
+
+    // Pixels of r that differ from the plain panel.
+    int inked(const VSTGUI::CRect& r) const
+    {
+        int n = 0;
+        for (int y = static_cast<int>(r.top); y < static_cast<int>(r.bottom); ++y)
+            for (int x = static_cast<int>(r.left); x < static_cast<int>(r.right); ++x)
+                n += isPanel(x, y) ? 0 : 1;
+        return n;
+    }
+    // First and last inked column of row y in x0..x1 (-1, -1 when none).
+    std::pair<int, int> inkedSpan(int y, int x0, int x1) const
+    {
+        int first = -1, last = -1;
+        for (int x = x0; x < x1; ++x)
+            if (!isPanel(x, y))
+            {
+                first = first < 0 ? x : first;
+                last = x;
+            }
+        return { first, last };
+    }
 
     // Writes <gallery>/<name>.png; false on failure.
     bool savePNG(const std::string& name) const
@@ -114,5 +148,14 @@ public:
         frame->onMouseExited(p, VSTGUI::CButtonState(0));
     }
 
+    // Hovers a view as the window would: entered, then moved over its centre.
+    static void hover(VSTGUI::CView* view)
+    {
+        VSTGUI::CPoint p = view->getViewSize().getCenter();
+        view->onMouseEntered(p, VSTGUI::CButtonState(0));
+        view->onMouseMoved(p, VSTGUI::CButtonState(0));
+    }
+
     VSTGUI::CFrame* frame;
+    VSTGUI::CColor panelColour;
 };

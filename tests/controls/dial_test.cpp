@@ -1,5 +1,6 @@
 // Dial and LCDDial driven through a headless frame as the window would:
-// hover, relative drag, fine mode, gestures, wheel, notify-on-release.
+// hover, relative drag, fine mode, gestures, wheel, notify-on-release, and
+// what the LCD dial draws.
 
 #include "ControlHostDouble.h"
 #include "GalleryHelpers.h"
@@ -9,16 +10,9 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 using namespace VSTGUI;
 
 namespace {
-
-int countOf(const std::vector<std::string>& log, const std::string& word)
-{
-    return static_cast<int>(std::count(log.begin(), log.end(), word));
-}
 
 // A 50-pixel dial at (100, 100); its centre is (125, 125), active radius 20.
 struct DialFixture : ::testing::Test
@@ -33,74 +27,70 @@ struct DialFixture : ::testing::Test
         frame.move(125, 125);
         frame.down(125, 125);
     }
+    // Moves with the button held and returns the value.
+    float drag(double y, int32_t buttons = kLButton)
+    {
+        frame.move(125, y, buttons);
+        return dial->getValue();
+    }
 };
 
 } // namespace
 
-TEST_F(DialFixture, DragOf200PixelsUpCoversTheRangeFromTheAnchor)
+TEST_F(DialFixture, TwoHundredPixelsCoverTheRangeFromTheAnchorAndShiftRefinesWithoutAJump)
 {
     grab(0.f);
-    frame.move(125, 25, kLButton);
-    EXPECT_NEAR(dial->getValue(), 0.5f, 1e-6);
-    frame.move(125, -75, kLButton);
-    EXPECT_FLOAT_EQ(dial->getValue(), 1.f);
-    frame.move(125, -150, kLButton); // past the end: stays at 1
-    EXPECT_FLOAT_EQ(dial->getValue(), 1.f);
-    frame.move(125, -65, kLButton); // coming back lowers it at once
-    EXPECT_NEAR(dial->getValue(), 0.95f, 1e-6);
-    ASSERT_FALSE(host.changedValues.empty());
-    EXPECT_NEAR(host.changedValues.back(), 0.95f, 1e-6);
-}
-
-TEST_F(DialFixture, ShiftRefinesWithoutAJump)
-{
-    grab(0.f);
-    frame.move(125, 25, kLButton);
-    ASSERT_NEAR(dial->getValue(), 0.5f, 1e-6);
-    frame.move(125, 25, kLButton | kShift); // Shift first seen: no change
-    EXPECT_NEAR(dial->getValue(), 0.5f, 1e-6);
-    frame.move(125, 15, kLButton | kShift); // 10 px fine = 0.005
-    EXPECT_NEAR(dial->getValue(), 0.505f, 1e-6);
-    frame.move(125, 5, kLButton); // Shift released: this event changes nothing
-    EXPECT_NEAR(dial->getValue(), 0.505f, 1e-6);
-    frame.move(125, -5, kLButton); // coarse again from here
-    EXPECT_NEAR(dial->getValue(), 0.555f, 1e-6);
-}
-
-TEST_F(DialFixture, EveryDragEventIsItsOwnGesture)
-{
-    grab(0.2f);
     EXPECT_EQ(host.log, (std::vector<std::string>{ "begin", "end" }));
-    host.clear();
-    frame.move(125, 120, kLButton);
-    frame.move(125, 110, kLButton);
-    frame.up(125, 110);
-    EXPECT_EQ(host.log, (std::vector<std::string>{ "begin", "changed", "end", "begin", "changed", "end" }));
+    EXPECT_TRUE(frame.frame->isPointerHidden());
+    EXPECT_NEAR(drag(25), 0.5f, 1e-6);
+    EXPECT_FLOAT_EQ(drag(-75), 1.f);
+    EXPECT_FLOAT_EQ(drag(-150), 1.f);           // past the end: stays at 1
+    EXPECT_NEAR(drag(-65), 0.95f, 1e-6);        // coming back lowers it at once
+    EXPECT_NEAR(drag(-65, kLButton | kShift), 0.95f, 1e-6); // Shift first seen: no change
+    EXPECT_NEAR(drag(-75, kLButton | kShift), 0.955f, 1e-6); // 10 px fine
+    EXPECT_NEAR(drag(-85), 0.955f, 1e-6);       // Shift released: this event changes nothing
+    EXPECT_NEAR(drag(-75), 0.905f, 1e-6);       // coarse again from here
+    frame.up(125, -75);
+    EXPECT_FALSE(frame.frame->isPointerHidden());
     EXPECT_FALSE(dial->isDragging());
+    // Every drag event is its own gesture around its change.
+    EXPECT_TRUE(host.bracketed(9));
+    EXPECT_EQ(host.count("changed"), 8);
+    EXPECT_NEAR(host.changedValues.back(), 0.905f, 1e-6);
+    for (size_t i = 2; i < host.log.size(); i += 3)
+        EXPECT_EQ(std::vector<std::string>(host.log.begin() + i, host.log.begin() + i + 3),
+                  (std::vector<std::string>{ "begin", "changed", "end" }));
 }
 
 TEST_F(DialFixture, NotifyOnReleaseTellsTheListenerOnceOnMouseUp)
 {
     dial->setNotifyOnRelease(true);
     grab(0.f);
-    frame.move(125, 105, kLButton);
-    frame.move(125, 85, kLButton);
-    EXPECT_NEAR(dial->getValue(), 0.2f, 1e-6); // the knob follows the drag
-    EXPECT_EQ(countOf(host.log, "changed"), 0);
-    EXPECT_EQ(host.begins, host.ends);
+    drag(105);
+    EXPECT_NEAR(drag(85), 0.2f, 1e-6); // the knob follows the drag
+    EXPECT_EQ(host.count("changed"), 0);
+    EXPECT_TRUE(host.bracketed(3));
     frame.up(125, 85);
-    ASSERT_EQ(host.changedValues.size(), 1u);
-    EXPECT_NEAR(host.changedValues[0], 0.2f, 1e-6);
+    EXPECT_EQ(host.changedValues, (std::vector<float>{ dial->getValue() }));
 }
 
-TEST_F(DialFixture, ReactsOnlyInsideItsActiveCircle)
+TEST_F(DialFixture, ReactsAndShowsItsReadoutOnlyInsideItsActiveCircle)
 {
     frame.move(144, 125); // 19 px from the centre
     EXPECT_TRUE(dial->isHighlighted());
     EXPECT_EQ(frame.frame->getCursor(), kCursorSizeAll);
+    ASSERT_EQ(host.readouts.size(), 1u);
+    EXPECT_EQ(host.readouts[0].section, 1);
+    EXPECT_EQ(host.readouts[0].item, 7);
     frame.move(146, 125); // 21 px
     EXPECT_FALSE(dial->isHighlighted());
     EXPECT_EQ(frame.frame->getCursor(), kCursorDefault);
+
+    dial->setReadoutSection(3);
+    frame.move(125, 125);
+    frame.move(300, 300); // leaves the dial: the read-out is written again
+    EXPECT_EQ(host.readouts.back().section, 3);
+    EXPECT_FALSE(dial->isHighlighted());
 
     dial->setValue(0.3f);
     host.clear();
@@ -108,59 +98,29 @@ TEST_F(DialFixture, ReactsOnlyInsideItsActiveCircle)
     frame.down(102, 102);
     frame.move(102, 20, kLButton);
     frame.up(102, 20);
-    EXPECT_FALSE(dial->isDragging());
     EXPECT_FLOAT_EQ(dial->getValue(), 0.3f);
-    EXPECT_EQ(host.begins, 0);
-    EXPECT_TRUE(host.changedValues.empty());
-}
-
-TEST_F(DialFixture, HoverShowsTheReadoutAndHidesThePointerWhileDragging)
-{
-    frame.move(125, 125);
-    ASSERT_FALSE(host.readouts.empty());
-    EXPECT_EQ(host.readouts.back().section, 1);
-    EXPECT_EQ(host.readouts.back().item, 7);
-    frame.down(125, 125);
-    EXPECT_TRUE(frame.frame->isPointerHidden());
-    frame.up(125, 125);
-    EXPECT_FALSE(frame.frame->isPointerHidden());
-
-    dial->setReadoutSection(3);
-    host.readouts.clear();
-    frame.move(300, 300); // leaves the dial
-    ASSERT_FALSE(host.readouts.empty());
-    EXPECT_EQ(host.readouts.back().section, 3);
-    EXPECT_FALSE(dial->isHighlighted());
-    EXPECT_EQ(frame.frame->getCursor(), kCursorDefault);
+    EXPECT_TRUE(host.log.empty());
 }
 
 TEST_F(DialFixture, WheelStepsByItsIncrementAndClamps)
 {
     dial->setValue(0.5f);
-    EXPECT_TRUE(frame.wheel(125, 125, 1.f));
-    EXPECT_NEAR(dial->getValue(), 0.51f, 1e-6);
-    EXPECT_TRUE(frame.wheel(125, 125, -2.f));
-    EXPECT_NEAR(dial->getValue(), 0.49f, 1e-6);
+    const std::pair<float, float> steps[] = { { 1.f, 0.51f }, { -2.f, 0.49f } };
+    for (auto [distance, expected] : steps)
+    {
+        EXPECT_TRUE(frame.wheel(125, 125, distance));
+        EXPECT_NEAR(dial->getValue(), expected, 1e-6);
+    }
     EXPECT_TRUE(frame.wheel(125, 125, 1.f, kShift)); // a hundredth of the step
     EXPECT_NEAR(dial->getValue(), 0.4901f, 1e-6);
     dial->setValue(0.995f);
     frame.wheel(125, 125, 1.f);
     EXPECT_FLOAT_EQ(dial->getValue(), 1.f);
-    EXPECT_EQ(host.begins, 4);
-    EXPECT_EQ(host.ends, 4);
-    EXPECT_EQ(countOf(host.log, "changed"), 4);
+    EXPECT_TRUE(host.bracketed(4));
+    EXPECT_EQ(host.count("changed"), 4);
 }
 
-TEST_F(DialFixture, DisabledDialIgnoresTheWheel)
-{
-    dial->setValue(0.5f);
-    dial->setMouseEnabled(false);
-    EXPECT_FALSE(dial->onWheel(CPoint(125, 125), 1.f, CButtonState(0)));
-    EXPECT_FLOAT_EQ(dial->getValue(), 0.5f);
-    EXPECT_TRUE(host.log.empty());
-}
-
-TEST_F(DialFixture, DragWithoutListenerChangesNothingButIsStillBracketed)
+TEST_F(DialFixture, DragWithoutListenerChangesNothingAndClosesItsGestures)
 {
     Dial* lone = frame.add(new Dial(CRect(200, 200, 250, 250), nullptr, 5, 1, 0, 0.01f));
     lone->setValue(0.5f);
@@ -172,7 +132,7 @@ TEST_F(DialFixture, DragWithoutListenerChangesNothingButIsStillBracketed)
 }
 
 // LCDDial: knob 90 px right of the left edge; rect (20, 20, 210, 60) puts the
-// knob centre at (130, 40) with an active radius of 16.
+// knob (113, 23) 34 x 34 with its centre at (130, 40), active radius 16.
 namespace {
 
 struct LCDDialFixture : ::testing::Test
@@ -184,86 +144,64 @@ struct LCDDialFixture : ::testing::Test
 
 } // namespace
 
-TEST_F(LCDDialFixture, DragOf200PixelsRightFromZeroSetsOne)
+TEST_F(LCDDialFixture, DragsAroundTheKnobNotTheControlWithoutAReadout)
 {
-    frame.move(130, 40);
-    EXPECT_TRUE(dial->isHighlighted());
-    frame.down(130, 40);
-    frame.move(230, 40, kLButton);
-    EXPECT_NEAR(dial->getValue(), 0.5f, 1e-6);
-    frame.move(330, 40, kLButton);
-    EXPECT_FLOAT_EQ(dial->getValue(), 1.f);
-    EXPECT_EQ(countOf(host.log, "changed"), 2);
-    EXPECT_TRUE(host.readouts.empty()); // no read-out line for LCD dials
-}
-
-TEST_F(LCDDialFixture, ActiveCircleIsAroundTheKnobNotTheControl)
-{
-    frame.move(115, 40); // control centre; 15 px left of the knob centre
-    EXPECT_TRUE(dial->isHighlighted());
     frame.move(60, 40); // over the label
     EXPECT_FALSE(dial->isHighlighted());
     frame.down(60, 40);
     EXPECT_FALSE(dial->isDragging());
+    frame.up(60, 40);
     EXPECT_EQ(host.begins, 0);
+    frame.move(115, 40); // control centre; 15 px left of the knob centre
+    EXPECT_TRUE(dial->isHighlighted());
+    frame.down(115, 40);
+    frame.move(215, 40, kLButton);
+    EXPECT_NEAR(dial->getValue(), 0.5f, 1e-6);
+    frame.move(315, 40, kLButton);
+    EXPECT_FLOAT_EQ(dial->getValue(), 1.f);
+    EXPECT_EQ(host.count("changed"), 2);
+    EXPECT_TRUE(host.readouts.empty()); // no read-out line for LCD dials
 }
 
-TEST_F(LCDDialFixture, TextsAreCutToTheirRoom)
+TEST_F(LCDDialFixture, WedgeGrowsClockwiseFromTheLowerLeft)
 {
-    dial->setLabel("LFO RATE");
-    EXPECT_EQ(dial->getLabelIndent(), 2);
+    // Probes 11 px out from the knob centre: up, left, right, down.
+    const std::pair<int, int> probes[] = { { 130, 29 }, { 119, 40 }, { 141, 40 }, { 130, 51 } };
+    auto levels = [&](float value) {
+        dial->setValue(value);
+        frame.redraw();
+        std::vector<double> out;
+        for (auto [x, y] : probes)
+            out.push_back(brightness(frame.pixel(x, y)));
+        return out;
+    };
+    const std::vector<double> empty = levels(0.f); // only the faint disc
+    auto covered = [&](float value) {
+        const std::vector<double> now = levels(value);
+        std::vector<bool> out;
+        for (size_t i = 0; i < now.size(); ++i)
+            out.push_back(now[i] < empty[i] - 20);
+        return out;
+    };
+    for (double level : empty)
+        EXPECT_DOUBLE_EQ(level, empty[0]);
+    EXPECT_EQ(covered(0.5f), (std::vector<bool>{ false, true, false, false })); // lower left to the top
+    EXPECT_EQ(covered(1.f), (std::vector<bool>{ true, true, true, false }));    // 270 degrees
+}
+
+TEST_F(LCDDialFixture, TextsAreCutToTheirRoomAndLabelsRightAligned)
+{
     dial->setValueText("12345678901234567890");
     EXPECT_STREQ(dial->getValueText(), "1234567890");
     dial->setLabel("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123");
     EXPECT_EQ(std::string(dial->getLabel()).size(), 25u);
-}
-
-namespace {
-
-double brightness(const CColor& c) { return (c.red + c.green + c.blue) / 3.0; }
-
-} // namespace
-
-// Knob rectangle (113, 23) 34 x 34, centre (130, 40); sample 11 px out.
-TEST_F(LCDDialFixture, WedgeGrowsClockwiseFromTheLowerLeft)
-{
-    struct Probe
-    {
-        int x, y;
-    };
-    const Probe up{ 130, 29 }, left{ 119, 40 }, right{ 141, 40 }, down{ 130, 51 };
-    auto shade = [&](float value, Probe p) {
-        dial->setValue(value);
-        frame.redraw();
-        return brightness(frame.pixel(p.x, p.y));
-    };
-    // Value 0: no wedge anywhere, only the faint disc.
-    const double empty = shade(0.f, up);
-    EXPECT_DOUBLE_EQ(shade(0.f, left), empty);
-    EXPECT_DOUBLE_EQ(shade(0.f, right), empty);
-    EXPECT_DOUBLE_EQ(shade(0.f, down), empty);
-    // Value 0.5: from the lower left to the top, so the left is covered.
-    EXPECT_LT(shade(0.5f, left), empty - 20);
-    EXPECT_DOUBLE_EQ(shade(0.5f, right), empty);
-    // Value 1: 270 degrees; only the bottom quarter stays open.
-    EXPECT_LT(shade(1.f, up), empty - 20);
-    EXPECT_LT(shade(1.f, left), empty - 20);
-    EXPECT_LT(shade(1.f, right), empty - 20);
-    EXPECT_DOUBLE_EQ(shade(1.f, down), empty);
-}
-
-TEST_F(LCDDialFixture, NineCharacterLabelStartsTenPixelsIn)
-{
-    dial->setLabel("ABCDEFGHI");
+    dial->setLabel("ABCDEFGHI"); // nine characters start ten pixels in
     frame.redraw();
     int leftmost = -1;
     for (int x = 20; x < 110 && leftmost < 0; ++x)
-        for (int y = 28; y < 47; ++y)
+        for (int y = 28; y < 47 && leftmost < 0; ++y)
             if (brightness(frame.pixel(x, y)) < brightness(kGalleryPanel) - 40)
-            {
                 leftmost = x;
-                break;
-            }
     EXPECT_GE(leftmost, 30);
     EXPECT_LE(leftmost, 32);
 }

@@ -1,18 +1,30 @@
-// The gallery: every control of this family in its states (values 0, 0.5, 1
-// and hovered) on a neutral panel, written as PNGs into the build tree's
-// gallery folder for a person to look at.
+// The gallery: every control in its states (values 0, 0.5, 1 and hovered,
+// every button style, the open boxes and menu, a played key) on a neutral
+// panel, written as PNGs into the build tree's gallery folder for a person
+// to look at: dials, lcd, scrubber_<n>, switchers, triggers, trigger_load_box,
+// trigger_save_box, readouts, pianoroll_white, pianoroll_black, pulldown.
 
 #include "GalleryHelpers.h"
 
 #include "controls/Dial.h"
+#include "controls/Display.h"
 #include "controls/LCDDial.h"
 #include "controls/LCDSlider.h"
+#include "controls/LCD_Display.h"
+#include "controls/MidiSignal.h"
+#include "controls/Pianoroll.h"
+#include "controls/ProgNumber.h"
 #include "controls/Scrubber.h"
-#include "controls/map_Slider_Needle.h"
+#include "controls/Switcher.h"
+#include "controls/Trigger.h"
+#include "controls/mt_Display.h"
+#include "controls/mt_Pulldown.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
+#include <utility>
 
 using namespace VSTGUI;
 
@@ -20,125 +32,198 @@ namespace {
 
 const float kStates[] = { 0.f, 0.5f, 1.f, 0.5f }; // the last one hovered
 
-// Draws one lit needle into its rectangle.
-class NeedleView : public CView
+// One control per state, left to right, `pitch` apart; make(left) builds one.
+template <class Make>
+void stateRow(TestFrame& f, double pitch, Make make)
+{
+    for (int col = 0; col < 4; ++col)
+    {
+        CControl* c = f.add(make(10 + col * pitch));
+        c->setValue(kStates[col]);
+        if (col == 3)
+            TestFrame::hover(c);
+    }
+}
+
+// Paints the keys the panel would paint, so the keyboard's shade has context.
+class KeyboardPanel : public CView
 {
 public:
-    NeedleView(const CRect& rect, bool lit) : CView(rect), highlighted(lit) {}
+    KeyboardPanel(const CRect& r, const Pianoroll& k) : CView(r), keys(k) { setMouseEnabled(false); }
     void draw(CDrawContext* context) override
     {
-        auto needle = makeOwned<map_Slider_Needle>(20, 120);
-        needle->setHighlighted(highlighted);
-        needle->draw(context, getViewSize());
+        context->setFrameColor(CColor(60, 40, 20, 255));
+        for (int pass = 0; pass < 2; ++pass) // white keys, then the black ones over them
+            for (int n = 1; n <= Pianoroll::kKeyCount; ++n)
+            {
+                const bool black = keys.key(n)->rect.bottom < 440;
+                if (black != (pass == 1))
+                    continue;
+                context->setFillColor(black ? CColor(50, 35, 25, 255) : CColor(235, 225, 205, 255));
+                context->drawRect(keys.key(n)->rect, kDrawFilledAndStroked);
+            }
         setDirty(false);
     }
 
 private:
-    bool highlighted;
+    const Pianoroll& keys;
 };
 
 } // namespace
 
-TEST(Gallery, Dials)
+TEST(Gallery, DialsLcdControlsAndSwitchers)
 {
-    TestFrame frame(4 * 70 + 10, 3 * 70 + 10);
-    const double sizes[] = { 25, 30, 52 };
-    Dial* last = nullptr;
-    for (int row = 0; row < 3; ++row)
-        for (int col = 0; col < 4; ++col)
-        {
-            const double s = sizes[row];
-            const double left = 10 + col * 70, top = 10 + row * 70;
-            last = frame.add(new Dial(CRect(left, top, left + s, top + s), nullptr, 1, 1, 0, 0.01f));
-            last->setValue(kStates[col]);
-        }
-    const CPoint centre = last->getViewSize().getCenter();
-    frame.move(centre.x, centre.y);
-    frame.redraw();
-    EXPECT_TRUE(last->isHighlighted());
-    EXPECT_TRUE(frame.savePNG("dials"));
-}
-
-TEST(Gallery, LargeDials)
-{
-    // Bigger than any in the editor, to see the shading.
-    TestFrame frame(4 * 110 + 10, 120);
-    Dial* last = nullptr;
-    for (int col = 0; col < 4; ++col)
+    TestFrame dials(4 * 110 + 10, 290);
+    double top = 10;
+    for (double size : { 25.0, 30.0, 52.0, 100.0 }) // the last bigger than any in the editor, to see the shading
     {
-        const double left = 10 + col * 110;
-        last = frame.add(new Dial(CRect(left, 10, left + 100, 110), nullptr, 1, 1, 0, 0.01f));
-        last->setValue(kStates[col]);
+        stateRow(dials, 110, [&](double left) { return new Dial(CRect(left, top, left + size, top + size), nullptr, 1, 1, 0, 0.01f); });
+        top += size + 10;
     }
-    const CPoint centre = last->getViewSize().getCenter();
-    frame.move(centre.x, centre.y);
-    frame.redraw();
-    EXPECT_TRUE(frame.savePNG("dials_large"));
-}
+    dials.redraw();
+    EXPECT_TRUE(dials.savePNG("dials"));
 
-TEST(Gallery, LCDDials)
-{
-    TestFrame frame(230, 4 * 50 + 10);
-    LCDDial* last = nullptr;
+    // LCD dials down the left; LCD sliders plain, emphasised and inverted in rows.
+    TestFrame lcd(400, 270);
     const char* labels[] = { "LFO RATE", "SA BALANCE", "  WET", "ENV DECAY" };
     const char* texts[] = { "0.000 Hz", "50 %", "100 %", "0.518 s" };
     for (int i = 0; i < 4; ++i)
     {
-        last = frame.add(new LCDDial(CRect(10, 10 + i * 50, 200, 50 + i * 50), nullptr, 101));
-        last->setLabel(labels[i]);
-        last->setValueText(texts[i]);
-        last->setValue(kStates[i]);
+        auto* d = lcd.add(new LCDDial(CRect(10, 10 + i * 50, 200, 50 + i * 50), nullptr, 101));
+        d->setLabel(labels[i]);
+        d->setValueText(texts[i]);
+        d->setValue(kStates[i]);
+        if (i == 3)
+            TestFrame::hover(d);
     }
-    frame.move(last->getKnobCentre().x, last->getKnobCentre().y);
-    frame.redraw();
-    EXPECT_TRUE(last->isHighlighted());
-    EXPECT_TRUE(frame.savePNG("lcd_dials"));
-}
-
-TEST(Gallery, LCDSliders)
-{
-    // Columns: plain, emphasised, inverted; values 0, 0.5, 1; then one hovered.
-    TestFrame frame(10 * 35 + 10, 100);
-    LCDSlider* last = nullptr;
-    int column = 0;
     for (int kind = 0; kind < 3; ++kind)
-        for (int v = 0; v < 3; ++v, ++column)
-        {
-            const double left = 10 + column * 35;
-            last = frame.add(new LCDSlider(CRect(left, 10, left + 31, 84), nullptr, 51, kind == 1));
-            last->setInverted(kind == 2);
-            last->setValue(kStates[v]);
-        }
-    const double left = 10 + column * 35;
-    last = frame.add(new LCDSlider(CRect(left, 10, left + 31, 84), nullptr, 51, false));
-    last->setValue(0.5f);
-    frame.move(left + 15, 40);
-    frame.redraw();
-    EXPECT_TRUE(last->isHovered());
-    EXPECT_TRUE(frame.savePNG("lcd_sliders"));
-}
+        stateRow(lcd, 40, [&](double left) {
+            auto* s = new LCDSlider(CRect(220 + left, 10 + kind * 84, 251 + left, 84 + kind * 84), nullptr, 51, kind == 1);
+            s->setInverted(kind == 2);
+            return s;
+        });
+    lcd.redraw();
+    EXPECT_TRUE(lcd.savePNG("lcd"));
 
-TEST(Gallery, Scrubber)
-{
-    // The number sits at a fixed place of the panel, so one picture per state.
-    const char* names[] = { "scrubber_0", "scrubber_0.5", "scrubber_1", "scrubber_hovered" };
+    // Two positions (37 wide) and three (47 wide).
+    TestFrame switchers(4 * 70 + 10, 70);
+    for (int row = 0; row < 2; ++row)
+        stateRow(switchers, 70, [&](double left) {
+            return new Switcher(CRect(left, 14 + row * 30, left + 37 + 10 * row, 26 + row * 30), nullptr, 19, 2, 8, row + 1);
+        });
+    switchers.redraw();
+    EXPECT_TRUE(switchers.savePNG("switchers"));
+
+    // The scrubber's number sits at a fixed place of the panel: one picture per state.
     for (int i = 0; i < 4; ++i)
     {
         TestFrame frame(60, 440);
         Scrubber* scrubber = frame.add(new Scrubber(CRect(6, 389, 32, 424), nullptr));
         scrubber->setValue(kStates[i]);
         if (i == 3)
-            frame.move(20, 400);
+            TestFrame::hover(scrubber);
         frame.redraw();
-        EXPECT_TRUE(frame.savePNG(names[i]));
+        EXPECT_TRUE(frame.savePNG("scrubber_" + std::to_string(i)));
     }
 }
 
-TEST(Gallery, Needles)
+TEST(Gallery, Triggers)
 {
-    TestFrame frame(100, 140);
-    frame.add(new NeedleView(CRect(20, 10, 40, 130), false));
-    frame.add(new NeedleView(CRect(60, 10, 80, 130), true));
+    // The four page tabs at their editor places, all active (an inactive tab
+    // draws nothing); below, every other style in three bands: off, on (0.34
+    // for DELAY-SAND and LFO-ENV) and hovered.
+    TestFrame frame(1024, 380);
+    const double tabLeft[] = { 476, 575, 718, 849, 953 };
+    const uint8_t tabs[] = { Trigger::kTabPresets, Trigger::kTabMicrotuning, Trigger::kTabModulation,
+                             Trigger::kTabEffects };
+    const std::pair<uint8_t, CRect> items[] = {
+        { 0, CRect(20, 56, 32, 75) },    { 1, CRect(50, 56, 62, 75) },    { 2, CRect(80, 60, 99, 72) },
+        { 5, CRect(110, 60, 129, 72) },  { 8, CRect(150, 62, 160, 70) },  { 12, CRect(180, 56, 199, 75) },
+        { 13, CRect(210, 56, 229, 75) }, { 21, CRect(250, 56, 305, 71) }, { 20, CRect(320, 56, 360, 75) },
+        { 11, CRect(20, 96, 180, 116) }, { 16, CRect(200, 96, 360, 116) }, { 18, CRect(380, 96, 540, 116) },
+        { 17, CRect(560, 96, 610, 116) }, { 19, CRect(630, 96, 680, 116) },
+    };
+    for (int i = 0; i < 4; ++i)
+        frame.add(new Trigger(CRect(tabLeft[i], 44, tabLeft[i + 1] - 1, 71), nullptr, 118, tabs[i]))->setValue(1.f);
+    for (int state = 0; state < 3; ++state)
+    {
+        const double top = 30 + 110 * state;
+        for (const auto& [style, rect] : items)
+        {
+            auto* t = frame.add(new Trigger(CRect(rect).offset(0, top), nullptr, 130, style));
+            const bool twoWay34 = style == Trigger::kDelaySand || style == Trigger::kLfoEnv;
+            t->setValue(state == 1 ? (twoWay34 ? 0.34f : 1.f) : 0.f);
+            if (state == 2)
+                TestFrame::hover(t);
+        }
+    }
     frame.redraw();
-    EXPECT_TRUE(frame.savePNG("needles"));
+    EXPECT_TRUE(frame.savePNG("triggers"));
+
+    // The load and save boxes held open over their second and first entries.
+    TestFrame boxes(1024, 120);
+    boxes.add(new Trigger(CRect(900, 14, 919, 26), nullptr, 117, Trigger::kLoad));
+    boxes.add(new Trigger(CRect(930, 14, 949, 26), nullptr, 116, Trigger::kSave));
+    boxes.redraw();
+    for (auto [x, y, name] : { std::tuple{ 909, 70, "trigger_load_box" }, std::tuple{ 939, 45, "trigger_save_box" } })
+    {
+        boxes.down(x, 20);
+        boxes.move(850, y, kLButton);
+        boxes.idle();
+        EXPECT_TRUE(boxes.savePNG(name));
+        boxes.up(850, y);
+        boxes.idle();
+    }
+}
+
+TEST(Gallery, ReadoutsKeyboardAndPulldown)
+{
+    TestFrame frame(1024, 480);
+    auto* needles = frame.add(new Display(CRect(0, 300, 1024, 480)));
+    needles->setNeedleA(55);
+    needles->setNeedleB(55 + 917 * 0.5);
+    auto* lit = frame.add(new Display(CRect(0, 300, 1024, 480)));
+    lit->setNeedleA(55 + 917);
+    lit->setNeedleB(55 + 917 * 0.75);
+    lit->setHighlightedNeedle(2);
+    frame.add(new LCD_Display(CRect(83, 57, 252, 90)))->setText("note offset:-12.0");
+    auto* bold = frame.add(new LCD_Display(CRect(83, 139, 252, 172)));
+    bold->setText("frq.lo:261.6hz");
+    bold->setFontStyle(kBoldFace);
+    frame.add(new LCD_Display(CRect(83, 221, 252, 254))); // "Body"
+    frame.add(new ProgNumber(CRect(630, 11, 650, 30)))->setProgram(7);
+    frame.add(new ProgNumber(CRect(660, 11, 680, 30)))->setProgram(12);
+    frame.add(new mt_Display(CRect(637, 178, 837, 194)))->setValues(0.5f, 261.6256f);
+    frame.add(new mt_Display(CRect(637, 200, 837, 216)))->setValues(0.25f, 0.75f);
+    frame.add(new MidiSignal(CRect(1000, 21, 1006, 27)))->flash(true);
+    frame.add(new MidiSignal(CRect(980, 21, 986, 27)))->setLevel(0.5f);
+    frame.add(new MidiSignal(CRect(900, 60, 930, 90)))->flash(true);
+    frame.redraw();
+    EXPECT_TRUE(frame.savePNG("readouts"));
+
+    TestFrame keyboard(1024, 480);
+    auto* keys = new Pianoroll(CRect(42, 360, 1002, 479), nullptr);
+    keyboard.add(new KeyboardPanel(CRect(42, 360, 1002, 479), *keys));
+    keyboard.add(keys);
+    keyboard.redraw();
+    keyboard.down(300, 470); // a white key
+    keyboard.idle();
+    EXPECT_TRUE(keyboard.savePNG("pianoroll_white"));
+    keyboard.move(310, 400, kLButton); // glide onto the black key above
+    keyboard.idle();
+    EXPECT_TRUE(keyboard.savePNG("pianoroll_black"));
+    keyboard.up(310, 400);
+
+    // Plain, hovered and held open over its third row.
+    TestFrame menus(400, 220);
+    menus.add(new mt_Pulldown(CRect(20, 20, 120, 40), nullptr));
+    TestFrame::hover(menus.add(new mt_Pulldown(CRect(140, 20, 240, 40), nullptr)));
+    auto* open = menus.add(new mt_Pulldown(CRect(260, 20, 360, 40), nullptr));
+    menus.redraw();
+    menus.down(300, 30);
+    menus.move(300, 20 + 17 * 3 + 8, kLButton);
+    menus.idle();
+    EXPECT_TRUE(open->isOpen());
+    EXPECT_TRUE(menus.savePNG("pulldown"));
+    menus.up(300, 20 + 17 * 3 + 8);
 }

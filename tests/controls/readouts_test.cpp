@@ -11,84 +11,44 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <cstdlib>
 #include <string>
 
 using namespace VSTGUI;
 
 namespace {
 
-bool isPanel(const CColor& c, int tolerance = 0)
-{
-    return std::abs(c.red - kGalleryPanel.red) <= tolerance && std::abs(c.green - kGalleryPanel.green) <= tolerance &&
-           std::abs(c.blue - kGalleryPanel.blue) <= tolerance;
-}
-
-int inkedPixels(const TestFrame& f, const CRect& r)
-{
-    int n = 0;
-    for (int y = static_cast<int>(r.top); y < static_cast<int>(r.bottom); ++y)
-        for (int x = static_cast<int>(r.left); x < static_cast<int>(r.right); ++x)
-            n += isPanel(f.pixel(x, y)) ? 0 : 1;
-    return n;
-}
-
-// Sum of red + green over a rectangle: a lit needle glows warmer.
-long warmth(const TestFrame& f, const CRect& r)
-{
-    long sum = 0;
-    for (int y = static_cast<int>(r.top); y < static_cast<int>(r.bottom); ++y)
-        for (int x = static_cast<int>(r.left); x < static_cast<int>(r.right); ++x)
-            sum += f.pixel(x, y).red + f.pixel(x, y).green;
-    return sum;
-}
-
-// Lit columns of row y between x0 and x1: first and last.
-std::pair<int, int> litSpan(const TestFrame& f, int y, int x0, int x1)
-{
-    int first = -1, last = -1;
-    for (int x = x0; x < x1; ++x)
-        if (!isPanel(f.pixel(x, y)))
-        {
-            if (first < 0)
-                first = x;
-            last = x;
-        }
-    return { first, last };
-}
-
-// ---------------------------------------------------------------------------
-// Display: the two pitch needles
-
 struct DisplayFixture : ::testing::Test
 {
     TestFrame frame{ 1024, 480 };
     Display* display = frame.add(new Display(CRect(0, 300, 1024, 480)));
+
+    // Sum of red + green over a rectangle: a lit needle glows warmer.
+    long warmth(const CRect& r) const
+    {
+        long sum = 0;
+        for (int y = static_cast<int>(r.top); y < static_cast<int>(r.bottom); ++y)
+            for (int x = static_cast<int>(r.left); x < static_cast<int>(r.right); ++x)
+                sum += frame.pixel(x, y).red + frame.pixel(x, y).green;
+        return sum;
+    }
 };
 
-TEST_F(DisplayFixture, NeedleAAtNoteOffsetZeroStandsOverFrameX55)
+} // namespace
+
+TEST_F(DisplayFixture, NeedleAAtNoteOffsetZeroStaysWithinX45To65WithAHalfDarkNotch)
 {
-    display->setNeedleA(55 + 917 * 0.0);
+    display->setNeedleA(55 + 917 * 0.0); // parameter 10 at 0
     display->setNeedleB(700);
     frame.redraw();
     // Everything the needle draws lies in x 45..65, y 326..446.
-    EXPECT_EQ(inkedPixels(frame, CRect(0, 300, 45, 480)), 0);
-    EXPECT_EQ(inkedPixels(frame, CRect(65, 300, 600, 480)), 0);
-    EXPECT_EQ(inkedPixels(frame, CRect(45, 300, 65, 326)), 0);
-    EXPECT_EQ(inkedPixels(frame, CRect(45, 446, 65, 480)), 0);
-    // Its head is centred on 55.
-    const auto head = litSpan(frame, 346, 40, 70);
+    EXPECT_EQ(frame.inked(CRect(0, 300, 45, 480)), 0);
+    EXPECT_EQ(frame.inked(CRect(65, 300, 600, 480)), 0);
+    EXPECT_EQ(frame.inked(CRect(45, 300, 65, 326)), 0);
+    EXPECT_EQ(frame.inked(CRect(45, 446, 65, 480)), 0);
+    const auto head = frame.inkedSpan(346, 40, 70);
     EXPECT_NEAR((head.first + head.second) / 2.0, 55.0, 1.0);
-    // The shaft reaches well down the keys.
-    EXPECT_GT(inkedPixels(frame, CRect(45, 400, 65, 430)), 20);
-}
-
-TEST_F(DisplayFixture, NeedleNotchIsHalfTransparentBlack)
-{
-    display->setNeedleA(55);
-    frame.redraw();
-    // Bitmap columns 16..19, rows 16..24 of the needle: frame x 61..64, y 342..350.
+    EXPECT_GT(frame.inked(CRect(45, 400, 65, 430)), 20); // the shaft reaches well down the keys
+    // Notch: bitmap columns 16..19, rows 16..24, half-transparent black over the panel.
     for (int x = 61; x <= 64; ++x)
         for (int y = 342; y <= 350; ++y)
         {
@@ -104,25 +64,20 @@ TEST_F(DisplayFixture, NeedleBStandsFifteenPixelsHigherAndEachLightsOnItsOwn)
     display->setNeedleA(200);
     display->setNeedleB(600);
     frame.redraw();
-    EXPECT_EQ(inkedPixels(frame, CRect(590, 300, 610, 311)), 0);
-    EXPECT_GT(inkedPixels(frame, CRect(590, 311, 610, 326)), 0);
-    EXPECT_EQ(inkedPixels(frame, CRect(190, 300, 210, 326)), 0);
+    EXPECT_EQ(frame.inked(CRect(590, 300, 610, 311)), 0);
+    EXPECT_GT(frame.inked(CRect(590, 311, 610, 326)), 0);
+    EXPECT_EQ(frame.inked(CRect(190, 300, 210, 326)), 0);
     const CRect a = Display::needleARect(200), b = Display::needleBRect(600);
-    const long aPlain = warmth(frame, a), bPlain = warmth(frame, b);
-
+    const long aPlain = warmth(a), bPlain = warmth(b);
     display->setHighlightedNeedle(2);
     frame.redraw();
-    EXPECT_EQ(warmth(frame, a), aPlain);
-    EXPECT_GT(warmth(frame, b), bPlain + 1000);
-
+    EXPECT_EQ(warmth(a), aPlain);
+    EXPECT_GT(warmth(b), bPlain + 1000);
     display->setHighlightedNeedle(1);
     frame.redraw();
-    EXPECT_GT(warmth(frame, a), aPlain + 1000);
-    EXPECT_EQ(warmth(frame, b), bPlain);
+    EXPECT_GT(warmth(a), aPlain + 1000);
+    EXPECT_EQ(warmth(b), bPlain);
 }
-
-// ---------------------------------------------------------------------------
-// Text read-outs
 
 TEST(ReadoutTexts, ProgramNumberTuningPairAndLcdLine)
 {
@@ -149,8 +104,7 @@ TEST(ReadoutTexts, ProgramNumberTuningPairAndLcdLine)
     EXPECT_FLOAT_EQ(line.getStoredValue(LCD_Display::kStoredValueCount), 0.f);
 }
 
-// ---------------------------------------------------------------------------
-// MidiSignal
+namespace {
 
 // Counts its redraws.
 class CountingLamp : public MidiSignal
@@ -172,6 +126,8 @@ double expectedRed(int alpha)
     return 255.0 * (1.0 - (1.0 - a) * (1.0 - a));
 }
 
+} // namespace
+
 TEST(MidiSignalFade, FlashFadesOverTwentyRedrawsThenStaysDark)
 {
     TestFrame frame(100, 100, CColor(0, 0, 0, 255));
@@ -186,8 +142,7 @@ TEST(MidiSignalFade, FlashFadesOverTwentyRedrawsThenStaysDark)
     EXPECT_EQ(lamp->draws, darkDraws);
 
     lamp->flash(true);
-    const int alphas[] = { 125, 118, 112, 106 };
-    for (int alpha : alphas)
+    for (int alpha : { 125, 118, 112, 106 })
     {
         frame.idle();
         EXPECT_NEAR(frame.pixel(40, 40).red, expectedRed(alpha), 1.5) << alpha;
@@ -199,11 +154,12 @@ TEST(MidiSignalFade, FlashFadesOverTwentyRedrawsThenStaysDark)
     const int fadeDraws = lamp->draws - darkDraws;
     EXPECT_GE(fadeDraws, 20);
     EXPECT_LE(fadeDraws, 22);
-    // Dark: no more redraws at further idles.
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < 5; ++i) // dark: no more redraws
         frame.idle();
     EXPECT_EQ(lamp->draws - darkDraws, fadeDraws);
     EXPECT_FALSE(lamp->isDirty());
-}
 
-} // namespace
+    lamp->setLevel(3.f); // above full shows as full
+    frame.idle();
+    EXPECT_NEAR(frame.pixel(40, 40).red, expectedRed(125), 1.5);
+}
