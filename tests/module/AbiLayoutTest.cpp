@@ -1,8 +1,8 @@
 // Every binary fact of the interface layer, against the VST 2.4 fact sheet: a
-// wrong number here is invisible to our own host and fatal in a real one.
-#include <gtest/gtest.h>
-
+// wrong number here is invisible to our own host and fatal in a real one. All
+// of it is checked when this file compiles.
 #include <cstddef>
+#include <iterator>
 
 #include "vst2/AEffect.h"
 #include "vst2/Opcodes.h"
@@ -11,7 +11,11 @@
 #include "vst2/VstTimeInfo.h"
 
 #define AT(T, f, off) static_assert(offsetof(T, f) == (off), #T "::" #f)
+#define IS(name, value) static_assert((name) == (value), #name)
 
+namespace {
+
+// Record sizes and field offsets.
 static_assert(sizeof(AEffect) == 192);
 AT(AEffect, magic, 0); AT(AEffect, dispatcher, 8); AT(AEffect, process, 16); AT(AEffect, setParameter, 24);
 AT(AEffect, getParameter, 32); AT(AEffect, numPrograms, 40); AT(AEffect, numParams, 44);
@@ -20,34 +24,26 @@ AT(AEffect, resvd2, 72); AT(AEffect, initialDelay, 80); AT(AEffect, realQualitie
 AT(AEffect, offQualities, 88); AT(AEffect, ioRatio, 92); AT(AEffect, object, 96); AT(AEffect, user, 104);
 AT(AEffect, uniqueID, 112); AT(AEffect, version, 116); AT(AEffect, processReplacing, 120);
 AT(AEffect, processDoubleReplacing, 128); AT(AEffect, future, 136);
-
 static_assert(sizeof(ERect) == 8);
 AT(ERect, top, 0); AT(ERect, left, 2); AT(ERect, bottom, 4); AT(ERect, right, 6);
-
-static_assert(sizeof(VstEvent) == 32);
+static_assert(sizeof(VstEvent) == 32 && sizeof(VstMidiEvent) == 32 && sizeof(VstEvents) == 32);
 AT(VstEvent, type, 0); AT(VstEvent, byteSize, 4); AT(VstEvent, deltaFrames, 8); AT(VstEvent, flags, 12);
-AT(VstEvent, data, 16);
-static_assert(sizeof(VstMidiEvent) == 32);
-AT(VstMidiEvent, noteLength, 16); AT(VstMidiEvent, noteOffset, 20); AT(VstMidiEvent, midiData, 24);
-AT(VstMidiEvent, detune, 28); AT(VstMidiEvent, noteOffVelocity, 29); AT(VstMidiEvent, reserved1, 30);
-AT(VstMidiEvent, reserved2, 31);
+AT(VstEvent, data, 16); AT(VstMidiEvent, noteLength, 16); AT(VstMidiEvent, noteOffset, 20);
+AT(VstMidiEvent, midiData, 24); AT(VstMidiEvent, detune, 28); AT(VstMidiEvent, noteOffVelocity, 29);
+AT(VstMidiEvent, reserved1, 30); AT(VstMidiEvent, reserved2, 31);
+AT(VstEvents, numEvents, 0); AT(VstEvents, reserved, 8); AT(VstEvents, events, 16);
 static_assert(sizeof(VstMidiSysexEvent) == 48);
 AT(VstMidiSysexEvent, dumpBytes, 16); AT(VstMidiSysexEvent, resvd1, 24); AT(VstMidiSysexEvent, sysexDump, 32);
 AT(VstMidiSysexEvent, resvd2, 40);
-static_assert(sizeof(VstEvents) == 32);
-AT(VstEvents, numEvents, 0); AT(VstEvents, reserved, 8); AT(VstEvents, events, 16);
-
 static_assert(sizeof(VstTimeInfo) == 88);
 AT(VstTimeInfo, samplePos, 0); AT(VstTimeInfo, sampleRate, 8); AT(VstTimeInfo, nanoSeconds, 16);
 AT(VstTimeInfo, ppqPos, 24); AT(VstTimeInfo, tempo, 32); AT(VstTimeInfo, barStartPos, 40);
 AT(VstTimeInfo, cycleStartPos, 48); AT(VstTimeInfo, cycleEndPos, 56); AT(VstTimeInfo, timeSigNumerator, 64);
 AT(VstTimeInfo, timeSigDenominator, 68); AT(VstTimeInfo, smpteOffset, 72); AT(VstTimeInfo, smpteFrameRate, 76);
 AT(VstTimeInfo, samplesToNextClock, 80); AT(VstTimeInfo, flags, 84);
-
 static_assert(sizeof(VstPinProperties) == 128);
 AT(VstPinProperties, label, 0); AT(VstPinProperties, flags, 64); AT(VstPinProperties, arrangementType, 68);
 AT(VstPinProperties, shortLabel, 72); AT(VstPinProperties, future, 80);
-
 static_assert(sizeof(VstParameterProperties) == 152);
 AT(VstParameterProperties, stepFloat, 0); AT(VstParameterProperties, smallStepFloat, 4);
 AT(VstParameterProperties, largeStepFloat, 8); AT(VstParameterProperties, label, 12);
@@ -57,142 +53,87 @@ AT(VstParameterProperties, largeStepInteger, 92); AT(VstParameterProperties, sho
 AT(VstParameterProperties, displayIndex, 104); AT(VstParameterProperties, category, 106);
 AT(VstParameterProperties, numParametersInCategory, 108); AT(VstParameterProperties, reserved, 110);
 AT(VstParameterProperties, categoryLabel, 112); AT(VstParameterProperties, future, 136);
-
-static_assert(sizeof(MidiProgramName) == 80);
+static_assert(sizeof(MidiProgramName) == 80 && sizeof(MidiProgramCategory) == 76 && sizeof(MidiKeyName) == 80);
 AT(MidiProgramName, name, 4); AT(MidiProgramName, midiProgram, 68); AT(MidiProgramName, parentCategoryIndex, 72);
-AT(MidiProgramName, flags, 76);
-static_assert(sizeof(MidiProgramCategory) == 76);
-AT(MidiProgramCategory, name, 4); AT(MidiProgramCategory, parentCategoryIndex, 68);
-AT(MidiProgramCategory, flags, 72);
-static_assert(sizeof(MidiKeyName) == 80);
-AT(MidiKeyName, thisKeyNumber, 4); AT(MidiKeyName, keyName, 8); AT(MidiKeyName, reserved, 72);
-AT(MidiKeyName, flags, 76);
-static_assert(sizeof(VstSpeakerProperties) == 112);
+AT(MidiProgramName, flags, 76); AT(MidiProgramCategory, name, 4); AT(MidiProgramCategory, parentCategoryIndex, 68);
+AT(MidiProgramCategory, flags, 72); AT(MidiKeyName, thisKeyNumber, 4); AT(MidiKeyName, keyName, 8);
+AT(MidiKeyName, reserved, 72); AT(MidiKeyName, flags, 76);
+static_assert(sizeof(VstSpeakerProperties) == 112 && sizeof(VstSpeakerArrangement) == 904);
 AT(VstSpeakerProperties, name, 16); AT(VstSpeakerProperties, type, 80); AT(VstSpeakerProperties, future, 84);
-static_assert(sizeof(VstSpeakerArrangement) == 904);
 AT(VstSpeakerArrangement, speakers, 8);
-static_assert(sizeof(VstPatchChunkInfo) == 64);
-AT(VstPatchChunkInfo, numElements, 12); AT(VstPatchChunkInfo, future, 16);
-static_assert(sizeof(VstKeyCode) == 8);
-AT(VstKeyCode, virt, 4); AT(VstKeyCode, modifier, 5);
+static_assert(sizeof(VstPatchChunkInfo) == 64 && sizeof(VstKeyCode) == 8);
+AT(VstPatchChunkInfo, numElements, 12); AT(VstPatchChunkInfo, future, 16); AT(VstKeyCode, virt, 4);
+AT(VstKeyCode, modifier, 5);
 
-TEST(Abi, MagicAndFourCharacterCodes) {
-    EXPECT_EQ(kEffectMagic, 0x56737450);
-    EXPECT_EQ(kVstVersion, 2400);
-    EXPECT_EQ(vstFourCC('N', 'v', 'E', 'f'), 0x4E764566);
-    EXPECT_EQ(vstFourCC('V', 'N', 'T', '2'), 0x564E5432);
+// Opcodes: the dispatcher's run 0..79 without gaps; the host callback's 0..4
+// and 6..49 (5 is unused).
+template <size_t N>
+constexpr bool countsUpFrom(const int32_t (&ops)[N], int32_t first) {
+    for (size_t i = 0; i < N; ++i)
+        if (ops[i] != first + static_cast<int32_t>(i)) return false;
+    return true;
 }
+constexpr int32_t kDispatcherOpcodes[] = {
+    effOpen, effClose, effSetProgram, effGetProgram, effSetProgramName, effGetProgramName, effGetParamLabel,
+    effGetParamDisplay, effGetParamName, effGetVu, effSetSampleRate, effSetBlockSize, effMainsChanged,
+    effEditGetRect, effEditOpen, effEditClose, effEditDraw, effEditMouse, effEditKey, effEditIdle, effEditTop,
+    effEditSleep, effIdentify, effGetChunk, effSetChunk, effProcessEvents, effCanBeAutomated,
+    effString2Parameter, effGetNumProgramCategories, effGetProgramNameIndexed, effCopyProgram, effConnectInput,
+    effConnectOutput, effGetInputProperties, effGetOutputProperties, effGetPlugCategory, effGetCurrentPosition,
+    effGetDestinationBuffer, effOfflineNotify, effOfflinePrepare, effOfflineRun, effProcessVarIo,
+    effSetSpeakerArrangement, effSetBlockSizeAndSampleRate, effSetBypass, effGetEffectName, effGetErrorText,
+    effGetVendorString, effGetProductString, effGetVendorVersion, effVendorSpecific, effCanDo, effGetTailSize,
+    effIdle, effGetIcon, effSetViewPosition, effGetParameterProperties, effKeysRequired, effGetVstVersion,
+    effEditKeyDown, effEditKeyUp, effSetEditKnobMode, effGetMidiProgramName, effGetCurrentMidiProgram,
+    effGetMidiProgramCategory, effHasMidiProgramsChanged, effGetMidiKeyName, effBeginSetProgram,
+    effEndSetProgram, effGetSpeakerArrangement, effShellGetNextPlugin, effStartProcess, effStopProcess,
+    effSetTotalSampleToProcess, effSetPanLaw, effBeginLoadBank, effBeginLoadProgram, effSetProcessPrecision,
+    effGetNumMidiInputChannels, effGetNumMidiOutputChannels};
+static_assert(std::size(kDispatcherOpcodes) == 80 && countsUpFrom(kDispatcherOpcodes, 0));
+constexpr int32_t kHostOpcodesBefore5[] = {audioMasterAutomate, audioMasterVersion, audioMasterCurrentId,
+                                           audioMasterIdle, audioMasterPinConnected};
+static_assert(countsUpFrom(kHostOpcodesBefore5, 0));
+constexpr int32_t kHostOpcodesFrom6[] = {
+    audioMasterWantMidi, audioMasterGetTime, audioMasterProcessEvents, audioMasterSetTime, audioMasterTempoAt,
+    audioMasterGetNumAutomatableParameters, audioMasterGetParameterQuantization, audioMasterIOChanged,
+    audioMasterNeedIdle, audioMasterSizeWindow, audioMasterGetSampleRate, audioMasterGetBlockSize,
+    audioMasterGetInputLatency, audioMasterGetOutputLatency, audioMasterGetPreviousPlug,
+    audioMasterGetNextPlug, audioMasterWillReplaceOrAccumulate, audioMasterGetCurrentProcessLevel,
+    audioMasterGetAutomationState, audioMasterOfflineStart, audioMasterOfflineRead, audioMasterOfflineWrite,
+    audioMasterOfflineGetCurrentPass, audioMasterOfflineGetCurrentMetaPass, audioMasterSetOutputSampleRate,
+    audioMasterGetOutputSpeakerArrangement, audioMasterGetVendorString, audioMasterGetProductString,
+    audioMasterGetVendorVersion, audioMasterVendorSpecific, audioMasterSetIcon, audioMasterCanDo,
+    audioMasterGetLanguage, audioMasterOpenWindow, audioMasterCloseWindow, audioMasterGetDirectory,
+    audioMasterUpdateDisplay, audioMasterBeginEdit, audioMasterEndEdit, audioMasterOpenFileSelector,
+    audioMasterCloseFileSelector, audioMasterEditFile, audioMasterGetChunkFile,
+    audioMasterGetInputSpeakerArrangement};
+static_assert(std::size(kHostOpcodesFrom6) == 44 && countsUpFrom(kHostOpcodesFrom6, 6));
+// Spot checks straight from the sheet, in case both lists slipped together.
+IS(effGetChunk, 23); IS(effProcessEvents, 25); IS(effCanDo, 51); IS(effGetVstVersion, 58);
+IS(audioMasterGetTime, 7); IS(audioMasterCanDo, 37); IS(audioMasterBeginEdit, 43);
 
-TEST(Abi, EffectFlags) {
-    EXPECT_EQ(effFlagsHasEditor, 1);
-    EXPECT_EQ(effFlagsHasClip, 2);
-    EXPECT_EQ(effFlagsHasVu, 4);
-    EXPECT_EQ(effFlagsCanMono, 8);
-    EXPECT_EQ(effFlagsCanReplacing, 16);
-    EXPECT_EQ(effFlagsProgramChunks, 32);
-    EXPECT_EQ(effFlagsIsSynth, 256);
-    EXPECT_EQ(effFlagsNoSoundInStop, 512);
-    EXPECT_EQ(effFlagsExtIsAsync, 1024);
-    EXPECT_EQ(effFlagsExtHasBuffer, 2048);
-    EXPECT_EQ(effFlagsCanDoubleReplacing, 4096);
-}
+// Magic, identifiers and flags.
+IS(kEffectMagic, 0x56737450); IS(kVstVersion, 2400); IS(vstFourCC('N', 'v', 'E', 'f'), 0x4E764566);
+IS(vstFourCC('V', 'N', 'T', '2'), 0x564E5432);
+IS(effFlagsHasEditor, 1); IS(effFlagsHasClip, 2); IS(effFlagsHasVu, 4); IS(effFlagsCanMono, 8);
+IS(effFlagsCanReplacing, 16); IS(effFlagsProgramChunks, 32); IS(effFlagsIsSynth, 256);
+IS(effFlagsNoSoundInStop, 512); IS(effFlagsExtIsAsync, 1024); IS(effFlagsExtHasBuffer, 2048);
+IS(effFlagsCanDoubleReplacing, 4096);
 
-TEST(Abi, DispatcherOpcodesRunWithoutGapsFrom0To79) {
-    const int32_t opcodes[] = {
-        effOpen, effClose, effSetProgram, effGetProgram, effSetProgramName, effGetProgramName,
-        effGetParamLabel, effGetParamDisplay, effGetParamName, effGetVu, effSetSampleRate, effSetBlockSize,
-        effMainsChanged, effEditGetRect, effEditOpen, effEditClose, effEditDraw, effEditMouse, effEditKey,
-        effEditIdle, effEditTop, effEditSleep, effIdentify, effGetChunk, effSetChunk, effProcessEvents,
-        effCanBeAutomated, effString2Parameter, effGetNumProgramCategories, effGetProgramNameIndexed,
-        effCopyProgram, effConnectInput, effConnectOutput, effGetInputProperties, effGetOutputProperties,
-        effGetPlugCategory, effGetCurrentPosition, effGetDestinationBuffer, effOfflineNotify,
-        effOfflinePrepare, effOfflineRun, effProcessVarIo, effSetSpeakerArrangement,
-        effSetBlockSizeAndSampleRate, effSetBypass, effGetEffectName, effGetErrorText, effGetVendorString,
-        effGetProductString, effGetVendorVersion, effVendorSpecific, effCanDo, effGetTailSize, effIdle,
-        effGetIcon, effSetViewPosition, effGetParameterProperties, effKeysRequired, effGetVstVersion,
-        effEditKeyDown, effEditKeyUp, effSetEditKnobMode, effGetMidiProgramName, effGetCurrentMidiProgram,
-        effGetMidiProgramCategory, effHasMidiProgramsChanged, effGetMidiKeyName, effBeginSetProgram,
-        effEndSetProgram, effGetSpeakerArrangement, effShellGetNextPlugin, effStartProcess, effStopProcess,
-        effSetTotalSampleToProcess, effSetPanLaw, effBeginLoadBank, effBeginLoadProgram,
-        effSetProcessPrecision, effGetNumMidiInputChannels, effGetNumMidiOutputChannels};
-    ASSERT_EQ(std::size(opcodes), 80u);
-    for (size_t i = 0; i < std::size(opcodes); ++i) EXPECT_EQ(opcodes[i], static_cast<int32_t>(i)) << i;
-    // Spot checks straight from the sheet.
-    EXPECT_EQ(effGetChunk, 23);
-    EXPECT_EQ(effProcessEvents, 25);
-    EXPECT_EQ(effCanDo, 51);
-    EXPECT_EQ(effGetVstVersion, 58);
-}
+// Events, transport, pins, categories, speakers, keys and string lengths.
+IS(kVstMidiType, 1); IS(kVstSysExType, 6); IS(kVstMidiEventIsRealtime, 1);
+IS(kVstTransportChanged, 1); IS(kVstTransportPlaying, 2); IS(kVstTransportCycleActive, 4);
+IS(kVstTransportRecording, 8); IS(kVstAutomationWriting, 64); IS(kVstAutomationReading, 128);
+IS(kVstNanosValid, 256); IS(kVstPpqPosValid, 512); IS(kVstTempoValid, 1024); IS(kVstBarsValid, 2048);
+IS(kVstCyclePosValid, 4096); IS(kVstTimeSigValid, 8192); IS(kVstSmpteValid, 16384); IS(kVstClockValid, 32768);
+IS(kVstSmpte239fps, 10); IS(kVstSmpte60fps, 13); IS(kVstPinIsActive, 1); IS(kVstPinIsStereo, 2);
+IS(kVstPinUseSpeaker, 4); IS(kPlugCategSynth, 2); IS(kPlugSurroundFx, 7); IS(kPlugCategGenerator, 11);
+IS(kPlugCategMaxCount, 12); IS(kVstParameterCanRamp, 64); IS(kSpeakerArrUserDefined, -2);
+IS(kNumSpeakerArr, 29); IS(kSpeakerUndefined, 0x7FFFFFFF); IS(kSpeakerLfe2, 19); IS(VKEY_NUMPAD0, 24);
+IS(VKEY_F1, 40); IS(VKEY_EQUALS, 57); IS(MODIFIER_CONTROL, 8); IS(kVstProcessLevelOffline, 4);
+IS(kVstAutomationReadWrite, 4); IS(kVstLangJapanese, 6);
+IS(kVstMaxProgNameLen, 24); IS(kVstMaxParamStrLen, 8); IS(kVstMaxVendorStrLen, 64);
+IS(kVstMaxProductStrLen, 64); IS(kVstMaxEffectNameLen, 32); IS(kVstMaxNameLen, 64); IS(kVstMaxLabelLen, 64);
+IS(kVstMaxShortLabelLen, 8); IS(kVstMaxCategLabelLen, 24); IS(kVstMaxFileNameLen, 100);
 
-TEST(Abi, HostCallbackOpcodesSkipOnlyFive) {
-    const int32_t before5[] = {audioMasterAutomate, audioMasterVersion, audioMasterCurrentId, audioMasterIdle,
-                               audioMasterPinConnected};
-    for (size_t i = 0; i < std::size(before5); ++i) EXPECT_EQ(before5[i], static_cast<int32_t>(i));
-    const int32_t from6[] = {
-        audioMasterWantMidi, audioMasterGetTime, audioMasterProcessEvents, audioMasterSetTime,
-        audioMasterTempoAt, audioMasterGetNumAutomatableParameters, audioMasterGetParameterQuantization,
-        audioMasterIOChanged, audioMasterNeedIdle, audioMasterSizeWindow, audioMasterGetSampleRate,
-        audioMasterGetBlockSize, audioMasterGetInputLatency, audioMasterGetOutputLatency,
-        audioMasterGetPreviousPlug, audioMasterGetNextPlug, audioMasterWillReplaceOrAccumulate,
-        audioMasterGetCurrentProcessLevel, audioMasterGetAutomationState, audioMasterOfflineStart,
-        audioMasterOfflineRead, audioMasterOfflineWrite, audioMasterOfflineGetCurrentPass,
-        audioMasterOfflineGetCurrentMetaPass, audioMasterSetOutputSampleRate,
-        audioMasterGetOutputSpeakerArrangement, audioMasterGetVendorString, audioMasterGetProductString,
-        audioMasterGetVendorVersion, audioMasterVendorSpecific, audioMasterSetIcon, audioMasterCanDo,
-        audioMasterGetLanguage, audioMasterOpenWindow, audioMasterCloseWindow, audioMasterGetDirectory,
-        audioMasterUpdateDisplay, audioMasterBeginEdit, audioMasterEndEdit, audioMasterOpenFileSelector,
-        audioMasterCloseFileSelector, audioMasterEditFile, audioMasterGetChunkFile,
-        audioMasterGetInputSpeakerArrangement};
-    ASSERT_EQ(std::size(from6), 44u);
-    for (size_t i = 0; i < std::size(from6); ++i) EXPECT_EQ(from6[i], static_cast<int32_t>(i + 6));
-    EXPECT_EQ(audioMasterGetTime, 7);
-    EXPECT_EQ(audioMasterCanDo, 37);
-    EXPECT_EQ(audioMasterBeginEdit, 43);
-}
-
-TEST(Abi, EventTimePinAndCategoryValues) {
-    EXPECT_EQ(kVstMidiType, 1);
-    EXPECT_EQ(kVstSysExType, 6);
-    EXPECT_EQ(kVstMidiEventIsRealtime, 1);
-    const int32_t timeFlags[] = {kVstTransportChanged,  kVstTransportPlaying, kVstTransportCycleActive,
-                                 kVstTransportRecording, kVstAutomationWriting, kVstAutomationReading,
-                                 kVstNanosValid,        kVstPpqPosValid,      kVstTempoValid,
-                                 kVstBarsValid,         kVstCyclePosValid,    kVstTimeSigValid,
-                                 kVstSmpteValid,        kVstClockValid};
-    const int32_t expected[] = {1, 2, 4, 8, 64, 128, 256, 512, 1024, 2048, 4096, 8192, 16384, 32768};
-    for (size_t i = 0; i < std::size(expected); ++i) EXPECT_EQ(timeFlags[i], expected[i]);
-    EXPECT_EQ(kVstSmpte239fps, 10);
-    EXPECT_EQ(kVstSmpte60fps, 13);
-    EXPECT_EQ(kVstPinIsActive, 1);
-    EXPECT_EQ(kVstPinIsStereo, 2);
-    EXPECT_EQ(kVstPinUseSpeaker, 4);
-    EXPECT_EQ(kPlugCategSynth, 2);
-    EXPECT_EQ(kPlugSurroundFx, 7);
-    EXPECT_EQ(kPlugCategGenerator, 11);
-    EXPECT_EQ(kPlugCategMaxCount, 12);
-    EXPECT_EQ(kVstParameterCanRamp, 64);
-    EXPECT_EQ(kSpeakerArrUserDefined, -2);
-    EXPECT_EQ(kNumSpeakerArr, 29);
-    EXPECT_EQ(kSpeakerUndefined, 0x7FFFFFFF);
-    EXPECT_EQ(kSpeakerLfe2, 19);
-    EXPECT_EQ(VKEY_NUMPAD0, 24);
-    EXPECT_EQ(VKEY_F1, 40);
-    EXPECT_EQ(VKEY_EQUALS, 57);
-    EXPECT_EQ(MODIFIER_CONTROL, 8);
-    EXPECT_EQ(kVstProcessLevelOffline, 4);
-    EXPECT_EQ(kVstAutomationReadWrite, 4);
-    EXPECT_EQ(kVstLangJapanese, 6);
-}
-
-TEST(Abi, StringLengths) {
-    EXPECT_EQ(kVstMaxProgNameLen, 24);
-    EXPECT_EQ(kVstMaxParamStrLen, 8);
-    EXPECT_EQ(kVstMaxVendorStrLen, 64);
-    EXPECT_EQ(kVstMaxProductStrLen, 64);
-    EXPECT_EQ(kVstMaxEffectNameLen, 32);
-    EXPECT_EQ(kVstMaxNameLen, 64);
-    EXPECT_EQ(kVstMaxLabelLen, 64);
-    EXPECT_EQ(kVstMaxShortLabelLen, 8);
-    EXPECT_EQ(kVstMaxCategLabelLen, 24);
-    EXPECT_EQ(kVstMaxFileNameLen, 100);
-}
+}  // namespace

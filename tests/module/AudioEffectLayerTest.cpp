@@ -2,23 +2,18 @@
 // what, default answers, and the editor forwarding the instrument will use.
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <cstdio>
 
 #include "vst2/AudioEffectX.h"
 
 namespace {
 
 struct Seen {
-    int32_t program = -1;
-    float rate = 0.f;
-    int32_t block = 0;
-    int resumes = 0, suspends = 0;
-    bool chunkWasPreset = false;
-    int32_t chunkSize = 0;
+    int32_t program = -1, block = 0, chunkSize = 0, knobMode = -1;
     int32_t keyChar = 0, keyVirt = 0, keyMod = 0;
-    int32_t knobMode = -1;
-    bool editorOpen = false, editorClosed = false, idled = false;
-    bool destroyed = false;
+    float rate = 0.f;
+    int resumes = 0, suspends = 0;
+    bool chunkWasPreset = false, editorOpen = false, idled = false, destroyed = false;
 };
 
 class ProbeEditor : public AEffEditor {
@@ -30,12 +25,11 @@ public:
     }
     bool open(void* ptr) override {
         AEffEditor::open(ptr);
-        seen.editorOpen = true;
-        return true;
+        return seen.editorOpen = true;
     }
     void close() override {
         AEffEditor::close();
-        seen.editorClosed = true;
+        seen.editorOpen = false;
     }
     void idle() override { seen.idled = true; }
     bool onKeyDown(VstKeyCode& k) override {
@@ -72,14 +66,28 @@ public:
     Seen& seen;
 };
 
-intptr_t call(AEffect* fx, int32_t op, int32_t index = 0, intptr_t value = 0, void* ptr = nullptr, float opt = 0) {
-    return fx->dispatcher(fx, op, index, value, ptr, opt);
-}
-
-TEST(AudioEffectLayer, RecordDefaultsOfTheBaseConstructor) {
+// A probe created as an entry point would, and closed (destroyed) by effClose.
+class AudioEffectLayer : public ::testing::Test {
+protected:
+    void open(bool withEditor) {
+        probe = new Probe(seen, withEditor);
+        fx = probe->getAeffect();
+    }
+    void TearDown() override {
+        ASSERT_NE(fx, nullptr);
+        EXPECT_EQ(call(effClose), 1);
+        EXPECT_TRUE(seen.destroyed);
+    }
+    intptr_t call(int32_t op, int32_t index = 0, intptr_t value = 0, void* ptr = nullptr, float opt = 0) {
+        return fx->dispatcher(fx, op, index, value, ptr, opt);
+    }
     Seen seen;
-    auto* p = new Probe(seen, false);
-    AEffect* fx = p->getAeffect();
+    Probe* probe = nullptr;
+    AEffect* fx = nullptr;
+};
+
+TEST_F(AudioEffectLayer, RecordDefaultsAndArgumentsWhereTheSheetPutsThem) {
+    open(false);
     EXPECT_EQ(fx->magic, kEffectMagic);
     EXPECT_EQ(fx->numPrograms, 4);
     EXPECT_EQ(fx->numParams, 3);
@@ -89,91 +97,71 @@ TEST(AudioEffectLayer, RecordDefaultsOfTheBaseConstructor) {
     EXPECT_FLOAT_EQ(fx->ioRatio, 1.f);
     EXPECT_EQ(fx->uniqueID, vstFourCC('N', 'o', 'E', 'f'));
     EXPECT_EQ(fx->version, 1);
-    EXPECT_EQ(fx->object, static_cast<AudioEffect*>(p));
-    EXPECT_FLOAT_EQ(p->getSampleRate(), 44100.f);
-    EXPECT_EQ(p->getBlockSize(), 1024);
-    EXPECT_EQ(call(fx, effClose), 1);
-    EXPECT_TRUE(seen.destroyed);
-}
+    EXPECT_EQ(fx->object, static_cast<AudioEffect*>(probe));
+    EXPECT_FLOAT_EQ(probe->getSampleRate(), 44100.f);
+    EXPECT_EQ(probe->getBlockSize(), 1024);
 
-TEST(AudioEffectLayer, ArgumentsTravelWhereTheSheetPutsThem) {
-    Seen seen;
-    auto* p = new Probe(seen, false);
-    AEffect* fx = p->getAeffect();
-    call(fx, effSetProgram, 9, 2);  // program in value, not index
+    call(effSetProgram, 9, 2);  // program in value, not index
+    call(effSetProgram, 0, 4);  // out of range: ignored
     EXPECT_EQ(seen.program, 2);
-    call(fx, effSetProgram, 0, 4);  // out of range: ignored
-    EXPECT_EQ(seen.program, 2);
-    call(fx, effSetSampleRate, 0, 0, nullptr, 96000.f);
+    call(effSetSampleRate, 0, 0, nullptr, 96000.f);
     EXPECT_FLOAT_EQ(seen.rate, 96000.f);
-    call(fx, effSetBlockSize, 0, 256);
+    call(effSetBlockSize, 0, 256);
     EXPECT_EQ(seen.block, 256);
-    call(fx, effMainsChanged, 0, 1);
-    call(fx, effMainsChanged, 0, 0);
+    call(effMainsChanged, 0, 1);
+    call(effMainsChanged, 0, 0);
     EXPECT_EQ(seen.resumes, 1);
     EXPECT_EQ(seen.suspends, 1);
     char name[64] = {};
-    call(fx, effGetParamName, 2, 0, name);
+    call(effGetParamName, 2, 0, name);
     EXPECT_STREQ(name, "P2");
     unsigned char data[8] = {};
-    EXPECT_EQ(call(fx, effSetChunk, 1, 1500, data), 1);
+    EXPECT_EQ(call(effSetChunk, 1, 1500, data), 1);
     EXPECT_TRUE(seen.chunkWasPreset);
     EXPECT_EQ(seen.chunkSize, 1500);
-    call(fx, effSetChunk, 0, 97024, data);
+    call(effSetChunk, 0, 97024, data);
     EXPECT_FALSE(seen.chunkWasPreset);
-    EXPECT_EQ(call(fx, effIdentify), 0x4E764566);
-    EXPECT_EQ(call(fx, effGetVstVersion), 2400);
-    EXPECT_EQ(call(fx, effCanBeAutomated, 1), 1);
-    EXPECT_EQ(call(fx, effGetCurrentMidiProgram), -1);
-    EXPECT_EQ(call(fx, effSetTotalSampleToProcess, 0, 77), 77);
-    EXPECT_EQ(call(fx, effEditGetRect, 0, 0, nullptr), 0);
-    call(fx, effClose);
+    EXPECT_EQ(call(effEditGetRect, 0, 0, nullptr), 0);
 }
 
-TEST(AudioEffectLayer, EditorOpcodesReachTheEditor) {
-    Seen seen;
-    auto* p = new Probe(seen, true);
-    AEffect* fx = p->getAeffect();
+TEST_F(AudioEffectLayer, EditorOpcodesReachTheEditor) {
+    open(true);
     EXPECT_TRUE(fx->flags & effFlagsHasEditor);
     ERect* rect = nullptr;
-    EXPECT_EQ(call(fx, effEditGetRect, 0, 0, &rect), 1);
+    EXPECT_EQ(call(effEditGetRect, 0, 0, &rect), 1);
     ASSERT_NE(rect, nullptr);
     EXPECT_EQ(rect->right - rect->left, 1024);
     EXPECT_EQ(rect->bottom - rect->top, 480);
-    EXPECT_EQ(call(fx, effEditOpen, 0, 0, reinterpret_cast<void*>(0x1234)), 1);
+    EXPECT_EQ(call(effEditOpen, 0, 0, reinterpret_cast<void*>(0x1234)), 1);
     EXPECT_TRUE(seen.editorOpen);
-    EXPECT_TRUE(p->getEditor()->isOpen());
-    call(fx, effEditIdle);
+    EXPECT_TRUE(probe->getEditor()->isOpen());
+    call(effEditIdle);
     EXPECT_TRUE(seen.idled);
-    EXPECT_EQ(call(fx, effEditKeyDown, 'k', VKEY_F1, nullptr, 9.f), 1);
+    EXPECT_EQ(call(effEditKeyDown, 'k', VKEY_F1, nullptr, 9.f), 1);
     EXPECT_EQ(seen.keyChar, 'k');
     EXPECT_EQ(seen.keyVirt, VKEY_F1);
     EXPECT_EQ(seen.keyMod, MODIFIER_SHIFT | MODIFIER_CONTROL);  // a number, not float bits
-    EXPECT_EQ(call(fx, effSetEditKnobMode, 0, 2), 1);
+    EXPECT_EQ(call(effSetEditKnobMode, 0, 2), 1);
     EXPECT_EQ(seen.knobMode, 2);
-    call(fx, effEditClose);
-    EXPECT_TRUE(seen.editorClosed);
-    EXPECT_FALSE(p->getEditor()->isOpen());
-    p->setEditor(nullptr);
+    call(effEditClose);
+    EXPECT_FALSE(seen.editorOpen);
+    EXPECT_FALSE(probe->getEditor()->isOpen());
+    probe->setEditor(nullptr);
     EXPECT_FALSE(fx->flags & effFlagsHasEditor);
-    call(fx, effClose);
 }
 
-TEST(AudioEffectLayer, HostWrappersWithoutAHostAreHarmless) {
-    Seen seen;
-    Probe p(seen, false);
-    EXPECT_EQ(p.getTimeInfo(kVstTempoValid), nullptr);
+TEST_F(AudioEffectLayer, HostWrappersWithoutAHostAreHarmless) {
+    open(false);
+    EXPECT_EQ(probe->getTimeInfo(kVstTempoValid), nullptr);
     char cap[] = "sizeWindow";
-    EXPECT_EQ(p.canHostDo(cap), 0);
-    EXPECT_FALSE(p.sizeWindow(10, 10));
-    EXPECT_FALSE(p.updateDisplay());
-    EXPECT_EQ(p.getMasterVersion(), 1);
-    p.setParameterAutomated(0, 0.5f);
-    float* outs[2];
+    EXPECT_EQ(probe->canHostDo(cap), 0);
+    EXPECT_FALSE(probe->sizeWindow(10, 10));
+    EXPECT_FALSE(probe->updateDisplay());
+    EXPECT_EQ(probe->getMasterVersion(), 1);
+    probe->setParameterAutomated(0, 0.5f);
     float l[4] = {1, 1, 1, 1}, r[4] = {1, 1, 1, 1};
-    outs[0] = l;
-    outs[1] = r;
-    p.getAeffect()->processReplacing(p.getAeffect(), nullptr, outs, 4);
+    float* outs[2] = {l, r};
+    fx->processReplacing(fx, nullptr, outs, 4);
     EXPECT_EQ(l[3], 0.f);
     EXPECT_EQ(r[0], 0.f);
 }

@@ -3,13 +3,12 @@
 
 #include <array>
 #include <cstdio>
-#include <filesystem>
-#include <memory>
 #include <string>
 
 #include <nlohmann/json.hpp>
 
 #include "tests/module/InProcess.h"
+#include "tests/module/TempDir.h"
 
 namespace {
 
@@ -54,14 +53,12 @@ TEST(Cli, InfoListsIdentityParametersAndPrograms) {
 TEST(Cli, PresetDumpOfSavedFiles) {
     InProcessInstrument inst;
     ASSERT_NE(inst.plugin, nullptr);
-    char pattern[] = "/tmp/vantorel-cli-XXXXXX";
-    std::filesystem::path dir = mkdtemp(pattern);
+    TempDir dir;
     inst.plugin->setProgram(4);
     char name[] = "Noisy";
     inst.plugin->setProgramName(name);
     inst.plugin->setParameter(22, 1.f);
-    std::string program = (dir / "noisy.vnp").string();
-    std::string bank = (dir / "all.vnb").string();
+    std::string program = dir.file("noisy.vnp"), bank = dir.file("all.vnb");
     inst.plugin->saveProgramFile(4, program.c_str());
     inst.plugin->saveBankFile(bank.c_str());
 
@@ -85,9 +82,8 @@ TEST(Cli, PresetDumpOfSavedFiles) {
     EXPECT_EQ(b["programs"][4]["parameters"][14]["name"], "NOISE Frq");
     EXPECT_EQ(b["programs"][5]["parameters"][14]["name"], "sB Frq.bottom");
 
-    run("preset dump " + (dir / "missing.vnp").string(), &status);
+    run("preset dump " + dir.file("missing.vnp"), &status);
     EXPECT_NE(status, 0);
-    std::filesystem::remove_all(dir);
 }
 
 }  // namespace

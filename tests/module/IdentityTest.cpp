@@ -1,5 +1,6 @@
-// What a host sees when it loads the module: the record, the identity, and the
-// answer to every opcode the instrument defines.
+// What a host sees when it loads the module: the entry points, the record, the
+// identity, and the answer to every opcode the instrument defines.
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -32,88 +33,68 @@ TEST_F(Identity, RecordValues) {
     EXPECT_NE(fx->processDoubleReplacing, nullptr);
     EXPECT_EQ(fx->user, nullptr);
     for (char c : fx->future) EXPECT_EQ(c, 0);
-}
-
-TEST_F(Identity, NamesAndNumbers) {
-    HostModule& m = host.module();
-    EXPECT_EQ(m.effectName(), "Vantorel");
-    EXPECT_EQ(m.vendorString(), "Orvik");
-    EXPECT_EQ(m.productString(), "Vantorel v1.0.0");
-    EXPECT_EQ(host.dispatch(effGetEffectName, 0, 0, nullptr), 0);  // no buffer, no crash
-    char buf[64];
-    EXPECT_EQ(host.dispatch(effGetEffectName, 0, 0, buf), 1);
-    EXPECT_EQ(host.dispatch(effGetVendorVersion), 1);
-    EXPECT_EQ(host.dispatch(effGetVstVersion), 2400);
-    EXPECT_EQ(host.dispatch(effGetPlugCategory), 2);
-    EXPECT_EQ(host.dispatch(effIdentify), 0x4E764566);
+    EXPECT_EQ(host.module().effectName(), "Vantorel");
+    EXPECT_EQ(host.module().vendorString(), "Orvik");
+    EXPECT_EQ(host.module().productString(), "Vantorel v1.0.0");
 }
 
 TEST_F(Identity, OpcodeAnswersOfTheTable) {
-    EXPECT_EQ(host.dispatch(effGetVu), 0);
-    EXPECT_EQ(host.dispatch(effConnectInput, 0, 1), 1);
-    EXPECT_EQ(host.dispatch(effConnectOutput, 1, 1), 1);
-    EXPECT_EQ(host.dispatch(effKeysRequired), 1);
-    EXPECT_EQ(host.dispatch(effCanBeAutomated, 0), 1);
-    EXPECT_EQ(host.dispatch(effCanBeAutomated, 110), 1);
     char text[64] = "1.0";
-    EXPECT_EQ(host.dispatch(effString2Parameter, 0, 0, text), 0);
-    EXPECT_EQ(host.dispatch(effGetNumProgramCategories), 1);
     VstPinProperties pin{};
-    EXPECT_EQ(host.dispatch(effGetInputProperties, 0, 0, &pin), 0);
-    EXPECT_EQ(host.dispatch(effGetTailSize), 0);
-    EXPECT_EQ(host.dispatch(effGetNumMidiInputChannels), 1);
-    EXPECT_EQ(host.dispatch(effGetNumMidiOutputChannels), 0);
-    MidiProgramName mp{};
-    EXPECT_EQ(host.dispatch(effGetCurrentMidiProgram, 0, 0, &mp), -1);
-    VstSpeakerArrangement* in = nullptr;
-    VstSpeakerArrangement* out = nullptr;
-    EXPECT_EQ(host.dispatch(effGetSpeakerArrangement, 0, reinterpret_cast<intptr_t>(&in), &out), 0);
-    EXPECT_EQ(host.dispatch(effSetTotalSampleToProcess, 0, 12345), 12345);
-    EXPECT_EQ(host.dispatch(effOpen), 0);
-    EXPECT_EQ(host.dispatch(effMainsChanged, 0, 0), 0);
+    MidiProgramName midiProgram{};
+    VstSpeakerArrangement *in = nullptr, *out = nullptr;
+    ERect* rect = reinterpret_cast<ERect*>(0x1);
+    struct Case {
+        int32_t opcode;
+        intptr_t answer;
+        int32_t index = 0;
+        intptr_t value = 0;
+        void* ptr = nullptr;
+        float opt = 0.f;
+    };
+    const Case cases[] = {
+        {effGetEffectName, 0}, {effGetEffectName, 1, 0, 0, text},  // no buffer: no crash
+        {effGetVendorVersion, 1}, {effGetVstVersion, 2400}, {effGetPlugCategory, 2}, {effIdentify, 0x4E764566},
+        {effGetVu, 0}, {effConnectInput, 1, 0, 1}, {effConnectOutput, 1, 1, 1}, {effKeysRequired, 1},
+        {effCanBeAutomated, 1, 0}, {effCanBeAutomated, 1, 110}, {effString2Parameter, 0, 0, 0, text},
+        {effGetNumProgramCategories, 1}, {effGetInputProperties, 0, 0, 0, &pin}, {effGetTailSize, 0},
+        {effGetNumMidiInputChannels, 1}, {effGetNumMidiOutputChannels, 0},
+        {effGetCurrentMidiProgram, -1, 0, 0, &midiProgram},
+        {effGetSpeakerArrangement, 0, 0, reinterpret_cast<intptr_t>(&in), &out},
+        {effSetTotalSampleToProcess, 12345, 0, 12345}, {effOpen, 0}, {effMainsChanged, 0},
+        {effSetBlockSizeAndSampleRate, 1, 0, 256, nullptr, 22050.f}, {effSetBlockSize, 0, 0, 128},  // stored only
+        // Without an editor the editor opcodes answer 0.
+        {effEditGetRect, 0, 0, 0, &rect}, {effEditOpen, 0}, {effEditClose, 0}, {effEditIdle, 0},
+        {effEditKeyDown, 0, 'a'}, {effSetEditKnobMode, 0, 0, 2}};
+    for (const Case& c : cases)
+        EXPECT_EQ(host.dispatch(c.opcode, c.index, c.value, c.ptr, c.opt), c.answer) << "opcode " << c.opcode;
     // Opcodes the instrument leaves alone answer 0.
-    for (int32_t op : std::initializer_list<int32_t>{effEditDraw, effGetErrorText, effIdle, effGetIcon, effSetBypass, effSetPanLaw,
-                       effSetProcessPrecision, effShellGetNextPlugin, effStartProcess, effStopProcess,
-                       effBeginSetProgram, effEndSetProgram, effVendorSpecific, 80, 200, -1})
+    for (int32_t op : std::initializer_list<int32_t>{effEditDraw, effGetErrorText, effIdle, effGetIcon, effSetBypass,
+                                                     effSetPanLaw, effSetProcessPrecision, effShellGetNextPlugin,
+                                                     effStartProcess, effStopProcess, effBeginSetProgram,
+                                                     effEndSetProgram, effVendorSpecific, 80, 200, -1})
         EXPECT_EQ(host.dispatch(op), 0) << op;
 }
 
-TEST_F(Identity, NoEditorMeansEditorOpcodesAnswerZero) {
-    ERect* rect = reinterpret_cast<ERect*>(0x1);
-    EXPECT_EQ(host.dispatch(effEditGetRect, 0, 0, &rect), 0);
-    EXPECT_EQ(host.dispatch(effEditOpen, 0, 0, nullptr), 0);
-    EXPECT_EQ(host.dispatch(effEditClose), 0);
-    EXPECT_EQ(host.dispatch(effEditIdle), 0);
-    EXPECT_EQ(host.dispatch(effEditKeyDown, 'a', 0, nullptr, 0.f), 0);
-    EXPECT_EQ(host.dispatch(effSetEditKnobMode, 0, 2), 0);
-}
-
 TEST_F(Identity, CanDoAnswersOnlyThreeCapabilities) {
-    HostModule& m = host.module();
-    EXPECT_EQ(m.canDo("receiveVstEvents"), 1);
-    EXPECT_EQ(m.canDo("receiveVstMidiEvent"), 1);
-    EXPECT_EQ(m.canDo("midiProgramNames"), 1);
-    EXPECT_EQ(m.canDo("sendVstMidiEvent"), -1);
-    EXPECT_EQ(m.canDo("receiveVstTimeInfo"), -1);
-    EXPECT_EQ(m.canDo(""), -1);
+    for (const char* yes : {"receiveVstEvents", "receiveVstMidiEvent", "midiProgramNames"})
+        EXPECT_EQ(host.module().canDo(yes), 1) << yes;
+    for (const char* no : {"sendVstMidiEvent", "receiveVstTimeInfo", ""})
+        EXPECT_EQ(host.module().canDo(no), -1) << no;
 }
 
 TEST_F(Identity, OutputPinsAreOneStereoPair) {
-    VstPinProperties pin;
+    VstPinProperties pin, before;
     std::memset(&pin, 0x5A, sizeof pin);
-    EXPECT_EQ(host.dispatch(effGetOutputProperties, 0, 0, &pin), 1);
-    EXPECT_STREQ(pin.label, "Vant 1");
-    EXPECT_EQ(pin.flags, 3);
-    EXPECT_EQ(host.dispatch(effGetOutputProperties, 1, 0, &pin), 1);
-    EXPECT_STREQ(pin.label, "Vant 2");
-    EXPECT_EQ(pin.flags, kVstPinIsActive | kVstPinIsStereo);
-
-    VstPinProperties untouched, before;
-    std::memset(&untouched, 0x5A, sizeof untouched);
-    before = untouched;
-    EXPECT_EQ(host.dispatch(effGetOutputProperties, 2, 0, &untouched), 0);
-    EXPECT_EQ(std::memcmp(&untouched, &before, sizeof before), 0);
-    EXPECT_EQ(host.dispatch(effGetOutputProperties, -1, 0, &untouched), 0);
+    before = pin;
+    EXPECT_EQ(host.dispatch(effGetOutputProperties, 2, 0, &pin), 0);
+    EXPECT_EQ(host.dispatch(effGetOutputProperties, -1, 0, &pin), 0);
+    EXPECT_EQ(std::memcmp(&pin, &before, sizeof before), 0) << "no third pin: untouched";
+    for (int32_t i : {0, 1}) {
+        EXPECT_EQ(host.dispatch(effGetOutputProperties, i, 0, &pin), 1);
+        EXPECT_EQ(std::string(pin.label), "Vant " + std::to_string(i + 1));
+        EXPECT_EQ(pin.flags, kVstPinIsActive | kVstPinIsStereo);
+    }
 }
 
 TEST_F(Identity, ResumeAsksForMidiEveryTime) {
@@ -132,9 +113,27 @@ TEST_F(Identity, ResumeAsksForMidiEveryTime) {
     EXPECT_EQ(asks, 2);
 }
 
-TEST_F(Identity, BlockSizeAndRateTogetherAreStoredOnly) {
-    EXPECT_EQ(host.dispatch(effSetBlockSizeAndSampleRate, 0, 256, nullptr, 22050.f), 1);
-    EXPECT_EQ(host.dispatch(effSetBlockSize, 0, 128), 0);
+TEST(Entry, BothEntryPointsCreateIndependentInstancesAndNothingElseIsExported) {
+    void* handle = dlopen(TestHost::modulePath().c_str(), RTLD_NOW | RTLD_LOCAL);
+    ASSERT_NE(handle, nullptr) << dlerror();
+    HostModule hosts[2];
+    AEffect* fx[2] = {};
+    for (int i : {0, 1}) {
+        void* symbol = dlsym(handle, i ? "main" : "VSTPluginMain");
+        ASSERT_NE(symbol, nullptr) << i;
+        hosts[i].attach(reinterpret_cast<VstEntryProc>(symbol));
+        fx[i] = hosts[i].open();
+        ASSERT_NE(fx[i], nullptr) << i;
+        EXPECT_EQ(fx[i]->uniqueID, 0x564E5432);
+    }
+    EXPECT_NE(fx[0], fx[1]);
+    hosts[0].setParameter(7, 0.3f);
+    EXPECT_FLOAT_EQ(hosts[0].getParameter(7), 0.3f);
+    EXPECT_FLOAT_EQ(hosts[1].getParameter(7), 0.9f);
+    EXPECT_EQ(dlsym(handle, "createVantorel"), nullptr);
+    hosts[0].close();
+    hosts[1].close();
+    dlclose(handle);
 }
 
 TEST(Entry, HostWithoutVersionGetsNoPlugin) {
@@ -143,15 +142,6 @@ TEST(Entry, HostWithoutVersionGetsNoPlugin) {
     m.setHostVersion(0);
     EXPECT_EQ(m.open(), nullptr);
     EXPECT_EQ(m.entryPoint()(nullptr), nullptr);  // no callback at all: refused, not a crash
-}
-
-TEST(Entry, EachCallCreatesAnIndependentInstance) {
-    TestHost a, b;
-    ASSERT_TRUE(a.ok() && b.ok());
-    EXPECT_NE(a.effect(), b.effect());
-    a.setParameter(7, 0.3f);
-    EXPECT_FLOAT_EQ(a.getParameter(7), 0.3f);
-    EXPECT_FLOAT_EQ(b.getParameter(7), 0.9f);
 }
 
 }  // namespace

@@ -5,45 +5,15 @@
 
 #include <csignal>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "tests/module/InProcess.h"
+#include "tests/module/RecordBytes.h"
+#include "tests/module/TempDir.h"
 #include "tests/support/TestHost.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::vector<unsigned char> readFile(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return std::vector<unsigned char>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-void writeFile(const fs::path& p, const std::vector<unsigned char>& bytes) {
-    std::ofstream out(p, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
-float valueIn(const unsigned char* record, int index) {
-    float v;
-    std::memcpy(&v, record + 4 + 4 * index, 4);
-    return v;
-}
-
-class TempDir {
-public:
-    TempDir() {
-        char pattern[] = "/tmp/vantorel-test-XXXXXX";
-        path = mkdtemp(pattern);
-    }
-    ~TempDir() {
-        std::error_code ec;
-        fs::remove_all(path, ec);
-    }
-    fs::path path;
-};
 
 class PresetFiles : public ::testing::Test {
 protected:
@@ -54,18 +24,19 @@ protected:
     TempDir dir;
 };
 
-TEST_F(PresetFiles, ProgramFileRoundTrip) {
+TEST_F(PresetFiles, ProgramFileRoundTripHoldsTheChunkBytes) {
     k->setProgram(3);
     k->setParameter(7, 0.3f);
     char name[] = "Three";
     k->setProgramName(name);
-    std::string file = (dir.path / "three.vnp").string();
+    std::string file = dir.file("three.vnp");
     EXPECT_TRUE(k->saveProgramFile(3, file.c_str()));
+    EXPECT_EQ(pathIn(record(3)), file);
     std::vector<unsigned char> bytes = readFile(file);
     ASSERT_EQ(bytes.size(), 1500u);
-    EXPECT_EQ(std::memcmp(bytes.data(), record(3), 1500), 0) << "the file is the record";
-    EXPECT_STREQ(reinterpret_cast<const char*>(record(3) + 448), file.c_str());
     EXPECT_EQ(bytes[0], 2);
+    EXPECT_EQ(std::memcmp(bytes.data(), record(3), 1500), 0) << "the file is the record";
+    EXPECT_EQ(bytes, inst.host.getChunk(true)) << "and the chunk";
 
     EXPECT_TRUE(k->loadProgramFile(7, file.c_str()));
     EXPECT_EQ(std::memcmp(record(7), record(3), 1500), 0);
@@ -74,51 +45,46 @@ TEST_F(PresetFiles, ProgramFileRoundTrip) {
     EXPECT_EQ(inst.host.programName(), "Three");
 }
 
-TEST_F(PresetFiles, ShortProgramFileReplacesOnlyWhatItHolds) {
+// A 448-byte file holds version and values only; a longer one is read up to
+// the record's 1,500 bytes.
+TEST_F(PresetFiles, ShortAndLongProgramFiles) {
     std::vector<unsigned char> values(448, 0);
     values[0] = 2;
-    float v = 0.125f;
-    for (int i = 0; i < 111; ++i) std::memcpy(values.data() + 4 + 4 * i, &v, 4);
-    std::string file = (dir.path / "short.vnp").string();
-    writeFile(file, values);
+    for (int i = 0; i < 111; ++i) putValue(values.data(), i, 0.125f);
+    writeFile(dir.file("short.vnp"), values);
     k->setProgram(2);
     char name[] = "Keep me";
     k->setProgramName(name);
-    k->loadProgramFile(2, file.c_str());
+    k->loadProgramFile(2, dir.file("short.vnp").c_str());
     EXPECT_FLOAT_EQ(valueIn(record(2), 0), 0.125f);
     EXPECT_FLOAT_EQ(valueIn(record(2), 110), 0.125f);
-    EXPECT_STREQ(reinterpret_cast<const char*>(record(2) + 1472), "Keep me");
+    EXPECT_EQ(nameIn(record(2)), "Keep me");
     EXPECT_FLOAT_EQ(k->getParameter(0), 1.f) << "loads change the stored bank only";
     k->setProgram(2);
     EXPECT_FLOAT_EQ(k->getParameter(0), 0.125f);
-}
 
-TEST_F(PresetFiles, LongProgramFileIsReadUpTo1500Bytes) {
     std::vector<unsigned char> bytes(3000, 0);
     bytes[0] = 2;
     std::memcpy(bytes.data() + 1472, "Long", 5);
-    std::string file = (dir.path / "long.vnp").string();
-    writeFile(file, bytes);
-    k->loadProgramFile(4, file.c_str());
-    EXPECT_STREQ(reinterpret_cast<const char*>(record(4) + 1472), "Long");
+    writeFile(dir.file("long.vnp"), bytes);
+    k->loadProgramFile(4, dir.file("long.vnp").c_str());
+    EXPECT_EQ(nameIn(record(4)), "Long");
     EXPECT_EQ(record(5)[0], 2) << "the next record is untouched";
 }
 
 TEST_F(PresetFiles, VersionOneNoiseRecordsAreConverted) {
     std::vector<unsigned char> bytes(record(0), record(0) + 1500);
     bytes[0] = 1;
-    float one = 1.f, low = 0.2f;
-    std::memcpy(bytes.data() + 4 + 22 * 4, &one, 4);
-    std::memcpy(bytes.data() + 4 + 14 * 4, &low, 4);
-    std::string file = (dir.path / "old.vnp").string();
+    putValue(bytes.data(), 22, 1.f);
+    putValue(bytes.data(), 14, 0.2f);
+    std::string file = dir.file("old.vnp");
     writeFile(file, bytes);
     k->loadProgramFile(1, file.c_str());
     EXPECT_FLOAT_EQ(valueIn(record(1), 14), 1.f);
     EXPECT_FLOAT_EQ(valueIn(record(1), 15), 0.5f);
     EXPECT_EQ(record(1)[0], 1) << "the version stays until the next save";
 
-    float almost = 0.99f;
-    std::memcpy(bytes.data() + 4 + 22 * 4, &almost, 4);
+    putValue(bytes.data(), 22, 0.99f);
     writeFile(file, bytes);
     k->loadProgramFile(1, file.c_str());
     EXPECT_FLOAT_EQ(valueIn(record(1), 14), 0.2f);
@@ -128,17 +94,14 @@ TEST_F(PresetFiles, VersionOneNoiseRecordsAreConverted) {
     EXPECT_EQ(readFile(file)[0], 2);
 }
 
-TEST_F(PresetFiles, MissingFileStillSetsThePath) {
+TEST_F(PresetFiles, MissingFileStillSetsThePathAndLongPathsAreCut) {
     std::vector<unsigned char> before(record(6), record(6) + 448);
-    std::string file = (dir.path / "nothing.vnp").string();
+    std::string file = dir.file("nothing.vnp");
     EXPECT_TRUE(k->loadProgramFile(6, file.c_str()));
     EXPECT_EQ(std::memcmp(before.data(), record(6), 448), 0);
-    EXPECT_STREQ(reinterpret_cast<const char*>(record(6) + 448), file.c_str());
-    EXPECT_TRUE(k->saveProgramFile(6, (dir.path / "no/such/folder.vnp").c_str()));
+    EXPECT_EQ(pathIn(record(6)), file);
+    EXPECT_TRUE(k->saveProgramFile(6, dir.file("no/such/folder.vnp").c_str()));
     EXPECT_TRUE(k->loadProgramFile(64, file.c_str()));
-}
-
-TEST_F(PresetFiles, LongPathsAreCut) {
     std::string longPath(2000, 'x');
     k->loadProgramFile(0, longPath.c_str());
     EXPECT_EQ(strnlen(reinterpret_cast<const char*>(record(0) + 448), 1024), 1023u);
@@ -147,8 +110,7 @@ TEST_F(PresetFiles, LongPathsAreCut) {
 TEST_F(PresetFiles, BankFileKeepsThePathItWasSavedUnder) {
     fs::create_directories(dir.path / "x");
     fs::create_directories(dir.path / "y");
-    std::string a = (dir.path / "x" / "a.vnb").string();
-    std::string b = (dir.path / "y" / "b.vnb").string();
+    std::string a = dir.file("x/a.vnb"), b = dir.file("y/b.vnb");
     k->setProgram(9);
     char name[] = "Nine";
     k->setProgramName(name);
@@ -156,7 +118,8 @@ TEST_F(PresetFiles, BankFileKeepsThePathItWasSavedUnder) {
     std::vector<unsigned char> bytes = readFile(a);
     ASSERT_EQ(bytes.size(), 97024u);
     EXPECT_EQ(std::memcmp(bytes.data(), k->getBankImage(), 97024), 0);
-    for (int p = 0; p < 64; ++p) EXPECT_STREQ(reinterpret_cast<const char*>(record(p) + 448), a.c_str());
+    EXPECT_EQ(bytes, inst.host.getChunk(false)) << "the file is the bank chunk";
+    for (int p = 0; p < 64; ++p) EXPECT_EQ(pathIn(record(p)), a);
 
     fs::copy_file(a, b);
     k->initBank();
@@ -166,23 +129,13 @@ TEST_F(PresetFiles, BankFileKeepsThePathItWasSavedUnder) {
     ASSERT_TRUE(k->getBankPath(bankPath));
     EXPECT_EQ(std::string(bankPath), a);
     EXPECT_EQ(inst.host.programNameIndexed(9), "Nine");
-    EXPECT_STREQ(reinterpret_cast<const char*>(record(0) + 448), a.c_str());
-}
-
-TEST_F(PresetFiles, ChunkAndFileHoldTheSameBytes) {
-    std::string file = (dir.path / "bank.vnb").string();
-    k->saveBankFile(file.c_str());
-    EXPECT_EQ(readFile(file), inst.host.getChunk(false));
-    std::string pfile = (dir.path / "p.vnp").string();
-    k->saveProgramFile(k->getProgram(), pfile.c_str());
-    EXPECT_EQ(readFile(pfile), inst.host.getChunk(true));
+    EXPECT_EQ(pathIn(record(0)), a);
 }
 
 // A save that stops part-way (here: the file-size limit) leaves the old file
 // as it was and no temporary file behind.
 TEST_F(PresetFiles, FailedSaveKeepsTheOldFile) {
-    std::string pfile = (dir.path / "old.vnp").string();
-    std::string bfile = (dir.path / "old.vnb").string();
+    std::string pfile = dir.file("old.vnp"), bfile = dir.file("old.vnb");
     std::vector<unsigned char> oldProgram(1500, 0x11), oldBank(97024, 0x22);
     writeFile(pfile, oldProgram);
     writeFile(bfile, oldBank);
@@ -200,17 +153,12 @@ TEST_F(PresetFiles, FailedSaveKeepsTheOldFile) {
 
     EXPECT_EQ(readFile(pfile), oldProgram);
     EXPECT_EQ(readFile(bfile), oldBank);
-    size_t entries = 0;
-    for (auto& e : fs::directory_iterator(dir.path)) {
-        (void)e;
-        ++entries;
-    }
-    EXPECT_EQ(entries, 2u);
+    auto entries = std::distance(fs::directory_iterator(dir.path), fs::directory_iterator());
+    EXPECT_EQ(entries, 2);
 
-    // Without the limit the same saves replace the files.
+    // Without the limit the same save replaces the file.
     k->saveProgramFile(0, pfile.c_str());
-    EXPECT_EQ(readFile(pfile).size(), 1500u);
-    EXPECT_EQ(readFile(pfile)[0], 2);
+    EXPECT_EQ(readFile(pfile), std::vector<unsigned char>(record(0), record(0) + 1500));
 }
 
 TEST_F(PresetFiles, NoPresetsFolderMeansTheModuleFolder) {
@@ -222,16 +170,15 @@ TEST_F(PresetFiles, NoPresetsFolderMeansTheModuleFolder) {
 
 TEST(PresetFolder, FoundBesideTheModule) {
     TempDir dir;
-    fs::path module = dir.path / "Vantorel.so";
-    fs::copy_file(TestHost::modulePath(), module);
+    fs::copy_file(TestHost::modulePath(), dir.path / "Vantorel.so");
     fs::create_directories(dir.path / "presets");
     HostModule host;
-    ASSERT_TRUE(host.load(module.string())) << host.error();
+    ASSERT_TRUE(host.load(dir.file("Vantorel.so"))) << host.error();
     AEffect* fx = host.open();
     ASSERT_NE(fx, nullptr);
     auto* plugin = static_cast<Kelvane*>(static_cast<AudioEffect*>(fx->object));
     EXPECT_EQ(plugin->getFolder(false), dir.path.string());
-    EXPECT_EQ(plugin->getFolder(true), (dir.path / "presets").string());
+    EXPECT_EQ(plugin->getFolder(true), dir.file("presets"));
     host.close();
 }
 
