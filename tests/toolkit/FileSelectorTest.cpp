@@ -22,6 +22,7 @@ struct FileDialogs : ::testing::Test
     std::vector<std::string> argv;
     std::string answer;
     int status = 0;
+    CNewFileSelector* sel = nullptr;
     void SetUp() override
     {
         CNewFileSelector::setDialogProgram("/usr/bin/zenity");
@@ -33,45 +34,49 @@ struct FileDialogs : ::testing::Test
     }
     void TearDown() override
     {
+        if (sel)
+            sel->forget();
         CNewFileSelector::setRunner(nullptr);
         CNewFileSelector::setDialogProgram("");
     }
-    bool has(const std::string& arg) const { return std::find(argv.begin(), argv.end(), arg) != argv.end(); }
+    CNewFileSelector* open(CNewFileSelector::Style style = CNewFileSelector::kSelectFile)
+    {
+        return sel = CNewFileSelector::create(frame.frame, style);
+    }
+    std::ptrdiff_t position(const std::string& arg) const
+    {
+        return std::find(argv.begin(), argv.end(), arg) - argv.begin();
+    }
+    bool has(const std::string& arg) const { return position(arg) < static_cast<std::ptrdiff_t>(argv.size()); }
 };
-
-TEST_F(FileDialogs, NoSelectorWithoutAFrame) { EXPECT_EQ(CNewFileSelector::create(nullptr), nullptr); }
 
 TEST_F(FileDialogs, OpenDialogStartsInTheFolderWithFilters)
 {
-    auto* sel = CNewFileSelector::create(frame.frame, CNewFileSelector::kSelectFile);
-    sel->setTitle("Load Program");
+    open()->setTitle("Load Program");
     sel->setInitialDirectory("/home/u/presets");
     sel->addFileExtension(CFileExtension("Bank", "vnb"));
     sel->setDefaultExtension(CFileExtension("Program", "vnp"));
     answer = "/home/u/presets/a.vnp\n";
     EXPECT_TRUE(sel->runModal());
     EXPECT_EQ(argv.at(0), "/usr/bin/zenity");
-    EXPECT_TRUE(has("--file-selection"));
-    EXPECT_TRUE(has("--title=Load Program"));
-    EXPECT_TRUE(has("--filename=/home/u/presets/"));
+    for (const char* arg : {"--file-selection", "--title=Load Program", "--filename=/home/u/presets/"})
+        EXPECT_TRUE(has(arg)) << arg;
     EXPECT_FALSE(has("--save"));
     // The default extension's filter comes first, then the others, then all files.
-    const auto first = std::find(argv.begin(), argv.end(), "--file-filter=Program (*.vnp) | *.vnp");
-    const auto second = std::find(argv.begin(), argv.end(), "--file-filter=Bank (*.vnb) | *.vnb");
-    ASSERT_NE(first, argv.end());
-    ASSERT_NE(second, argv.end());
-    EXPECT_LT(first, second);
+    const auto program = position("--file-filter=Program (*.vnp) | *.vnp");
+    const auto bank = position("--file-filter=Bank (*.vnb) | *.vnb");
+    const auto all = position("--file-filter=All files | *");
+    EXPECT_LT(program, bank);
+    EXPECT_LT(bank, all);
     EXPECT_TRUE(has("--file-filter=All files | *"));
     ASSERT_EQ(sel->getNumSelectedFiles(), 1u);
     EXPECT_STREQ(sel->getSelectedFile(0), "/home/u/presets/a.vnp");
     EXPECT_EQ(sel->getSelectedFile(1), nullptr);
-    sel->forget();
 }
 
 TEST_F(FileDialogs, SaveDialogProposesTheNameAndAddsTheExtension)
 {
-    auto* sel = CNewFileSelector::create(frame.frame, CNewFileSelector::kSelectSaveFile);
-    sel->setInitialDirectory("/tmp/p/");
+    open(CNewFileSelector::kSelectSaveFile)->setInitialDirectory("/tmp/p/");
     sel->setDefaultSaveName("Init.vnp");
     sel->setDefaultExtension(CFileExtension("Program", "vnp"));
     answer = "/tmp/p/My Sound\n";
@@ -79,46 +84,38 @@ TEST_F(FileDialogs, SaveDialogProposesTheNameAndAddsTheExtension)
     EXPECT_TRUE(has("--save"));
     EXPECT_TRUE(has("--filename=/tmp/p/Init.vnp"));
     EXPECT_STREQ(sel->getSelectedFile(0), "/tmp/p/My Sound.vnp");
-    sel->forget();
 }
 
-TEST_F(FileDialogs, CancelAndGarbageSelectNothing)
+TEST_F(FileDialogs, CancelAndGarbageSelectNothingAndRunNotifiesTheDelegate)
 {
-    auto* sel = CNewFileSelector::create(frame.frame);
+    EXPECT_EQ(CNewFileSelector::create(nullptr), nullptr); // no frame, no dialog
+    open();
     status = 1;
-    answer = "";
     EXPECT_FALSE(sel->runModal());
     EXPECT_EQ(sel->getNumSelectedFiles(), 0u);
     status = 0;
     answer = "Gtk-WARNING: no display\n";
     EXPECT_FALSE(sel->runModal());
     EXPECT_EQ(sel->getNumSelectedFiles(), 0u);
-    sel->forget();
-}
 
-TEST_F(FileDialogs, RunNotifiesTheDelegate)
-{
     struct Delegate : CBaseObject
     {
-        CMessageResult notify(CBaseObject* sender, const char* message) override
+        CMessageResult notify(CBaseObject*, const char* message) override
         {
             got = message;
             return kMessageNotified;
         }
         std::string got;
     } delegate;
-    auto* sel = CNewFileSelector::create(frame.frame);
     answer = "/x\n";
     EXPECT_TRUE(sel->run(&delegate));
     EXPECT_EQ(delegate.got, CNewFileSelector::kSelectEndMessage);
-    sel->forget();
 }
 
 TEST_F(FileDialogs, KdialogCommandLine)
 {
     CNewFileSelector::setDialogProgram("/usr/bin/kdialog");
-    auto* sel = CNewFileSelector::create(frame.frame, CNewFileSelector::kSelectSaveFile);
-    sel->setTitle("Save");
+    open(CNewFileSelector::kSelectSaveFile)->setTitle("Save");
     sel->setInitialDirectory("/d");
     sel->setDefaultSaveName("x.vmt");
     sel->addFileExtension(CFileExtension("Notes template", "vmt"));
@@ -126,7 +123,6 @@ TEST_F(FileDialogs, KdialogCommandLine)
     EXPECT_TRUE(sel->runModal());
     EXPECT_EQ(argv, (std::vector<std::string>{"/usr/bin/kdialog", "--title", "Save", "--getsavefilename",
                                               "/d/x.vmt", "*.vmt|Notes template"}));
-    sel->forget();
 }
 
 TEST(FileDialogProgram, RealRunnerReadsStdoutWithoutTheHostsLibraryPath)
@@ -135,10 +131,7 @@ TEST(FileDialogProgram, RealRunnerReadsStdoutWithoutTheHostsLibraryPath)
     char dir[] = "/tmp/vant_dialog_XXXXXX";
     ASSERT_NE(mkdtemp(dir), nullptr);
     const std::string script = std::string(dir) + "/zenity";
-    {
-        std::ofstream out(script);
-        out << "#!/bin/sh\necho \"/tmp/chosen$LD_LIBRARY_PATH\"\nexit 0\n";
-    }
+    std::ofstream(script) << "#!/bin/sh\necho \"/tmp/chosen$LD_LIBRARY_PATH\"\nexit 0\n";
     chmod(script.c_str(), 0755);
     setenv("LD_LIBRARY_PATH", "/host/libs", 1);
     HeadlessFrame frame;

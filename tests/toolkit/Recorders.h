@@ -12,52 +12,27 @@
 
 using Log = std::vector<std::string>;
 
-inline std::string at(const char* what, const VSTGUI::CPoint& p)
-{
-    return std::string(what) + "(" + std::to_string(static_cast<int>(p.x)) + "," +
-           std::to_string(static_cast<int>(p.y)) + ")";
-}
-
 class RecordingView : public VSTGUI::CControl
 {
 public:
+    using Result = VSTGUI::CMouseEventResult;
+    using Point = VSTGUI::CPoint;
+    using Buttons = VSTGUI::CButtonState;
+
     RecordingView(const VSTGUI::CRect& r, const char* n, Log& l, VSTGUI::CColor c = VSTGUI::kRedCColor)
         : CControl(r), name(n), log(l), colour(c)
     {
     }
-    VSTGUI::CMouseEventResult onMouseDown(VSTGUI::CPoint& where, const VSTGUI::CButtonState& b) override
+    Result onMouseDown(Point& where, const Buttons& b) override { return note("down", where, b, downResult); }
+    Result onMouseMoved(Point& where, const Buttons& b) override { return note("moved", where, b, moveResult); }
+    Result onMouseUp(Point& where, const Buttons& b) override { return note("up", where, b, VSTGUI::kMouseEventHandled); }
+    Result onMouseEntered(Point&, const Buttons&) override { return note("enter"); }
+    Result onMouseExited(Point&, const Buttons&) override { return note("exit"); }
+    bool onWheel(const Point& where, const float& distance, const Buttons& b) override
     {
-        log.push_back(name + ":" + at("down", where));
-        lastButtons = b;
-        return downResult;
-    }
-    VSTGUI::CMouseEventResult onMouseMoved(VSTGUI::CPoint& where, const VSTGUI::CButtonState& b) override
-    {
-        log.push_back(name + ":" + at("moved", where));
-        lastButtons = b;
-        return moveResult;
-    }
-    VSTGUI::CMouseEventResult onMouseUp(VSTGUI::CPoint& where, const VSTGUI::CButtonState& b) override
-    {
-        log.push_back(name + ":" + at("up", where));
-        lastButtons = b;
-        return VSTGUI::kMouseEventHandled;
-    }
-    VSTGUI::CMouseEventResult onMouseEntered(VSTGUI::CPoint& where, const VSTGUI::CButtonState&) override
-    {
-        log.push_back(name + ":enter");
-        return VSTGUI::kMouseEventHandled;
-    }
-    VSTGUI::CMouseEventResult onMouseExited(VSTGUI::CPoint& where, const VSTGUI::CButtonState&) override
-    {
-        log.push_back(name + ":exit");
-        return VSTGUI::kMouseEventHandled;
-    }
-    bool onWheel(const VSTGUI::CPoint& where, const float& distance, const VSTGUI::CButtonState& b) override
-    {
-        log.push_back(name + ":" + at("wheel", where) + std::to_string(static_cast<int>(distance)));
-        lastButtons = b;
-        return wheelResult;
+        note("wheel", where, b, VSTGUI::kMouseEventHandled);
+        log.back() += std::to_string(static_cast<int>(distance));
+        return true;
     }
     void draw(VSTGUI::CDrawContext* context) override
     {
@@ -70,11 +45,25 @@ public:
     std::string name;
     Log& log;
     VSTGUI::CColor colour;
-    VSTGUI::CMouseEventResult downResult = VSTGUI::kMouseEventHandled;
-    VSTGUI::CMouseEventResult moveResult = VSTGUI::kMouseEventHandled;
-    bool wheelResult = true;
-    VSTGUI::CButtonState lastButtons;
+    Result downResult = VSTGUI::kMouseEventHandled;
+    Result moveResult = VSTGUI::kMouseEventHandled;
+    Buttons lastButtons;
     int draws = 0;
+
+private:
+    // Logs "name:what(x,y)", or "name:what" for crossings.
+    Result note(const char* what, const Point& p, const Buttons& b, Result result)
+    {
+        log.push_back(name + ":" + what + "(" + std::to_string(static_cast<int>(p.x)) + "," +
+                      std::to_string(static_cast<int>(p.y)) + ")");
+        lastButtons = b;
+        return result;
+    }
+    Result note(const char* what)
+    {
+        log.push_back(name + ":" + what);
+        return VSTGUI::kMouseEventHandled;
+    }
 };
 
 class RecordingListener : public VSTGUI::IControlListener
@@ -82,13 +71,13 @@ class RecordingListener : public VSTGUI::IControlListener
 public:
     explicit RecordingListener(Log& l) : log(l) {}
     void valueChanged(VSTGUI::CControl* c) override { log.push_back("valueChanged " + std::to_string(c->getTag())); }
-    int32_t controlModifierClicked(VSTGUI::CControl* c, VSTGUI::CButtonState) override
+    int32_t controlModifierClicked(VSTGUI::CControl*, VSTGUI::CButtonState) override
     {
         log.push_back("modifierClicked");
         return consumeModifierClicks;
     }
-    void controlBeginEdit(VSTGUI::CControl* c) override { log.push_back("listener begin"); }
-    void controlEndEdit(VSTGUI::CControl* c) override { log.push_back("listener end"); }
+    void controlBeginEdit(VSTGUI::CControl*) override { log.push_back("listener begin"); }
+    void controlEndEdit(VSTGUI::CControl*) override { log.push_back("listener end"); }
     Log& log;
     int32_t consumeModifierClicks = 0;
 };

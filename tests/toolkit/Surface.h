@@ -7,13 +7,12 @@
 #include <cairo.h>
 
 #include <algorithm>
-#include <memory>
 
 struct Surface
 {
-    Surface(int w, int h) : surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h))
+    Surface(int w, int h)
+        : surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h)), context(new VSTGUI::CDrawContext(surface))
     {
-        context = new VSTGUI::CDrawContext(surface);
     }
     ~Surface()
     {
@@ -23,20 +22,17 @@ struct Surface
     Surface(const Surface&) = delete;
     Surface& operator=(const Surface&) = delete;
 
-    // Premultiplied alpha of a pixel.
-    int alpha(int x, int y) const { return byte(x, y, 3); }
     int byte(int x, int y, int i) const
     {
         cairo_surface_flush(surface);
-        const unsigned char* d = cairo_image_surface_get_data(surface);
-        return d[y * cairo_image_surface_get_stride(surface) + 4 * x + i];
+        return cairo_image_surface_get_data(surface)[y * cairo_image_surface_get_stride(surface) + 4 * x + i];
     }
+    // Premultiplied alpha of a pixel.
+    int alpha(int x, int y) const { return byte(x, y, 3); }
     VSTGUI::CColor color(int x, int y) const
     {
         const int a = alpha(x, y);
-        if (a == 0)
-            return VSTGUI::CColor(0, 0, 0, 0);
-        auto un = [a](int c) { return static_cast<uint8_t>(std::min(255, (c * 255 + a / 2) / a)); };
+        auto un = [a](int c) { return static_cast<uint8_t>(a ? std::min(255, (c * 255 + a / 2) / a) : 0); };
         return VSTGUI::CColor(un(byte(x, y, 2)), un(byte(x, y, 1)), un(byte(x, y, 0)), static_cast<uint8_t>(a));
     }
     bool painted(int x, int y) const { return alpha(x, y) != 0; }

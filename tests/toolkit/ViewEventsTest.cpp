@@ -35,62 +35,64 @@ struct ViewEvents : ::testing::Test
         CPoint p(x, y);
         frame->onMouseUp(p, buttons);
     }
+    // A container at (100, 50) holding one view at (10, 10) inside it.
+    CViewContainer* box(RecordingView* inner)
+    {
+        auto* c = new CViewContainer(CRect(100, 50, 200, 100));
+        c->addView(inner);
+        frame->addView(c);
+        return c;
+    }
 };
 
-TEST_F(ViewEvents, HitTestIsHalfOpen)
+TEST_F(ViewEvents, OnlyVisibleEnabledViewsInsideTheirHalfOpenAreaAreHit)
 {
-    down(50, 20);
-    up(50, 20);
-    EXPECT_EQ(log, Log{});
+    down(50, 20); // right edge of a: outside
     down(49, 49);
-    EXPECT_EQ(log.front(), "a:down(49,49)");
+    up(49, 49);
+    EXPECT_EQ(log, (Log{"a:down(49,49)", "a:up(49,49)", "a:enter"}));
+    log.clear();
+    a->setMouseableArea(CRect(10, 10, 20, 20));
+    down(30, 30);
+    EXPECT_EQ(log, Log{});
+    a->setVisible(false);
+    down(15, 15);
+    b->setMouseEnabled(false);
+    down(70, 20);
+    EXPECT_EQ(log, Log{});
 }
 
-TEST_F(ViewEvents, MouseDownViewCapturesMovesAndUpWherever)
+TEST_F(ViewEvents, DragIsCapturedAndHoverWaitsForTheRelease)
 {
+    move(20, 20, kShift | kLButton);
+    EXPECT_EQ(a->lastButtons, CButtonState(kShift)); // hover moves carry modifiers only
     down(20, 20);
     move(80, 20, kLButton); // over b
     move(150, 90, kLButton); // outside everything
     up(150, 90);
-    EXPECT_EQ(log, (Log{"a:down(20,20)", "a:moved(80,20)", "a:moved(150,90)", "a:up(150,90)"}));
-    EXPECT_EQ(a->lastButtons, CButtonState(kLButton));
-}
-
-TEST_F(ViewEvents, NoEnterOrExitDuringADragButAfterTheUp)
-{
-    move(20, 20);
-    EXPECT_EQ(log, (Log{"a:enter", "a:moved(20,20)"}));
-    log.clear();
-    down(20, 20);
-    move(80, 20, kLButton);
-    up(80, 20);
-    EXPECT_EQ(log, (Log{"a:down(20,20)", "a:moved(80,20)", "a:up(80,20)", "a:exit", "b:enter"}));
-}
-
-TEST_F(ViewEvents, HoverMovesCarryModifiersButNoButtons)
-{
-    move(20, 20, kShift | kLButton);
-    EXPECT_EQ(a->lastButtons, CButtonState(kShift));
-}
-
-TEST_F(ViewEvents, LeavingTheWindowExitsHoveredViews)
-{
-    move(20, 20);
-    log.clear();
+    move(80, 20);
     CPoint p(-1, -1);
     frame->onMouseExited(p, 0);
-    EXPECT_EQ(log, Log{"a:exit"});
+    EXPECT_EQ(log, (Log{"a:enter", "a:moved(20,20)", "a:down(20,20)", "a:moved(80,20)", "a:moved(150,90)",
+                        "a:up(150,90)", "a:exit", "b:enter", "b:moved(80,20)", "b:exit"}));
+    EXPECT_EQ(a->lastButtons, CButtonState(kLButton));
     EXPECT_TRUE(frame->getHoverViews().empty());
 }
 
-TEST_F(ViewEvents, UnhandledMoveDuringDragDropsTheCapture)
+TEST_F(ViewEvents, UnhandledMoveOrRemovalEndsTheCapture)
 {
     a->moveResult = kMouseEventNotHandled;
     down(20, 20);
     move(30, 30, kLButton);
-    move(31, 31, kLButton);
+    move(31, 31, kLButton); // now a hover
     up(31, 31);
     EXPECT_EQ(log, (Log{"a:down(20,20)", "a:moved(30,30)", "a:enter", "a:moved(31,31)"}));
+    log.clear();
+    down(70, 20);
+    frame->removeView(b);
+    move(75, 25, kLButton); // a plain hover now
+    up(75, 25);
+    EXPECT_EQ(log, (Log{"b:down(70,20)", "a:exit"}));
 }
 
 TEST_F(ViewEvents, OpaqueViewsStopClicksAndTransparentOnesLetThemThrough)
@@ -99,37 +101,15 @@ TEST_F(ViewEvents, OpaqueViewsStopClicksAndTransparentOnesLetThemThrough)
     top->downResult = kMouseEventNotHandled;
     frame->addView(top);
     down(20, 20);
-    EXPECT_EQ(log, Log{"top:down(20,20)"});
     up(20, 20);
-    log.clear();
     top->setTransparency(true);
     down(20, 20);
-    EXPECT_EQ(log, (Log{"top:down(20,20)", "a:down(20,20)"}));
-}
-
-TEST_F(ViewEvents, MouseableAreaDecidesTheHitAndHiddenOrDisabledViewsAreSkipped)
-{
-    a->setMouseableArea(CRect(10, 10, 20, 20));
-    down(30, 30);
-    EXPECT_EQ(log, Log{});
-    down(15, 15);
-    up(15, 15);
-    EXPECT_EQ(log.front(), "a:down(15,15)");
-    log.clear();
-    a->setVisible(false);
-    down(15, 15);
-    b->setMouseEnabled(false);
-    down(70, 20);
-    EXPECT_EQ(log, Log{});
+    EXPECT_EQ(log, (Log{"top:down(20,20)", "top:enter", "top:down(20,20)", "a:down(20,20)"}));
 }
 
 TEST_F(ViewEvents, NestedContainerPassesLocalCoordinates)
 {
-    auto* box = new CViewContainer(CRect(100, 50, 200, 100));
-    auto* inner = new RecordingView(CRect(10, 10, 30, 30), "inner", log);
-    box->addView(inner);
-    frame->addView(box);
-    log.clear();
+    box(new RecordingView(CRect(10, 10, 30, 30), "inner", log));
     move(115, 65);
     down(115, 65);
     move(130, 80, kLButton);
@@ -157,28 +137,14 @@ TEST_F(ViewEvents, ModifierClicksAskTheListenerFirst)
     RecordingListener listener(log);
     a->setListener(&listener);
     listener.consumeModifierClicks = 1;
-    down(20, 20, kLButton | kShift);
-    EXPECT_EQ(log, Log{"modifierClicked"});
-    log.clear();
-    down(20, 20, kRButton);
-    EXPECT_EQ(log, Log{"modifierClicked"});
-    log.clear();
+    down(20, 20, kLButton | kShift); // consumed
+    down(20, 20, kRButton); // consumed
     listener.consumeModifierClicks = 0;
     down(20, 20, kLButton | kControl);
-    EXPECT_EQ(log, (Log{"modifierClicked", "a:down(20,20)"}));
-    log.clear();
     up(20, 20);
-    down(20, 20); // plain left click skips the listener
-    EXPECT_EQ(log, (Log{"a:up(20,20)", "a:enter", "a:down(20,20)"}));
-}
-
-TEST_F(ViewEvents, RemovingTheCapturedViewEndsTheDrag)
-{
-    down(20, 20);
-    frame->removeView(a);
-    move(30, 30, kLButton);
-    up(30, 30);
-    EXPECT_EQ(log, Log{"a:down(20,20)"});
+    down(20, 20); // a plain left click skips the listener
+    EXPECT_EQ(log, (Log{"modifierClicked", "modifierClicked", "modifierClicked", "a:down(20,20)", "a:up(20,20)",
+                        "a:enter", "a:down(20,20)"}));
 }
 
 TEST_F(ViewEvents, HiddenCursorLastsUntilTheButtonIsReleased)
@@ -201,21 +167,18 @@ TEST_F(ViewEvents, AnExitHandlerMayRemoveItsOwnContainer)
     struct Remover : RecordingView
     {
         using RecordingView::RecordingView;
-        CMouseEventResult onMouseExited(CPoint& where, const CButtonState& b) override
+        CMouseEventResult onMouseExited(CPoint& where, const CButtonState& buttons) override
         {
-            RecordingView::onMouseExited(where, b);
-            getFrame()->removeView(box);
+            RecordingView::onMouseExited(where, buttons);
+            getFrame()->removeView(container);
             return kMouseEventHandled;
         }
-        CView* box = nullptr;
+        CView* container = nullptr;
     };
-    auto* box = new CViewContainer(CRect(100, 50, 200, 100));
     auto* inner = new Remover(CRect(0, 0, 50, 50), "inner", log);
-    inner->box = box;
-    box->addView(inner);
-    frame->addView(box);
+    inner->container = box(inner);
     move(110, 60);
-    move(20, 20); // leaves inner and box, enters a
+    move(20, 20); // leaves inner and its container, enters a
     EXPECT_EQ(log, (Log{"inner:enter", "inner:moved(10,10)", "inner:exit", "a:enter", "a:moved(20,20)"}));
     EXPECT_EQ(frame->getNbViews(), 2);
 }
