@@ -8,6 +8,7 @@
 #include <nlohmann/json.hpp>
 
 #include "tests/module/InProcess.h"
+#include "tests/module/RecordBytes.h"
 #include "tests/module/TempDir.h"
 
 namespace {
@@ -55,8 +56,7 @@ TEST(Cli, PresetDumpOfSavedFiles) {
     ASSERT_NE(inst.plugin, nullptr);
     TempDir dir;
     inst.plugin->setProgram(4);
-    char name[] = "Noisy";
-    inst.plugin->setProgramName(name);
+    nameProgram(inst.host, "Noisy");
     inst.plugin->setParameter(22, 1.f);
     std::string program = dir.file("noisy.vnp"), bank = dir.file("all.vnb");
     inst.plugin->saveProgramFile(4, program.c_str());

@@ -18,16 +18,12 @@ protected:
 
 TEST_F(Identity, RecordValues) {
     AEffect* fx = host.effect();
-    EXPECT_EQ(fx->magic, 0x56737450);
-    EXPECT_EQ(fx->numPrograms, 64);
-    EXPECT_EQ(fx->numParams, 111);
-    EXPECT_EQ(fx->numInputs, 0);
-    EXPECT_EQ(fx->numOutputs, 2);
-    EXPECT_EQ(fx->flags, effFlagsIsSynth | effFlagsCanReplacing | effFlagsProgramChunks);  // no editor yet
-    EXPECT_EQ(fx->initialDelay, 0);
+    const std::pair<intptr_t, intptr_t> fields[] = {
+        {fx->magic, 0x56737450}, {fx->numPrograms, 64},  {fx->numParams, 111},      {fx->numInputs, 0},
+        {fx->numOutputs, 2},     {fx->initialDelay, 0},  {fx->uniqueID, 0x564E5432}, {fx->version, 1},
+        {fx->flags, effFlagsIsSynth | effFlagsCanReplacing | effFlagsProgramChunks}};  // no editor yet
+    for (size_t i = 0; i < std::size(fields); ++i) EXPECT_EQ(fields[i].first, fields[i].second) << "field " << i;
     EXPECT_FLOAT_EQ(fx->ioRatio, 1.f);
-    EXPECT_EQ(fx->uniqueID, 0x564E5432);
-    EXPECT_EQ(fx->version, 1);
     EXPECT_NE(fx->processReplacing, nullptr);
     EXPECT_NE(fx->process, nullptr);
     EXPECT_NE(fx->processDoubleReplacing, nullptr);

@@ -27,8 +27,7 @@ protected:
 TEST_F(PresetFiles, ProgramFileRoundTripHoldsTheChunkBytes) {
     k->setProgram(3);
     k->setParameter(7, 0.3f);
-    char name[] = "Three";
-    k->setProgramName(name);
+    nameProgram(inst.host, "Three");
     std::string file = dir.file("three.vnp");
     EXPECT_TRUE(k->saveProgramFile(3, file.c_str()));
     EXPECT_EQ(pathIn(record(3)), file);
@@ -53,8 +52,7 @@ TEST_F(PresetFiles, ShortAndLongProgramFiles) {
     for (int i = 0; i < 111; ++i) putValue(values.data(), i, 0.125f);
     writeFile(dir.file("short.vnp"), values);
     k->setProgram(2);
-    char name[] = "Keep me";
-    k->setProgramName(name);
+    nameProgram(inst.host, "Keep me");
     k->loadProgramFile(2, dir.file("short.vnp").c_str());
     EXPECT_FLOAT_EQ(valueIn(record(2), 0), 0.125f);
     EXPECT_FLOAT_EQ(valueIn(record(2), 110), 0.125f);
@@ -112,8 +110,7 @@ TEST_F(PresetFiles, BankFileKeepsThePathItWasSavedUnder) {
     fs::create_directories(dir.path / "y");
     std::string a = dir.file("x/a.vnb"), b = dir.file("y/b.vnb");
     k->setProgram(9);
-    char name[] = "Nine";
-    k->setProgramName(name);
+    nameProgram(inst.host, "Nine");
     EXPECT_TRUE(k->saveBankFile(a.c_str()));
     std::vector<unsigned char> bytes = readFile(a);
     ASSERT_EQ(bytes.size(), 97024u);
@@ -161,14 +158,13 @@ TEST_F(PresetFiles, FailedSaveKeepsTheOldFile) {
     EXPECT_EQ(readFile(pfile), std::vector<unsigned char>(record(0), record(0) + 1500));
 }
 
-TEST_F(PresetFiles, NoPresetsFolderMeansTheModuleFolder) {
-    // The test program's folder has no presets folder.
-    EXPECT_EQ(k->getFolder(true), k->getFolder(false));
-    EXPECT_FALSE(k->getFolder(false).empty());
-    EXPECT_NE(k->getFolder(false).back(), '/');
-}
+TEST(PresetFolder, PresetsBesideTheModuleElseTheModuleFolder) {
+    InProcessInstrument linkedIn;  // the test program's folder has no presets folder
+    ASSERT_NE(linkedIn.plugin, nullptr);
+    EXPECT_EQ(linkedIn.plugin->getFolder(true), linkedIn.plugin->getFolder(false));
+    EXPECT_FALSE(linkedIn.plugin->getFolder(false).empty());
+    EXPECT_NE(linkedIn.plugin->getFolder(false).back(), '/');
 
-TEST(PresetFolder, FoundBesideTheModule) {
     TempDir dir;
     fs::copy_file(TestHost::modulePath(), dir.path / "Vantorel.so");
     fs::create_directories(dir.path / "presets");
@@ -179,7 +175,6 @@ TEST(PresetFolder, FoundBesideTheModule) {
     auto* plugin = static_cast<Kelvane*>(static_cast<AudioEffect*>(fx->object));
     EXPECT_EQ(plugin->getFolder(false), dir.path.string());
     EXPECT_EQ(plugin->getFolder(true), dir.file("presets"));
-    host.close();
 }
 
 }  // namespace

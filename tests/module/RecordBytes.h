@@ -18,12 +18,13 @@ inline void putValue(unsigned char* record, int index, float v) { std::memcpy(re
 inline std::string pathIn(const unsigned char* record) { return reinterpret_cast<const char*>(record + 448); }
 inline std::string nameIn(const unsigned char* record) { return reinterpret_cast<const char*>(record + 1472); }
 
+inline void nameProgram(HostModule& host, std::string name) { host.dispatch(effSetProgramName, 0, 0, name.data()); }
+
 // Program p is named "P<p>" and holds p / 100 in parameter 7.
 inline void nameEveryProgram(HostModule& host) {
     for (int p = 0; p < 64; ++p) {
         host.setProgram(p);
-        std::string n = "P" + std::to_string(p);
-        host.dispatch(effSetProgramName, 0, 0, n.data());
+        nameProgram(host, "P" + std::to_string(p));
         host.setParameter(7, p / 100.f);
     }
 }
