@@ -5,13 +5,12 @@
 // and is turned by relative two-axis dragging (up or right raises; Shift for
 // fine steps) with the pointer hidden, or by the wheel.
 
-#include "controls/RelativeDrag.h"
-
-#include "toolkit/CControl.h"
+#include "controls/KnobDrag.h"
+#include "controls/ReadoutControl.h"
 
 #include <cstdint>
 
-class Dial : public VSTGUI::CControl
+class Dial : public ReadoutControl
 {
 public:
     Dial(const VSTGUI::CRect& size, VSTGUI::IControlListener* listener, int32_t tag, uint8_t section, uint8_t item,
@@ -23,26 +22,18 @@ public:
     VSTGUI::CMouseEventResult onMouseUp(VSTGUI::CPoint& where, const VSTGUI::CButtonState& buttons) override;
     VSTGUI::CMouseEventResult onMouseMoved(VSTGUI::CPoint& where, const VSTGUI::CButtonState& buttons) override;
     VSTGUI::CMouseEventResult onMouseEntered(VSTGUI::CPoint& where, const VSTGUI::CButtonState& buttons) override;
-    VSTGUI::CMouseEventResult onMouseExited(VSTGUI::CPoint& where, const VSTGUI::CButtonState& buttons) override;
     using VSTGUI::CControl::onWheel;
     bool onWheel(const VSTGUI::CPoint& where, const float& distance, const VSTGUI::CButtonState& buttons) override;
 
-    virtual void setReadoutSection(uint8_t newSection) { section = newSection; }
     // When set, the listener hears of a drag only once, on mouse-up.
     virtual void setNotifyOnRelease(bool state) { notifyOnRelease = state; }
 
-    uint8_t getReadoutSection() const { return section; }
-    uint8_t getReadoutItem() const { return item; }
     bool getNotifyOnRelease() const { return notifyOnRelease; }
-    bool isHighlighted() const { return highlighted; }
-    bool isDragging() const { return drag.dragging; }
+    bool isHighlighted() const { return hovered; }
+    bool isDragging() const { return pointer.isDragging(); }
 
 private:
-    bool highlighted = false;
     bool notifyOnRelease = false;
-    uint8_t section;
-    uint8_t item;
-    float activeRadius2;
-    RelativeDrag drag;
+    KnobDrag pointer;
     VSTGUI::CRect rect;
 };

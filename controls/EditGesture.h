@@ -16,3 +16,15 @@ public:
 private:
     VSTGUI::CControl& control;
 };
+
+// One drag step as its own gesture: the value written and told to the
+// listener. A control without a listener stays where it is.
+inline void dragStep(VSTGUI::CControl& control, float value)
+{
+    EditGesture gesture(control);
+    if (control.getListener())
+    {
+        control.setValue(value);
+        control.valueChanged();
+    }
+}

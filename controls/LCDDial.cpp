@@ -2,7 +2,6 @@
 
 #include "controls/ControlCursor.h"
 #include "controls/ControlInk.h"
-#include "controls/EditGesture.h"
 #include "controls/WheelStep.h"
 
 #include "toolkit/CDrawContext.h"
@@ -29,10 +28,8 @@ void copyCut(char* dest, const char* text, size_t maxLength)
 LCDDial::LCDDial(const CRect& rectangle, IControlListener* controlListener, int32_t controlTag)
     : CControl(rectangle, controlListener, controlTag),
       knobCentre(rectangle.left + 90.0 + rectangle.getHeight() / 2.0, rectangle.top + rectangle.getHeight() / 2.0),
-      rect(rectangle)
+      pointer(knobCentre, 0.4f * static_cast<float>(rectangle.getHeight())), rect(rectangle)
 {
-    const float activeRadius = 0.4f * static_cast<float>(rectangle.getHeight());
-    activeRadius2 = activeRadius * activeRadius;
     setWheelInc(0.001f);
 }
 
@@ -100,48 +97,25 @@ void LCDDial::draw(CDrawContext* context)
 
 CMouseEventResult LCDDial::onMouseMoved(CPoint& where, const CButtonState& buttons)
 {
-    const double dx = where.x - knobCentre.x;
-    const double dy = where.y - knobCentre.y;
-    if (dx * dx + dy * dy < activeRadius2)
+    if (pointer.hover(*this, where, highlighted))
     {
-        setFrameCursor(*this, kCursorSizeAll);
-        highlighted = true;
-        invalid();
+        if (highlighted)
+            invalid();
+        else
+            setDirty();
     }
-    else if (!drag.dragging)
-    {
-        setFrameCursor(*this, kCursorDefault);
-        highlighted = false;
-        setDirty();
-    }
-
-    if (drag.dragging)
-    {
-        EditGesture gesture(*this);
-        drag.followFineMode(where, buttons, getValue());
-        const float next = drag.twoAxisValue(where);
-        if (getListener())
-        {
-            setValue(next);
-            valueChanged();
-        }
-    }
+    pointer.follow(*this, where, buttons, true);
     return kMouseEventHandled;
 }
 
 CMouseEventResult LCDDial::onMouseDown(CPoint& where, const CButtonState& buttons)
 {
-    if (!highlighted)
-        return kMouseEventNotHandled;
-    drag.begin(where, getValue());
-    setFrameCursor(*this, kCursorHidden);
-    EditGesture gesture(*this);
-    return kMouseEventHandled;
+    return pointer.press(*this, where, highlighted);
 }
 
 CMouseEventResult LCDDial::onMouseUp(CPoint& where, const CButtonState& buttons)
 {
-    drag.end();
+    pointer.release();
     return kMouseEventHandled;
 }
 

@@ -5,7 +5,7 @@
 // a circle of 0.4 of the control's height and drags like Dial, without the
 // read-out line.
 
-#include "controls/RelativeDrag.h"
+#include "controls/KnobDrag.h"
 
 #include "toolkit/CControl.h"
 
@@ -40,7 +40,7 @@ public:
     const char* getValueText() const { return valueText; }
 
     bool isHighlighted() const { return highlighted; }
-    bool isDragging() const { return drag.dragging; }
+    bool isDragging() const { return pointer.isDragging(); }
     VSTGUI::CPoint getKnobCentre() const { return knobCentre; }
 
 private:
@@ -48,8 +48,7 @@ private:
     char label[kMaxLabel + 1] = {};
     int32_t labelIndent = 10;
     char valueText[kMaxValueText + 1] = "0.518 s";
-    float activeRadius2;
-    RelativeDrag drag;
     VSTGUI::CPoint knobCentre;
+    KnobDrag pointer;
     VSTGUI::CRect rect;
 };

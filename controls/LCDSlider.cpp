@@ -58,16 +58,11 @@ CMouseEventResult LCDSlider::onMouseMoved(CPoint& where, const CButtonState& but
 {
     if (!drag.dragging)
         return kMouseEventHandled;
-    EditGesture gesture(*this);
-    if (getListener())
-    {
-        drag.followFineMode(where, buttons, getValue(), true);
-        double d = (drag.anchor.y - where.y) / travel();
-        if (drag.fine)
-            d *= RelativeDrag::kFineFactor;
-        setValue(static_cast<float>(inverted ? drag.startValue - d : drag.startValue + d));
-        valueChanged();
-    }
+    drag.followFineMode(where, buttons, getValue(), true);
+    double d = (drag.anchor.y - where.y) / travel();
+    if (drag.fine)
+        d *= RelativeDrag::kFineFactor;
+    dragStep(*this, static_cast<float>(inverted ? drag.startValue - d : drag.startValue + d));
     return kMouseEventHandled;
 }
 

@@ -1,10 +1,8 @@
 #include "controls/Scrubber.h"
 
 #include "controls/ControlCursor.h"
-#include "controls/ControlHost.h"
 #include "controls/ControlInk.h"
 #include "controls/EditGesture.h"
-#include "controls/RelativeDrag.h"
 #include "controls/WheelStep.h"
 
 #include "toolkit/CDrawContext.h"
@@ -14,7 +12,7 @@
 using namespace VSTGUI;
 
 Scrubber::Scrubber(const CRect& rectangle, IControlListener* controlListener)
-    : CControl(rectangle, controlListener, kTag), rect(rectangle)
+    : ReadoutControl(rectangle, controlListener, kTag, 4, 3, kCursorVSize), rect(rectangle)
 {
 }
 
@@ -38,51 +36,23 @@ void Scrubber::draw(CDrawContext* context)
 
 CMouseEventResult Scrubber::onMouseDown(CPoint& where, const CButtonState& buttons)
 {
-    anchor = where;
-    startValue = getValue();
+    drag.begin(where, getValue());
     setFrameCursor(*this, kCursorHidden);
     EditGesture gesture(*this);
-    dragging = true;
     return kMouseEventHandled;
 }
 
+// Two-axis, without fine mode.
 CMouseEventResult Scrubber::onMouseMoved(CPoint& where, const CButtonState& buttons)
 {
-    if (!dragging)
-        return kMouseEventHandled;
-    EditGesture gesture(*this);
-    if (getListener())
-    {
-        const double d = (where.y - anchor.y) + (anchor.x - where.x);
-        setValue(static_cast<float>(startValue - RelativeDrag::kStepPerPixel * d));
-        valueChanged();
-    }
+    if (drag.dragging)
+        dragStep(*this, drag.twoAxisValue(where));
     return kMouseEventHandled;
 }
 
 CMouseEventResult Scrubber::onMouseUp(CPoint& where, const CButtonState& buttons)
 {
-    dragging = false;
-    return kMouseEventHandled;
-}
-
-CMouseEventResult Scrubber::onMouseEntered(CPoint& where, const CButtonState& buttons)
-{
-    setFrameCursor(*this, kCursorVSize);
-    if (ControlHost* host = controlHostOf(this))
-        host->showParameterReadout(section, item);
-    hovered = true;
-    invalid();
-    return kMouseEventHandled;
-}
-
-CMouseEventResult Scrubber::onMouseExited(CPoint& where, const CButtonState& buttons)
-{
-    setFrameCursor(*this, kCursorDefault);
-    if (ControlHost* host = controlHostOf(this))
-        host->showParameterReadout(section, item);
-    hovered = false;
-    setDirty();
+    drag.end();
     return kMouseEventHandled;
 }
 

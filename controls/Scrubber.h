@@ -3,11 +3,12 @@
 // semitones 0..12, bold while hovered; dragged with the two-axis convention
 // (no fine mode, not snapped) or stepped a semitone per wheel notch.
 
-#include "toolkit/CControl.h"
+#include "controls/ReadoutControl.h"
+#include "controls/RelativeDrag.h"
 
 #include <cstdint>
 
-class Scrubber : public VSTGUI::CControl
+class Scrubber : public ReadoutControl
 {
 public:
     static constexpr int32_t kTag = 44;
@@ -19,27 +20,15 @@ public:
     VSTGUI::CMouseEventResult onMouseDown(VSTGUI::CPoint& where, const VSTGUI::CButtonState& buttons) override;
     VSTGUI::CMouseEventResult onMouseUp(VSTGUI::CPoint& where, const VSTGUI::CButtonState& buttons) override;
     VSTGUI::CMouseEventResult onMouseMoved(VSTGUI::CPoint& where, const VSTGUI::CButtonState& buttons) override;
-    VSTGUI::CMouseEventResult onMouseEntered(VSTGUI::CPoint& where, const VSTGUI::CButtonState& buttons) override;
-    VSTGUI::CMouseEventResult onMouseExited(VSTGUI::CPoint& where, const VSTGUI::CButtonState& buttons) override;
     using VSTGUI::CControl::onWheel;
     bool onWheel(const VSTGUI::CPoint& where, const float& distance, const VSTGUI::CButtonState& buttons) override;
-
-    virtual void setReadoutSection(uint8_t newSection) { section = newSection; }
 
     // The semitones shown for the current value.
     int32_t semitones() const;
 
-    uint8_t getReadoutSection() const { return section; }
-    uint8_t getReadoutItem() const { return item; }
-    bool isHovered() const { return hovered; }
-    bool isDragging() const { return dragging; }
+    bool isDragging() const { return drag.dragging; }
 
 private:
-    VSTGUI::CPoint anchor;
-    float startValue = 0.f;
-    bool hovered = false;
-    uint8_t section = 4;
-    uint8_t item = 3;
-    bool dragging = false;
+    RelativeDrag drag;
     VSTGUI::CRect rect;
 };

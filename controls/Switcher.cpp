@@ -1,7 +1,5 @@
 #include "controls/Switcher.h"
 
-#include "controls/ControlCursor.h"
-#include "controls/ControlHost.h"
 #include "controls/EditGesture.h"
 #include "controls/WheelStep.h"
 #include "controls/map_Switcher.h"
@@ -18,8 +16,8 @@ constexpr double kThumbShare = 0.45;    // thumb width / switch width
 Switcher::Switcher(const CRect& viewSize, IControlListener* controlListener, int32_t controlTag, uint8_t readoutSection,
                    uint8_t readoutItem, int32_t stepCount)
     // A switch needs at least two positions; fewer would divide by zero.
-    : CControl(viewSize, controlListener, controlTag), steps(stepCount < 1 ? 1 : stepCount), rect(viewSize),
-      section(readoutSection), item(readoutItem)
+    : ReadoutControl(viewSize, controlListener, controlTag, readoutSection, readoutItem, kCursorHSize),
+      steps(stepCount < 1 ? 1 : stepCount), rect(viewSize)
 {
 }
 
@@ -42,52 +40,25 @@ void Switcher::draw(CDrawContext* context)
 
 CMouseEventResult Switcher::onMouseDown(CPoint& where, const CButtonState& buttons)
 {
-    anchor = where;
-    startValue = getValue();
+    drag.begin(where, getValue());
     EditGesture gesture(*this);
-    dragging = true;
     return kMouseEventHandled;
 }
 
+// Whole steps only, counted from the anchor; vertical movement is ignored.
 CMouseEventResult Switcher::onMouseMoved(CPoint& where, const CButtonState& buttons)
 {
-    if (!dragging)
+    if (!drag.dragging)
         return kMouseEventHandled;
-    EditGesture gesture(*this);
-    if (getListener())
-    {
-        // Whole steps only, counted from the anchor; vertical movement is ignored.
-        const double stepWidth = rect.getWidth() / steps;
-        const double k = stepWidth > 0.0 ? std::trunc((anchor.x - where.x) / stepWidth) : 0.0;
-        setValue(static_cast<float>(startValue - k / steps));
-        valueChanged();
-    }
+    const double stepWidth = rect.getWidth() / steps;
+    const double k = stepWidth > 0.0 ? std::trunc((drag.anchor.x - where.x) / stepWidth) : 0.0;
+    dragStep(*this, static_cast<float>(drag.startValue - k / steps));
     return kMouseEventHandled;
 }
 
 CMouseEventResult Switcher::onMouseUp(CPoint& where, const CButtonState& buttons)
 {
-    dragging = false;
-    return kMouseEventHandled;
-}
-
-CMouseEventResult Switcher::onMouseEntered(CPoint& where, const CButtonState& buttons)
-{
-    setFrameCursor(*this, kCursorHSize);
-    if (ControlHost* host = controlHostOf(this))
-        host->showParameterReadout(section, item);
-    hovered = true;
-    invalid();
-    return kMouseEventHandled;
-}
-
-CMouseEventResult Switcher::onMouseExited(CPoint& where, const CButtonState& buttons)
-{
-    setFrameCursor(*this, kCursorDefault);
-    if (ControlHost* host = controlHostOf(this))
-        host->showParameterReadout(section, item);
-    hovered = false;
-    setDirty();
+    drag.end();
     return kMouseEventHandled;
 }
 

@@ -4,11 +4,12 @@
 // W / steps pixels) or stepped by the wheel; it names its parameter in the
 // editor's read-out line while hovered and glows then.
 
-#include "toolkit/CControl.h"
+#include "controls/ReadoutControl.h"
+#include "controls/RelativeDrag.h"
 
 #include <cstdint>
 
-class Switcher : public VSTGUI::CControl
+class Switcher : public ReadoutControl
 {
 public:
     // steps: the highest position index (1 for two positions, 2 for three).
@@ -20,29 +21,17 @@ public:
     VSTGUI::CMouseEventResult onMouseDown(VSTGUI::CPoint& where, const VSTGUI::CButtonState& buttons) override;
     VSTGUI::CMouseEventResult onMouseUp(VSTGUI::CPoint& where, const VSTGUI::CButtonState& buttons) override;
     VSTGUI::CMouseEventResult onMouseMoved(VSTGUI::CPoint& where, const VSTGUI::CButtonState& buttons) override;
-    VSTGUI::CMouseEventResult onMouseEntered(VSTGUI::CPoint& where, const VSTGUI::CButtonState& buttons) override;
-    VSTGUI::CMouseEventResult onMouseExited(VSTGUI::CPoint& where, const VSTGUI::CButtonState& buttons) override;
     using VSTGUI::CControl::onWheel;
     bool onWheel(const VSTGUI::CPoint& where, const float& distance, const VSTGUI::CButtonState& buttons) override;
 
-    virtual void setReadoutSection(uint8_t newSection) { section = newSection; }
-
-    uint8_t getReadoutSection() const { return section; }
-    uint8_t getReadoutItem() const { return item; }
     int32_t getSteps() const { return steps; }
-    bool isHovered() const { return hovered; }
-    bool isDragging() const { return dragging; }
+    bool isDragging() const { return drag.dragging; }
 
     // The thumb's rectangle for the current value.
     VSTGUI::CRect thumbRect() const;
 
 private:
-    VSTGUI::CPoint anchor;
-    float startValue = 0.f;
-    bool hovered = false;
+    RelativeDrag drag;
     int32_t steps;
     VSTGUI::CRect rect;
-    uint8_t section;
-    uint8_t item;
-    bool dragging = false;
 };
