@@ -20,6 +20,8 @@ TEST(SampleRate, EngineRateAndEchoLines) {
     EXPECT_FLOAT_EQ(inst.plugin->getEngineRate(), 48000.f);
     EXPECT_EQ(inst.plugin->getEchoLineLength(0), 192000);
     EXPECT_EQ(inst.plugin->getBlockSize(), 1024);
+    inst.host.setBlockSize(256);
+    EXPECT_EQ(inst.plugin->getBlockSize(), 256);
     for (auto [hostRate, engineRate] : cases) {
         inst.host.setSampleRate(hostRate);
         EXPECT_FLOAT_EQ(inst.plugin->getEngineRate(), engineRate) << hostRate;
