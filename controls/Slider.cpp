@@ -24,29 +24,28 @@ double Slider::clampedFrameX(const CPoint& where) const
     return std::clamp(p.x, kLeftX, kRightX);
 }
 
-CMouseEventResult Slider::onMouseDown(CPoint& where, const CButtonState& buttons)
+void Slider::track(const CPoint& where, bool always)
 {
     EditGesture gesture(*this);
-    clampedX = clampedFrameX(where);
-    lastX = clampedX;
-    dragging = true;
-    setValue(static_cast<float>((clampedX - kLeftX) / (kRightX - kLeftX)));
+    const double x = clampedFrameX(where);
+    if (!always && x == lastX)
+        return; // vertical movement changes nothing
+    lastX = x;
+    setValue(static_cast<float>((x - kLeftX) / (kRightX - kLeftX)));
     valueChanged();
+}
+
+CMouseEventResult Slider::onMouseDown(CPoint& where, const CButtonState& buttons)
+{
+    track(where, true);
+    dragging = true;
     return kMouseEventHandled;
 }
 
 CMouseEventResult Slider::onMouseMoved(CPoint& where, const CButtonState& buttons)
 {
-    if (!dragging)
-        return kMouseEventHandled;
-    EditGesture gesture(*this);
-    const double x = clampedFrameX(where);
-    if (x == lastX)
-        return kMouseEventHandled; // vertical movement changes nothing
-    lastX = x;
-    clampedX = x;
-    setValue(static_cast<float>((x - kLeftX) / (kRightX - kLeftX)));
-    valueChanged();
+    if (dragging)
+        track(where, false);
     return kMouseEventHandled;
 }
 

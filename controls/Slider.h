@@ -33,11 +33,13 @@ public:
 private:
     // The pointer's frame x held to the needle span.
     double clampedFrameX(const VSTGUI::CPoint& where) const;
+    // Sets the value from the pointer as one gesture; unless `always`, a
+    // move that leaves the clamped x where it was changes nothing.
+    void track(const VSTGUI::CPoint& where, bool always);
 
     uint8_t section;
     uint8_t item = 1;
     bool dragging = false;
     double lastX = 0.0;
-    double clampedX = 0.0;
     VSTGUI::CRect rect;
 };
