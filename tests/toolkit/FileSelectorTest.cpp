@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -41,49 +40,57 @@ struct FileDialogs : ::testing::Test
     }
     CNewFileSelector* open(CNewFileSelector::Style style = CNewFileSelector::kSelectFile)
     {
+        if (sel)
+            sel->forget();
         return sel = CNewFileSelector::create(frame.frame, style);
     }
-    std::ptrdiff_t position(const std::string& arg) const
-    {
-        return std::find(argv.begin(), argv.end(), arg) - argv.begin();
-    }
-    bool has(const std::string& arg) const { return position(arg) < static_cast<std::ptrdiff_t>(argv.size()); }
 };
 
-TEST_F(FileDialogs, OpenDialogStartsInTheFolderWithFilters)
+TEST_F(FileDialogs, CommandLineAndAnswer)
 {
-    open()->setTitle("Load Program");
-    sel->setInitialDirectory("/home/u/presets");
-    sel->addFileExtension(CFileExtension("Bank", "vnb"));
-    sel->setDefaultExtension(CFileExtension("Program", "vnp"));
-    answer = "/home/u/presets/a.vnp\n";
-    EXPECT_TRUE(sel->runModal());
-    EXPECT_EQ(argv.at(0), "/usr/bin/zenity");
-    for (const char* arg : {"--file-selection", "--title=Load Program", "--filename=/home/u/presets/"})
-        EXPECT_TRUE(has(arg)) << arg;
-    EXPECT_FALSE(has("--save"));
-    // The default extension's filter comes first, then the others, then all files.
-    const auto program = position("--file-filter=Program (*.vnp) | *.vnp");
-    const auto bank = position("--file-filter=Bank (*.vnb) | *.vnb");
-    const auto all = position("--file-filter=All files | *");
-    EXPECT_LT(program, bank);
-    EXPECT_LT(bank, all);
-    EXPECT_TRUE(has("--file-filter=All files | *"));
-    ASSERT_EQ(sel->getNumSelectedFiles(), 1u);
-    EXPECT_STREQ(sel->getSelectedFile(0), "/home/u/presets/a.vnp");
-    EXPECT_EQ(sel->getSelectedFile(1), nullptr);
-}
-
-TEST_F(FileDialogs, SaveDialogProposesTheNameAndAddsTheExtension)
-{
-    open(CNewFileSelector::kSelectSaveFile)->setInitialDirectory("/tmp/p/");
-    sel->setDefaultSaveName("Init.vnp");
-    sel->setDefaultExtension(CFileExtension("Program", "vnp"));
-    answer = "/tmp/p/My Sound\n";
-    EXPECT_TRUE(sel->runModal());
-    EXPECT_TRUE(has("--save"));
-    EXPECT_TRUE(has("--filename=/tmp/p/Init.vnp"));
-    EXPECT_STREQ(sel->getSelectedFile(0), "/tmp/p/My Sound.vnp");
+    struct Case
+    {
+        const char* program;
+        CNewFileSelector::Style style;
+        const char *title, *dir, *saveName;
+        std::vector<CFileExtension> added;
+        bool programDefault;
+        const char *answer, *chosen;
+        std::vector<std::string> argv;
+    };
+    const Case cases[] = {
+        // Opening starts in the folder; the default extension's filter comes
+        // first, then the others, then all files.
+        {"/usr/bin/zenity", CNewFileSelector::kSelectFile, "Load Program", "/home/u/presets", "",
+         {CFileExtension("Bank", "vnb")}, true, "/home/u/presets/a.vnp\n", "/home/u/presets/a.vnp",
+         {"/usr/bin/zenity", "--file-selection", "--title=Load Program", "--filename=/home/u/presets/",
+          "--file-filter=Program (*.vnp) | *.vnp", "--file-filter=Bank (*.vnb) | *.vnb", "--file-filter=All files | *"}},
+        // Saving proposes the name and adds the extension to the answer.
+        {"/usr/bin/zenity", CNewFileSelector::kSelectSaveFile, "", "/tmp/p/", "Init.vnp", {}, true,
+         "/tmp/p/My Sound\n", "/tmp/p/My Sound.vnp",
+         {"/usr/bin/zenity", "--file-selection", "--save", "--confirm-overwrite", "--filename=/tmp/p/Init.vnp",
+          "--file-filter=Program (*.vnp) | *.vnp", "--file-filter=All files | *"}},
+        {"/usr/bin/kdialog", CNewFileSelector::kSelectSaveFile, "Save", "/d", "x.vmt",
+         {CFileExtension("Notes template", "vmt")}, false, "/d/y.vmt\n", "/d/y.vmt",
+         {"/usr/bin/kdialog", "--title", "Save", "--getsavefilename", "/d/x.vmt", "*.vmt|Notes template"}},
+    };
+    for (const Case& c : cases)
+    {
+        CNewFileSelector::setDialogProgram(c.program);
+        open(c.style)->setTitle(c.title);
+        sel->setInitialDirectory(c.dir);
+        sel->setDefaultSaveName(c.saveName);
+        for (const CFileExtension& e : c.added)
+            sel->addFileExtension(e);
+        if (c.programDefault)
+            sel->setDefaultExtension(CFileExtension("Program", "vnp"));
+        answer = c.answer;
+        EXPECT_TRUE(sel->runModal());
+        EXPECT_EQ(argv, c.argv) << c.program;
+        ASSERT_EQ(sel->getNumSelectedFiles(), 1u);
+        EXPECT_STREQ(sel->getSelectedFile(0), c.chosen);
+        EXPECT_EQ(sel->getSelectedFile(1), nullptr);
+    }
 }
 
 TEST_F(FileDialogs, CancelAndGarbageSelectNothingAndRunNotifiesTheDelegate)
@@ -110,19 +117,6 @@ TEST_F(FileDialogs, CancelAndGarbageSelectNothingAndRunNotifiesTheDelegate)
     answer = "/x\n";
     EXPECT_TRUE(sel->run(&delegate));
     EXPECT_EQ(delegate.got, CNewFileSelector::kSelectEndMessage);
-}
-
-TEST_F(FileDialogs, KdialogCommandLine)
-{
-    CNewFileSelector::setDialogProgram("/usr/bin/kdialog");
-    open(CNewFileSelector::kSelectSaveFile)->setTitle("Save");
-    sel->setInitialDirectory("/d");
-    sel->setDefaultSaveName("x.vmt");
-    sel->addFileExtension(CFileExtension("Notes template", "vmt"));
-    answer = "/d/y.vmt\n";
-    EXPECT_TRUE(sel->runModal());
-    EXPECT_EQ(argv, (std::vector<std::string>{"/usr/bin/kdialog", "--title", "Save", "--getsavefilename",
-                                              "/d/x.vmt", "*.vmt|Notes template"}));
 }
 
 TEST(FileDialogProgram, RealRunnerReadsStdoutWithoutTheHostsLibraryPath)

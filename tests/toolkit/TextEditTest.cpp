@@ -20,11 +20,11 @@ struct TextEditing : ::testing::Test
         frame->addView(edit);
         log.clear();
     }
+    CPoint point;
     void click(CCoord x, CCoord y)
     {
-        CPoint p(x, y);
-        frame->onMouseDown(p, kLButton);
-        frame->onMouseUp(p, kLButton);
+        frame->onMouseDown(point = CPoint(x, y), kLButton);
+        frame->onMouseUp(point, kLButton);
     }
     void keys(std::initializer_list<int32_t> characters, unsigned char virt = 0)
     {
