@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cmath>
+#include <utility>
 #include <vector>
 
 #include "engine/Engine.h"
@@ -71,3 +72,15 @@ inline void renderInto(Engine& e, std::vector<float>& left, std::vector<float>& 
         e.process(left.data() + start + done, right.data() + start + done, n);
     }
 }
+
+// Parameter changes over a program: (index, value) pairs applied in order.
+using Settings = std::vector<std::pair<int, float>>;
+
+inline Settings with(Settings base, const Settings& more)
+{
+    base.insert(base.end(), more.begin(), more.end());
+    return base;
+}
+
+// Short, body-less hit: on key 96 the dry sound dies long before a 0.5 s echo.
+inline const Settings kShortHit = {{7, 0.0f}, {8, 0.0f}, {24, 0.0f}, {31, 0.0f}};

@@ -7,31 +7,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <utility>
-#include <vector>
 
+#include "tests/engine/EngineFixture.h"
+#include "tests/engine/Signal.h"
 #include "tests/support/TestHost.h"
 
 namespace {
-
-using Settings = std::vector<std::pair<int, float>>;
-
-// Short, body-less hit: the dry sound dies long before a 0.5 s echo.
-const Settings kShortHit = {{7, 0.0f}, {8, 0.0f}, {24, 0.0f}, {31, 0.0f}};
-
-int firstNonZero(const std::vector<float>& x, int from = 0)
-{
-    for (size_t i = static_cast<size_t>(std::max(from, 0)); i < x.size(); ++i)
-        if (x[i] != 0.0f) return static_cast<int>(i);
-    return -1;
-}
-
-int lastNonZero(const std::vector<float>& x)
-{
-    for (size_t i = x.size(); i-- > 0;)
-        if (x[i] != 0.0f) return static_cast<int>(i);
-    return -1;
-}
 
 // One key struck for `hold` samples on a fresh instance, `frames` samples in all.
 StereoBuffer strike(const Settings& settings, int key, size_t hold, size_t frames)
@@ -46,12 +27,6 @@ StereoBuffer strike(const Settings& settings, int key, size_t hold, size_t frame
     out.left.insert(out.left.end(), rest.left.begin(), rest.left.end());
     out.right.insert(out.right.end(), rest.right.begin(), rest.right.end());
     return out;
-}
-
-Settings with(Settings base, const Settings& more)
-{
-    base.insert(base.end(), more.begin(), more.end());
-    return base;
 }
 
 } // namespace
@@ -104,9 +79,7 @@ TEST(EffectsModule, BodyTubeSoundsOnTheRightChannelOnly)
     const StereoBuffer off = strike(with(body, {{24, 0.0f}}), 60, 4096, 16384);
     const StereoBuffer on = strike(with(body, {{24, 1.0f}}), 60, 4096, 16384);
     EXPECT_EQ(on.left, off.left);
-    double diff = 0;
-    for (size_t i = 0; i < on.frames(); ++i) diff += std::fabs(on.right[i] - off.right[i]);
-    EXPECT_GT(diff, 1e-3);
+    EXPECT_GT(difference(on.right, off.right), 1e-3);
 }
 
 TEST(EffectsModule, SandClicksInBothChannelsOnlyFromOneGrainUp)
@@ -116,13 +89,8 @@ TEST(EffectsModule, SandClicksInBothChannelsOnlyFromOneGrainUp)
     EXPECT_EQ(off.left, under.left);
     EXPECT_EQ(off.right, under.right);
     const StereoBuffer sand = strike({{87, 0.5f}, {89, 1.0f}}, 40, 8192, 16384);
-    double dl = 0, dr = 0;
-    for (size_t i = 0; i < off.frames(); ++i) {
-        dl += std::fabs(sand.left[i] - off.left[i]);
-        dr += std::fabs(sand.right[i] - off.right[i]);
-    }
-    EXPECT_GT(dl, 1e-3);
-    EXPECT_GT(dr, 1e-3);
+    EXPECT_GT(difference(sand.left, off.left), 1e-3);
+    EXPECT_GT(difference(sand.right, off.right), 1e-3);
 }
 
 TEST(EffectsModule, SongModeTremoloFollowsTheHostsSongPosition)

@@ -1,187 +1,112 @@
-// MIDI input heard at the engine's output: strike timing, release, pedal,
-// controllers and the key range.
+// MIDI input heard at the engine's output: release, pedal, velocity 0, the key
+// range, controllers, channels and blocks without an event batch.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstring>
 
 #include "tests/engine/EngineFixture.h"
+#include "tests/engine/Signal.h"
 
 namespace {
 
-double rms(const std::vector<float>& x, size_t from, size_t to)
-{
-    double sum = 0.0;
-    for (size_t i = from; i < to; ++i) sum += static_cast<double>(x[i]) * x[i];
-    return std::sqrt(sum / static_cast<double>(to - from));
-}
-
-class EngineMidi : public ::testing::Test {
-protected:
-    EngineMidi() : engine(host) { applyProgram(engine, defaultProgram()); }
-
-    void send(std::initializer_list<MidiMessage> list)
-    {
-        std::vector<MidiMessage> m(list);
-        engine.processMidi(m.data(), static_cast<int>(m.size()));
-    }
-    void render(int frames) { renderInto(engine, left, right, frames); }
-
-    FakeEngineHost host;
-    Engine engine;
-    std::vector<float> left, right;
+struct Step {
+    std::vector<MidiMessage> batch;
+    int frames;
 };
 
-TEST_F(EngineMidi, ReleasedKeyDecaysFasterThanHeldKey)
+// Fresh engine on the default program: each batch, then its frames. Left channel.
+std::vector<float> play(const std::vector<Step>& steps, std::vector<float>* right = nullptr)
 {
-    send({midi(0x90, 60, 100)});
-    render(4800);
-    send({midi(0x80, 60, 0)});
-    render(48000);
-    const double released = rms(left, 24000, 52800);
-
-    Engine held(host);
-    applyProgram(held, defaultProgram());
-    MidiMessage on = midi(0x90, 60, 100);
-    held.processMidi(&on, 1);
+    FakeEngineHost host;
+    Engine engine(host);
+    applyProgram(engine, defaultProgram());
     std::vector<float> l, r;
-    renderInto(held, l, r, 52800);
-    const double sustained = rms(l, 24000, 52800);
-    EXPECT_GT(sustained, 10.0 * released);
+    for (const Step& s : steps) {
+        engine.processMidi(s.batch.data(), static_cast<int>(s.batch.size()));
+        renderInto(engine, l, r, s.frames);
+    }
+    if (right) *right = r;
+    return l;
 }
 
-TEST_F(EngineMidi, PedalKeepsReleasedKeyRinging)
+const MidiMessage kOn = midi(0x90, 60, 100), kOff = midi(0x80, 60, 0);
+
+TEST(EngineMidi, ReleasePedalAndVelocityZero)
 {
-    send({midi(0xB0, 64, 127), midi(0x90, 60, 100)});
-    render(4800);
-    send({midi(0x80, 60, 0)});
-    render(48000);
-    const double pedal = rms(left, 24000, 52800);
+    const double held = rms(play({{{kOn}, 52800}}), 24000, 52800);
+    const double released = rms(play({{{kOn}, 4800}, {{kOff}, 48000}}), 24000, 52800);
+    EXPECT_GT(held, 10.0 * released);
 
-    Engine plain(host);
-    applyProgram(plain, defaultProgram());
-    MidiMessage on = midi(0x90, 60, 100), off = midi(0x80, 60, 0);
-    std::vector<float> l, r;
-    plain.processMidi(&on, 1);
-    renderInto(plain, l, r, 4800);
-    plain.processMidi(&off, 1);
-    renderInto(plain, l, r, 48000);
-    EXPECT_GT(pedal, 10.0 * rms(l, 24000, 52800));
+    // The pedal keeps a released key ringing; lifting it lets the key go.
+    const std::vector<float> pedal =
+        play({{{midi(0xB0, 64, 127), kOn}, 4800}, {{kOff}, 48000}, {{midi(0xB0, 64, 0)}, 48000}});
+    const double ringing = rms(pedal, 24000, 52800);
+    EXPECT_GT(ringing, 10.0 * released);
+    EXPECT_LT(rms(pedal, 76800, 100800), 0.1 * ringing);
 
-    // Lifting the pedal lets the released key go.
-    send({midi(0xB0, 64, 0)});
-    render(48000);
-    EXPECT_LT(rms(left, 52800 + 24000, 100800), 0.1 * pedal);
+    // Velocity 0 is a silent strike that holds the key: struck, released and
+    // "struck" at 0, the key rings at the held decay.
+    EXPECT_EQ(rms(play({{{midi(0x90, 60, 0)}, 4800}})), 0.0);
+    const double again = rms(play({{{kOn}, 4800}, {{kOff, midi(0x90, 60, 0)}, 48000}}), 24000, 52800);
+    EXPECT_GT(again, 10.0 * released);
 }
 
-TEST_F(EngineMidi, KeysOutsideThePianoStaySilent)
+TEST(EngineMidi, OnlyThePianoRangeSounds)
 {
-    send({midi(0x90, 20, 127), midi(0x90, 109, 127), midi(0x90, 0, 127), midi(0x90, 127, 127)});
-    render(9600);
-    EXPECT_EQ(rms(left, 0, left.size()) + rms(right, 0, right.size()), 0.0);
-
-    send({midi(0x90, 21, 127), midi(0x90, 108, 127)});
-    render(9600);
-    EXPECT_GT(rms(left, 9600, 19200), 1e-4);
+    std::vector<float> right;
+    const std::vector<float> left = play({{{midi(0x90, 20, 127), midi(0x90, 109, 127), midi(0x90, 0, 127),
+                                            midi(0x90, 127, 127)}, 9600},
+                                          {{midi(0x90, 21, 127), midi(0x90, 108, 127)}, 9600}},
+                                         &right);
+    EXPECT_EQ(rms(left, 0, 9600) + rms(right, 0, 9600), 0.0);
+    EXPECT_GT(rms(left, 9600), 1e-4);
 }
 
-TEST_F(EngineMidi, VelocityZeroIsASilentStrikeThatHoldsTheKey)
-{
-    send({midi(0x90, 60, 0)});
-    render(4800);
-    EXPECT_EQ(rms(left, 0, left.size()), 0.0);
-
-    // Struck, released, then "struck" at velocity 0: the key is down again and
-    // rings at the held decay instead of the release.
-    send({midi(0x90, 60, 100)});
-    render(4800);
-    send({midi(0x80, 60, 0), midi(0x90, 60, 0)});
-    render(48000);
-    const double heldAgain = rms(left, 4800 + 24000, 4800 + 52800);
-
-    Engine released(host);
-    applyProgram(released, defaultProgram());
-    MidiMessage on = midi(0x90, 60, 100), off = midi(0x80, 60, 0);
-    std::vector<float> l, r;
-    renderInto(released, l, r, 4800);
-    released.processMidi(&on, 1);
-    renderInto(released, l, r, 4800);
-    released.processMidi(&off, 1);
-    renderInto(released, l, r, 48000);
-    EXPECT_GT(heldAgain, 10.0 * rms(l, 4800 + 24000, 4800 + 52800));
-}
-
-TEST_F(EngineMidi, AllNotesOffControllersSilenceEverything)
+TEST(EngineMidi, AllNotesOffControllersSilenceEverything)
 {
     for (int cc = 123; cc <= 127; ++cc) {
-        send({midi(0xB0, 64, 127), midi(0x90, 48, 127), midi(0x90, 60, 127), midi(0x90, 72, 127)});
-        render(4800);
-        ASSERT_GT(rms(left, left.size() - 2400, left.size()), 1e-4);
-        send({midi(0xB3, cc, 0)});
-        const size_t from = left.size();
-        render(4800);
+        std::vector<float> right;
+        const std::vector<float> left = play(
+            {{{midi(0xB0, 64, 127), midi(0x90, 48, 127), midi(0x90, 60, 127), midi(0x90, 72, 127)}, 4800},
+             {{midi(0xB3, cc, 0)}, 4800}},
+            &right);
+        ASSERT_GT(rms(left, 2400, 4800), 1e-4);
         // Only the output filters' last few samples may follow the cut.
-        EXPECT_LT(rms(left, from + 256, left.size()), 1e-6) << cc;
-        EXPECT_LT(rms(right, from + 256, right.size()), 1e-6) << cc;
+        EXPECT_LT(rms(left, 4800 + 256), 1e-6) << cc;
+        EXPECT_LT(rms(right, 4800 + 256), 1e-6) << cc;
     }
 }
 
-TEST_F(EngineMidi, VolumeAndModeControllersDoNothing)
+TEST(EngineMidi, VolumeModeControllersAndTheChannelChangeNothing)
 {
-    Engine other(host);
-    applyProgram(other, defaultProgram());
-    std::vector<float> l2, r2;
     const MidiMessage on = midi(0x90, 64, 90);
-    engine.processMidi(&on, 1);
-    other.processMidi(&on, 1);
-    render(2400);
-    renderInto(other, l2, r2, 2400);
-    send({midi(0xB0, 7, 0), midi(0xB0, 120, 0), midi(0xB0, 121, 0), midi(0xB0, 122, 0)});
-    other.processMidi(nullptr, 0);
-    render(9600);
-    renderInto(other, l2, r2, 9600);
-    EXPECT_EQ(left, l2);
-    EXPECT_EQ(right, r2);
+    const std::vector<float> plain = play({{{on}, 2400}, {{}, 9600}});
+    EXPECT_EQ(play({{{on}, 2400}, {{midi(0xB0, 7, 0), midi(0xB0, 120, 0), midi(0xB0, 121, 0), midi(0xB0, 122, 0)}, 9600}}),
+              plain);
+    EXPECT_EQ(play({{{midi(0x9F, 64, 90)}, 2400}, {{}, 9600}}), plain);
 }
 
-TEST_F(EngineMidi, BlocksWithoutABatchHoldBendSaturationAndWheel)
+TEST(EngineMidi, BlocksWithoutABatchHoldBendSaturationAndWheel)
 {
     // A host that sends an (empty) batch before every block and one that sends
     // batches only with events must sound the same: the ramps run once.
-    Engine everyBlock(host);
-    applyProgram(everyBlock, defaultProgram());
+    FakeEngineHost host;
+    Engine batchless(host), everyBlock(host);
     const MidiMessage start[] = {midi(0x90, 69, 100), midi(0xE0, 127, 127), midi(0xB0, 1, 100)};
-    engine.processMidi(start, 3);
-    everyBlock.processMidi(start, 3);
-    engine.setParameter(12, 0.8f);
-    everyBlock.setParameter(12, 0.8f);
-    std::vector<float> l2(512), r2(512);
+    for (Engine* e : {&batchless, &everyBlock}) {
+        applyProgram(*e, defaultProgram());
+        e->processMidi(start, 3);
+        e->setParameter(12, 0.8f);
+    }
+    std::vector<float> l(512), r(512), l2(512), r2(512);
     for (int block = 0; block < 40; ++block) {
-        render(512);
+        batchless.process(l.data(), r.data(), 512);
         if (block > 0) everyBlock.processMidi(nullptr, 0);
         everyBlock.process(l2.data(), r2.data(), 512);
-        ASSERT_EQ(0, std::memcmp(left.data() + block * 512, l2.data(), sizeof(float) * 512)) << block;
+        ASSERT_EQ(0, std::memcmp(l.data(), l2.data(), sizeof(float) * 512)) << block;
     }
-}
-
-TEST_F(EngineMidi, ChannelIsIgnored)
-{
-    Engine other(host);
-    applyProgram(other, defaultProgram());
-    send({midi(0x90, 64, 90)});
-    const MidiMessage on = midi(0x9F, 64, 90);
-    other.processMidi(&on, 1);
-    std::vector<float> l2, r2;
-    render(4800);
-    renderInto(other, l2, r2, 4800);
-    EXPECT_EQ(left, l2);
-}
-
-TEST_F(EngineMidi, BatchesFlashTheMidiLight)
-{
-    send({midi(0x90, 64, 90)});
-    engine.processMidi(nullptr, 0);
-    EXPECT_EQ(host.flashes, 1);
+    // Each batch flashes the MIDI light once, an empty one not at all.
+    EXPECT_EQ(host.flashes, 2);
 }
 
 } // namespace

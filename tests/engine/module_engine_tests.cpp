@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "tests/engine/PitchMeter.h"
+#include "tests/engine/Signal.h"
 #include "tests/support/TestHost.h"
 
 namespace {
@@ -22,8 +23,7 @@ std::vector<float> mono(const StereoBuffer& b)
 
 // Strikes one key on a fresh instance (after the given parameter changes) and
 // measures the pitch of the strongest partial near the expected frequency.
-double soundedPitch(float rate, int key, double expected, std::vector<std::pair<int, float>> params = {},
-                    int bend14 = -1)
+double soundedPitch(float rate, int key, double expected, const std::vector<std::pair<int, float>>& params, int bend14)
 {
     TestHost::Options options;
     options.sampleRate = rate;
@@ -37,50 +37,38 @@ double soundedPitch(float rate, int key, double expected, std::vector<std::pair<
     return measurePitch(mono(out), rate, expected, static_cast<int>(0.15 * rate), static_cast<int>(rate));
 }
 
-void expectPitch(double measured, double expected, const char* what)
+TEST(ModuleEnginePitch, KeysConcertAMicrotuningAndBendSoundTheirPitch)
 {
-    const double cents = centsBetween(measured, expected);
-    std::printf("[ pitch    ] %s: %.4f Hz, expected %.4f Hz, error %+.3f cents\n", what, measured, expected, cents);
-    EXPECT_NEAR(cents, 0.0, 1.0) << what << " sounds " << measured << " Hz";
-}
-
-TEST(ModuleEnginePitch, A4SoundsConcertPitchAtCommonRates)
-{
-    for (float rate : {44100.0f, 48000.0f, 96000.0f}) {
-        char what[64];
-        std::snprintf(what, sizeof what, "key 69 at %.0f Hz", static_cast<double>(rate));
-        expectPitch(soundedPitch(rate, 69, 440.0), 440.0, what);
+    const double semitone = std::pow(2.0, 1.0 / 12.0);
+    struct Case {
+        const char* what;
+        float rate;
+        int key;
+        double hz;
+        std::vector<std::pair<int, float>> params;
+        int bend14;
+    };
+    const Case cases[] = {
+        {"key 69 at 44100 Hz", 44100.0f, 69, 440.0, {}, -1},
+        {"key 69 at 48000 Hz", 48000.0f, 69, 440.0, {}, -1},
+        {"key 69 at 96000 Hz", 96000.0f, 69, 440.0, {}, -1},
+        {"key 60", 48000.0f, 60, 261.6256, {}, -1},
+        {"key 69, Concert A 0", 48000.0f, 69, 420.0, {{39, 0.0f}}, -1},
+        {"key 69, Concert A 1", 48000.0f, 69, 460.0, {{39, 1.0f}}, -1},
+        // "MT A" at 1 raises its pitch class by a semitone and leaves the others alone.
+        {"key 69, MT A 1.0", 48000.0f, 69, 440.0 * semitone, {{60, 1.0f}}, -1},
+        {"key 60, MT A 1.0", 48000.0f, 60, 261.6256, {{60, 1.0f}}, -1},
+        // Default range: two semitones; full up is one step short of the range.
+        {"key 69, bend full up", 48000.0f, 69, 440.0 * std::pow(2.0, 2.0 * 8191.0 / 8192.0 / 12.0), {}, 16383},
+        {"key 69, bend full down", 48000.0f, 69, 440.0 / semitone / semitone, {}, 0},
+        {"key 69, range 12, bend full down", 48000.0f, 69, 220.0, {{44, 1.0f}}, 0},
+    };
+    for (const Case& c : cases) {
+        const double measured = soundedPitch(c.rate, c.key, c.hz, c.params, c.bend14);
+        const double cents = centsBetween(measured, c.hz);
+        std::printf("[ pitch    ] %s: %.4f Hz, expected %.4f Hz, error %+.3f cents\n", c.what, measured, c.hz, cents);
+        EXPECT_NEAR(cents, 0.0, 1.0) << c.what << " sounds " << measured << " Hz";
     }
-}
-
-TEST(ModuleEnginePitch, MiddleC)
-{
-    expectPitch(soundedPitch(48000.0f, 60, 261.6256), 261.6256, "key 60");
-}
-
-TEST(ModuleEnginePitch, ConcertAMovesTheTuning)
-{
-    expectPitch(soundedPitch(48000.0f, 69, 420.0, {{39, 0.0f}}), 420.0, "key 69, Concert A 0");
-    expectPitch(soundedPitch(48000.0f, 69, 460.0, {{39, 1.0f}}), 460.0, "key 69, Concert A 1");
-}
-
-TEST(ModuleEnginePitch, MicrotuningRaisesItsPitchClassByASemitone)
-{
-    const double up = 440.0 * std::pow(2.0, 1.0 / 12.0);
-    expectPitch(soundedPitch(48000.0f, 69, up, {{60, 1.0f}}), up, "key 69, MT A 1.0");
-    // Other pitch classes stay where they were.
-    expectPitch(soundedPitch(48000.0f, 60, 261.6256, {{60, 1.0f}}), 261.6256, "key 60, MT A 1.0");
-}
-
-TEST(ModuleEnginePitch, FullPitchBendMovesByTheRange)
-{
-    // Default range: two semitones. Full up is one step short of the range.
-    const double up = 440.0 * std::pow(2.0, 2.0 * 8191.0 / 8192.0 / 12.0);
-    const double down = 440.0 * std::pow(2.0, -2.0 / 12.0);
-    expectPitch(soundedPitch(48000.0f, 69, up, {}, 16383), up, "key 69, bend full up");
-    expectPitch(soundedPitch(48000.0f, 69, down, {}, 0), down, "key 69, bend full down");
-    // A twelve-semitone range bends a full octave.
-    expectPitch(soundedPitch(48000.0f, 69, 220.0, {{44, 1.0f}}, 0), 220.0, "key 69, range 12, bend full down");
 }
 
 TEST(ModuleEngineTime, StrikeLandsAtItsDeltaFrames)
@@ -89,13 +77,10 @@ TEST(ModuleEngineTime, StrikeLandsAtItsDeltaFrames)
     ASSERT_TRUE(host.ok()) << host.error();
     host.noteOn(60, 100, 100);
     const StereoBuffer out = host.render(512);
-    for (size_t i = 0; i < 100; ++i) {
-        ASSERT_EQ(out.left[i], 0.0f) << i;
-        ASSERT_EQ(out.right[i], 0.0f) << i;
+    for (const std::vector<float>* channel : {&out.left, &out.right}) {
+        EXPECT_GE(firstNonZero(*channel), 100);
+        EXPECT_LE(firstNonZero(*channel), 102);
     }
-    bool heard = false;
-    for (size_t i = 100; i < 103; ++i) heard = heard || out.left[i] != 0.0f || out.right[i] != 0.0f;
-    EXPECT_TRUE(heard);
 }
 
 TEST(ModuleEngineTime, FallsSilentAfterReleaseAndWakesOnTheNextNote)
@@ -124,19 +109,17 @@ TEST(ModuleEngineTime, SameProgramAndMidiRenderBitIdentically)
         host.noteOn(40, 90, 17);
         host.noteOn(67, 120, 300);
         host.controller(1, 80, 5);
-        StereoBuffer a = host.render(6000);
+        const StereoBuffer a = host.render(6000);
         host.pitchBend(12000, 40);
         host.noteOff(40, 10);
-        StereoBuffer b = host.render(6000);
-        a.left.insert(a.left.end(), b.left.begin(), b.left.end());
-        a.left.insert(a.left.end(), b.right.begin(), b.right.end());
-        a.left.insert(a.left.end(), a.right.begin(), a.right.end());
-        return a.left;
+        const StereoBuffer b = host.render(6000);
+        return std::vector<std::vector<float>>{a.left, a.right, b.left, b.right};
     };
-    const std::vector<float> first = run();
-    const std::vector<float> second = run();
-    ASSERT_EQ(first.size(), second.size());
-    EXPECT_EQ(0, std::memcmp(first.data(), second.data(), first.size() * sizeof(float)));
+    const auto first = run(), second = run();
+    for (size_t c = 0; c < first.size(); ++c) {
+        ASSERT_EQ(first[c].size(), second[c].size());
+        EXPECT_EQ(0, std::memcmp(first[c].data(), second[c].data(), first[c].size() * sizeof(float))) << c;
+    }
 }
 
 } // namespace
