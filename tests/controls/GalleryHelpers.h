@@ -3,18 +3,9 @@
 // kind of warm colour the themed background has) under the controls, mouse
 // and wheel events injected as the window would send them, pixel reads, and
 // PNG snapshots written to the gallery folder of the build tree.
-//
-// Usage:
-//     TestFrame f(300, 120);
-//     auto* dial = f.add(new Dial(CRect(10, 10, 60, 60), &host, 9, 1, 0, 0.005f));
-//     f.move(35, 35);           // hover
-//     f.redraw();
-//     f.savePNG("dials");       // <build>/tests/controls/gallery/dials.png
 
 #include "toolkit/CColor.h"
-#include "toolkit/CDrawContext.h"
 #include "toolkit/CFrame.h"
-#include "toolkit/CView.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -37,34 +28,14 @@ inline bool samePixel(const VSTGUI::CColor& a, const VSTGUI::CColor& b, int tole
            std::abs(a.blue - b.blue) <= tolerance;
 }
 
-// Fills its rectangle with one colour; takes no mouse events.
-class PanelView : public VSTGUI::CView
-{
-public:
-    PanelView(const VSTGUI::CRect& rectangle, VSTGUI::CColor fill) : VSTGUI::CView(rectangle), colour(fill)
-    {
-        setMouseEnabled(false);
-    }
-    void draw(VSTGUI::CDrawContext* context) override
-    {
-        context->setFillColor(colour);
-        context->drawRect(getViewSize(), VSTGUI::kDrawFilled);
-        setDirty(false);
-    }
-
-private:
-    VSTGUI::CColor colour;
-};
-
 class TestFrame
 {
 public:
-    explicit TestFrame(VSTGUI::CCoord width = 1024, VSTGUI::CCoord height = 480,
-                       VSTGUI::CColor panel = kGalleryPanel)
+    explicit TestFrame(VSTGUI::CCoord width, VSTGUI::CCoord height, VSTGUI::CColor panel = kGalleryPanel)
         : frame(new VSTGUI::CFrame(VSTGUI::CRect(0, 0, width, height), nullptr)), panelColour(panel)
     {
         frame->open(nullptr);
-        frame->addView(new PanelView(VSTGUI::CRect(0, 0, width, height), panel));
+        frame->setBackgroundColor(panel);
     }
     ~TestFrame() { frame->close(); }
     TestFrame(const TestFrame&) = delete;
@@ -89,7 +60,6 @@ public:
 
     VSTGUI::CColor pixel(int x, int y) const { return frame->getPixel(x, y); }
     bool isPanel(int x, int y) const { return samePixel(pixel(x, y), panelColour); }
-
     // Pixels of r that differ from the plain panel.
     int inked(const VSTGUI::CRect& r) const
     {
@@ -102,14 +72,11 @@ public:
     // First and last inked column of row y in x0..x1 (-1, -1 when none).
     std::pair<int, int> inkedSpan(int y, int x0, int x1) const
     {
-        int first = -1, last = -1;
+        std::pair<int, int> span{ -1, -1 };
         for (int x = x0; x < x1; ++x)
             if (!isPanel(x, y))
-            {
-                first = first < 0 ? x : first;
-                last = x;
-            }
-        return { first, last };
+                span = { span.first < 0 ? x : span.first, x };
+        return span;
     }
 
     // Writes <gallery>/<name>.png; false on failure.
@@ -117,37 +84,23 @@ public:
     {
         std::error_code ec;
         std::filesystem::create_directories(VANT_GALLERY_DIR, ec);
-        const std::string path = std::string(VANT_GALLERY_DIR) + "/" + name + ".png";
-        return frame->renderToPNG(path.c_str());
+        return frame->renderToPNG((std::string(VANT_GALLERY_DIR) + "/" + name + ".png").c_str());
     }
 
     // Injected events, in frame coordinates.
-    VSTGUI::CMouseEventResult move(double x, double y, int32_t buttons = 0)
+    void move(double x, double y, int32_t buttons = 0) { frame->onMouseMoved(at(x, y), VSTGUI::CButtonState(buttons)); }
+    void down(double x, double y, int32_t buttons = VSTGUI::kLButton)
     {
-        VSTGUI::CPoint p(x, y);
-        return frame->onMouseMoved(p, VSTGUI::CButtonState(buttons));
+        frame->onMouseDown(at(x, y), VSTGUI::CButtonState(buttons));
     }
-    VSTGUI::CMouseEventResult down(double x, double y, int32_t buttons = VSTGUI::kLButton)
+    void up(double x, double y, int32_t buttons = VSTGUI::kLButton)
     {
-        VSTGUI::CPoint p(x, y);
-        return frame->onMouseDown(p, VSTGUI::CButtonState(buttons));
-    }
-    VSTGUI::CMouseEventResult up(double x, double y, int32_t buttons = VSTGUI::kLButton)
-    {
-        VSTGUI::CPoint p(x, y);
-        return frame->onMouseUp(p, VSTGUI::CButtonState(buttons));
+        frame->onMouseUp(at(x, y), VSTGUI::CButtonState(buttons));
     }
     bool wheel(double x, double y, float distance, int32_t buttons = 0)
     {
         return frame->onWheel(VSTGUI::CPoint(x, y), VSTGUI::kMouseWheelAxisY, distance, VSTGUI::CButtonState(buttons));
     }
-    // Pointer leaves the window.
-    void leave(double x, double y)
-    {
-        VSTGUI::CPoint p(x, y);
-        frame->onMouseExited(p, VSTGUI::CButtonState(0));
-    }
-
     // Hovers a view as the window would: entered, then moved over its centre.
     static void hover(VSTGUI::CView* view)
     {
@@ -157,5 +110,9 @@ public:
     }
 
     VSTGUI::CFrame* frame;
+
+private:
+    VSTGUI::CPoint& at(double x, double y) { return point = VSTGUI::CPoint(x, y); }
+    VSTGUI::CPoint point;
     VSTGUI::CColor panelColour;
 };

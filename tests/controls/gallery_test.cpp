@@ -6,6 +6,8 @@
 
 #include "GalleryHelpers.h"
 
+#include "toolkit/CDrawContext.h"
+
 #include "controls/Dial.h"
 #include "controls/Display.h"
 #include "controls/LCDDial.h"
