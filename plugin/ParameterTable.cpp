@@ -133,6 +133,13 @@ bool formatDisplay(int index, const float* values, char* text) {
     const double A = concertPitch(values[kConcertA]);
     char buf[64];
     auto fmt3 = [&](double x) { std::snprintf(buf, sizeof buf, "%.3f", x); };
+    // Rates read as note divisions while synced to the host tempo.
+    auto rateText = [&](bool synced) {
+        if (synced)
+            formatSyncDivision(v, buf, sizeof buf);
+        else
+            fmt3(v);
+    };
 
     if (index >= 51 && index <= 62) {
         int k = index - 51;
@@ -157,24 +164,14 @@ bool formatDisplay(int index, const float* values, char* text) {
             std::snprintf(buf, sizeof buf, "%s", modes[steppedChoice(v, 2.f, 3)]);
             break;
         }
-        case 37:
-            if (tremoloSynced(values))
-                formatSyncDivision(v, buf, sizeof buf);
-            else
-                fmt3(v);
-            break;
+        case 37: rateText(tremoloSynced(values)); break;
         case 38:
         case 42: fmt3(2.0 * v - 1.0); break;
         case 39: std::snprintf(buf, sizeof buf, "%.1f", 40.0 * v + 420.0); break;
         case 44: fmt3(12.0 * v); break;
         case 45: fmt3(static_cast<double>(v) * v); break;
         case 93:
-        case 94:
-            if (echoSynced(values))
-                formatSyncDivision(v, buf, sizeof buf);
-            else
-                fmt3(v);
-            break;
+        case 94: rateText(echoSynced(values)); break;
         case 95: std::snprintf(buf, sizeof buf, "%s", echoSynced(values) ? "Tempo" : "Off"); break;
         default: fmt3(v); break;
         }

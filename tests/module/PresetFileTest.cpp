@@ -19,6 +19,11 @@ class PresetFiles : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_NE(k, nullptr); }
     unsigned char* record(int p) { return k->getBankImage() + p * 1500; }
+    // Writes bytes as a program file and loads it into program p.
+    void loadBytes(int p, const std::vector<unsigned char>& bytes) {
+        writeFile(dir.file("load.vnp"), bytes);
+        k->loadProgramFile(p, dir.file("load.vnp").c_str());
+    }
     InProcessInstrument inst;
     Kelvane* k = inst.plugin;
     TempDir dir;
@@ -50,10 +55,9 @@ TEST_F(PresetFiles, ShortAndLongProgramFiles) {
     std::vector<unsigned char> values(448, 0);
     values[0] = 2;
     for (int i = 0; i < 111; ++i) putValue(values.data(), i, 0.125f);
-    writeFile(dir.file("short.vnp"), values);
     k->setProgram(2);
     nameProgram(inst.host, "Keep me");
-    k->loadProgramFile(2, dir.file("short.vnp").c_str());
+    loadBytes(2, values);
     EXPECT_FLOAT_EQ(valueIn(record(2), 0), 0.125f);
     EXPECT_FLOAT_EQ(valueIn(record(2), 110), 0.125f);
     EXPECT_EQ(nameIn(record(2)), "Keep me");
@@ -64,8 +68,7 @@ TEST_F(PresetFiles, ShortAndLongProgramFiles) {
     std::vector<unsigned char> bytes(3000, 0);
     bytes[0] = 2;
     std::memcpy(bytes.data() + 1472, "Long", 5);
-    writeFile(dir.file("long.vnp"), bytes);
-    k->loadProgramFile(4, dir.file("long.vnp").c_str());
+    loadBytes(4, bytes);
     EXPECT_EQ(nameIn(record(4)), "Long");
     EXPECT_EQ(record(5)[0], 2) << "the next record is untouched";
 }
@@ -75,21 +78,18 @@ TEST_F(PresetFiles, VersionOneNoiseRecordsAreConverted) {
     bytes[0] = 1;
     putValue(bytes.data(), 22, 1.f);
     putValue(bytes.data(), 14, 0.2f);
-    std::string file = dir.file("old.vnp");
-    writeFile(file, bytes);
-    k->loadProgramFile(1, file.c_str());
+    loadBytes(1, bytes);
     EXPECT_FLOAT_EQ(valueIn(record(1), 14), 1.f);
     EXPECT_FLOAT_EQ(valueIn(record(1), 15), 0.5f);
     EXPECT_EQ(record(1)[0], 1) << "the version stays until the next save";
 
     putValue(bytes.data(), 22, 0.99f);
-    writeFile(file, bytes);
-    k->loadProgramFile(1, file.c_str());
+    loadBytes(1, bytes);
     EXPECT_FLOAT_EQ(valueIn(record(1), 14), 0.2f);
     EXPECT_FLOAT_EQ(valueIn(record(1), 15), 1.f);
 
-    k->saveProgramFile(1, file.c_str());
-    EXPECT_EQ(readFile(file)[0], 2);
+    k->saveProgramFile(1, dir.file("load.vnp").c_str());
+    EXPECT_EQ(readFile(dir.file("load.vnp"))[0], 2);
 }
 
 TEST_F(PresetFiles, MissingFileStillSetsThePathAndLongPathsAreCut) {

@@ -4,21 +4,27 @@
 #include <cmath>
 #include <cstdlib>
 
+namespace {
+// True when pred holds for every sample of both channels.
+template <typename Pred>
+bool everySample(const StereoBuffer& b, Pred pred) {
+    return std::all_of(b.left.begin(), b.left.end(), pred) && std::all_of(b.right.begin(), b.right.end(), pred);
+}
+}  // namespace
+
 float StereoBuffer::peak() const {
     float p = 0.f;
-    for (float s : left) p = std::max(p, std::fabs(s));
-    for (float s : right) p = std::max(p, std::fabs(s));
+    for (const std::vector<float>* channel : {&left, &right})
+        for (float s : *channel) p = std::max(p, std::fabs(s));
     return p;
 }
 
 bool StereoBuffer::allZero() const {
-    return std::all_of(left.begin(), left.end(), [](float s) { return s == 0.f; }) &&
-           std::all_of(right.begin(), right.end(), [](float s) { return s == 0.f; });
+    return everySample(*this, [](float s) { return s == 0.f; });
 }
 
 bool StereoBuffer::allFinite() const {
-    return std::all_of(left.begin(), left.end(), [](float s) { return std::isfinite(s); }) &&
-           std::all_of(right.begin(), right.end(), [](float s) { return std::isfinite(s); });
+    return everySample(*this, [](float s) { return std::isfinite(s); });
 }
 
 std::string TestHost::modulePath() {
