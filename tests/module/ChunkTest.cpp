@@ -82,19 +82,6 @@ TEST_F(Chunks, BankTransferKeepsTheReceiversProgram) {
     EXPECT_EQ(other.module().getChunk(false), bank);
 }
 
-// A chunk is the host's bytes: nothing says its names or paths are terminated.
-TEST_F(Chunks, UnterminatedNamesAreReadWithinTheirField) {
-    std::vector<unsigned char> bank = m().getChunk(false);
-    for (size_t p = 0; p < 64; ++p) {
-        std::memset(bank.data() + p * 1500 + 448, 'p', 1024);
-        std::memset(bank.data() + p * 1500 + 1472, 'N', 28);
-    }
-    std::memset(bank.data() + 96000, 'b', 1024);
-    ASSERT_EQ(m().setChunk(bank, false), 1);
-    EXPECT_EQ(m().programName(), std::string(24, 'N'));
-    EXPECT_EQ(m().programNameIndexed(63), std::string(24, 'N'));
-}
-
 TEST_F(Chunks, NamesCutTo24AndIndexedNamesInRangeOnly) {
     char name[] = "abcdefghijklmnopqrstuvwxyz0123";  // 30 characters
     host.dispatch(effSetProgramName, 0, 0, name);

@@ -78,18 +78,24 @@ TEST_F(ProgramOps, InitBankLeavesTheEngineAndBankPathAlone) {
     EXPECT_STREQ(text, "/banks/a.vnb");
 }
 
-// Path fields without a terminator are read within the field.
-TEST_F(ProgramOps, BankPathIsEmptyAtFirstAndBoundedLater) {
-    char path[1024];
-    EXPECT_FALSE(k->getBankPath(path));
-    std::memset(k->getBankImage() + 96000, 'b', 1024);
+// A chunk is the host's bytes: nothing says its names or paths are
+// terminated, and each is read within its field.
+TEST_F(ProgramOps, UnterminatedNamesAndPathsAreReadWithinTheirField) {
+    char path[1025];
+    EXPECT_FALSE(k->getBankPath(path)) << "no bank path at first";
+    std::vector<unsigned char> bank = inst.host.getChunk(false);
+    for (size_t p = 0; p < 64; ++p) {
+        std::memset(bank.data() + p * 1500 + 448, 'p', 1024);
+        std::memset(bank.data() + p * 1500 + 1472, 'N', 28);
+    }
+    std::memset(bank.data() + 96000, 'b', 1024);
+    ASSERT_EQ(inst.host.setChunk(bank, false), 1);
+    EXPECT_EQ(inst.host.programName(), std::string(24, 'N'));
+    EXPECT_EQ(nameOf(63), std::string(24, 'N'));
     ASSERT_TRUE(k->getBankPath(path));
     EXPECT_EQ(std::strlen(path), 1023u);
-    std::memset(k->getBankImage() + 448, 'p', 1024);
-    k->setProgram(0);
-    char programPath[1025];
-    k->getProgramPath(programPath);
-    EXPECT_EQ(std::strlen(programPath), 1024u);
+    k->getProgramPath(path);
+    EXPECT_EQ(std::strlen(path), 1024u);
 }
 
 TEST_F(ProgramOps, StateQueries) {
