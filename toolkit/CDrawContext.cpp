@@ -234,6 +234,29 @@ void CDrawContext::setSourceColor(const CColor& c)
                           c.alpha / 255.0 * static_cast<double>(current.globalAlpha));
 }
 
+void CDrawContext::applyDrawState(bool stroking)
+{
+    applyClip();
+    applyAntialias();
+    if (stroking)
+        applyLineStyle();
+}
+
+void CDrawContext::paintPath(CDrawStyle drawStyle)
+{
+    if (drawStyle != kDrawStroked)
+    {
+        setSourceColor(current.fillColor);
+        cairo_fill_preserve(cr);
+    }
+    if (drawStyle != kDrawFilled)
+    {
+        setSourceColor(current.frameColor);
+        cairo_stroke(cr);
+    }
+    cairo_new_path(cr);
+}
+
 CCoord CDrawContext::lineOffset() const
 {
     const CCoord w = current.lineWidth;
@@ -382,9 +405,7 @@ void CDrawContext::drawLine(const CPoint& start, const CPoint& end)
 {
     ensureUsable();
     SavedCairo saved(cr);
-    applyClip();
-    applyAntialias();
-    applyLineStyle();
+    applyDrawState(true);
     const CCoord o = lineOffset();
     const CPoint a = alignPoint(start);
     const CPoint b = alignPoint(end);
@@ -414,24 +435,12 @@ void CDrawContext::drawPolygon(const CPoint* points, int32_t numberOfPoints, con
         return;
     ensureUsable();
     SavedCairo saved(cr);
-    applyClip();
-    applyAntialias();
-    applyLineStyle();
+    applyDrawState(true);
     const CPoint& off = current.offset;
     cairo_move_to(cr, points[0].x + off.x, points[0].y + off.y);
     for (int32_t i = 1; i < numberOfPoints; ++i)
         cairo_line_to(cr, points[i].x + off.x, points[i].y + off.y);
-    if (drawStyle != kDrawStroked)
-    {
-        setSourceColor(current.fillColor);
-        cairo_fill_preserve(cr);
-    }
-    if (drawStyle != kDrawFilled)
-    {
-        setSourceColor(current.frameColor);
-        cairo_stroke(cr);
-    }
-    cairo_new_path(cr);
+    paintPath(drawStyle);
 }
 
 void CDrawContext::drawPolygon(const PointList& points, const CDrawStyle drawStyle)
@@ -443,8 +452,7 @@ void CDrawContext::drawRect(const CRect& rect, const CDrawStyle drawStyle)
 {
     ensureUsable();
     SavedCairo saved(cr);
-    applyClip();
-    applyAntialias();
+    applyDrawState(false);
     if (drawStyle == kDrawFilled)
     {
         CRect r(rect);
@@ -487,9 +495,7 @@ void CDrawContext::drawEllipse(const CRect& rect, const CDrawStyle drawStyle)
         return; // a zero or NaN scale would break the cairo context
     ensureUsable();
     SavedCairo saved(cr);
-    applyClip();
-    applyAntialias();
-    applyLineStyle();
+    applyDrawState(true);
     cairo_new_path(cr);
     cairo_save(cr);
     cairo_translate(cr, r.getCenter().x, r.getCenter().y);
@@ -497,17 +503,7 @@ void CDrawContext::drawEllipse(const CRect& rect, const CDrawStyle drawStyle)
     cairo_arc(cr, 0, 0, 1, 0, 2 * kPi);
     cairo_restore(cr);
     cairo_close_path(cr);
-    if (drawStyle != kDrawStroked)
-    {
-        setSourceColor(current.fillColor);
-        cairo_fill_preserve(cr);
-    }
-    if (drawStyle != kDrawFilled)
-    {
-        setSourceColor(current.frameColor);
-        cairo_stroke(cr);
-    }
-    cairo_new_path(cr);
+    paintPath(drawStyle);
 }
 
 void CDrawContext::drawArc(const CRect& rect, const float startAngle, const float endAngle,
@@ -517,22 +513,10 @@ void CDrawContext::drawArc(const CRect& rect, const float startAngle, const floa
     r.normalize();
     ensureUsable();
     SavedCairo saved(cr);
-    applyClip();
-    applyAntialias();
-    applyLineStyle();
+    applyDrawState(true);
     cairo_new_path(cr);
     arcPath(r, startAngle, endAngle, true);
-    if (drawStyle != kDrawStroked)
-    {
-        setSourceColor(current.fillColor);
-        cairo_fill_preserve(cr); // the open path closes with a chord
-    }
-    if (drawStyle != kDrawFilled)
-    {
-        setSourceColor(current.frameColor);
-        cairo_stroke(cr);
-    }
-    cairo_new_path(cr);
+    paintPath(drawStyle); // a filled open arc closes with a chord
 }
 
 void CDrawContext::drawPoint(const CPoint& point, const CColor& color)
@@ -570,9 +554,7 @@ void CDrawContext::drawGraphicsPath(CGraphicsPath* path, PathDrawMode mode)
         return;
     ensureUsable();
     SavedCairo saved(cr);
-    applyClip();
-    applyAntialias();
-    applyLineStyle();
+    applyDrawState(true);
     cairo_new_path(cr);
     cairo_translate(cr, current.offset.x, current.offset.y);
     appendPath(*path);
@@ -594,8 +576,7 @@ void CDrawContext::fillLinearGradient(CGraphicsPath* path, const CGradient& grad
         return;
     ensureUsable();
     SavedCairo saved(cr);
-    applyClip();
-    applyAntialias();
+    applyDrawState(false);
     cairo_new_path(cr);
     cairo_translate(cr, current.offset.x, current.offset.y);
     appendPath(*path);

@@ -144,7 +144,11 @@ protected:
     void applyClip();
     void applyAntialias();
     void applyLineStyle();
+    // Clip and antialiasing, and the line style for calls that stroke.
+    void applyDrawState(bool stroking);
     void setSourceColor(const CColor& c);
+    // Fills and/or strokes the current path as the style says, then clears it.
+    void paintPath(CDrawStyle drawStyle);
     void setupFont(bool antialias);
     CPoint alignPoint(const CPoint& p) const; // local -> surface, rounded in integral mode
     CRect alignRect(const CRect& r) const;

@@ -3,6 +3,7 @@
 #include "toolkit/CDrawContext.h"
 #include "toolkit/CTextEdit.h"
 #include "toolkit/HeadlessPlatformFrame.h"
+#include "toolkit/SharedPointer.h"
 #include "toolkit/X11PlatformFrame.h"
 
 #include <algorithm>
@@ -12,14 +13,8 @@
 namespace VSTGUI {
 
 namespace {
-struct ViewGuard
-{
-    explicit ViewGuard(CView* v) : view(v) { view->remember(); }
-    ~ViewGuard() { view->forget(); }
-    ViewGuard(const ViewGuard&) = delete;
-    ViewGuard& operator=(const ViewGuard&) = delete;
-    CView* view;
-};
+// Keeps a view alive while one of its handlers runs (it may remove itself).
+using ViewGuard = SharedPointer<CView>;
 
 bool isInside(const CView* view, const CView* ancestor)
 {

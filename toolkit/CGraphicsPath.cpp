@@ -6,52 +6,30 @@
 
 namespace VSTGUI {
 
-void CGraphicsPath::beginSubpath(const CPoint& start)
-{
-    Element e(Element::kBeginSubpath);
-    e.p1 = start;
-    elements.push_back(e);
-}
+void CGraphicsPath::beginSubpath(const CPoint& start) { append(Element::kBeginSubpath).p1 = start; }
 
-void CGraphicsPath::addLine(const CPoint& to)
-{
-    Element e(Element::kLine);
-    e.p1 = to;
-    elements.push_back(e);
-}
+void CGraphicsPath::addLine(const CPoint& to) { append(Element::kLine).p1 = to; }
 
 void CGraphicsPath::addBezierCurve(const CPoint& c1, const CPoint& c2, const CPoint& end)
 {
-    Element e(Element::kBezierCurve);
+    Element& e = append(Element::kBezierCurve);
     e.p1 = c1;
     e.p2 = c2;
     e.p3 = end;
-    elements.push_back(e);
 }
 
 void CGraphicsPath::addArc(const CRect& rect, double startAngle, double endAngle, bool clockwise)
 {
-    Element e(Element::kArc);
+    Element& e = append(Element::kArc);
     e.rect = rect;
     e.startAngle = startAngle;
     e.endAngle = endAngle;
     e.clockwise = clockwise;
-    elements.push_back(e);
 }
 
-void CGraphicsPath::addEllipse(const CRect& rect)
-{
-    Element e(Element::kEllipse);
-    e.rect = rect;
-    elements.push_back(e);
-}
+void CGraphicsPath::addEllipse(const CRect& rect) { append(Element::kEllipse).rect = rect; }
 
-void CGraphicsPath::addRect(const CRect& rect)
-{
-    Element e(Element::kRect);
-    e.rect = rect;
-    elements.push_back(e);
-}
+void CGraphicsPath::addRect(const CRect& rect) { append(Element::kRect).rect = rect; }
 
 void CGraphicsPath::addRoundRect(const CRect& rect, CCoord radius)
 {
@@ -60,10 +38,9 @@ void CGraphicsPath::addRoundRect(const CRect& rect, CCoord radius)
         addRect(rect);
         return;
     }
-    Element e(Element::kRoundRect);
+    Element& e = append(Element::kRoundRect);
     e.rect = rect;
     e.radius = radius;
-    elements.push_back(e);
 }
 
 void CGraphicsPath::addPath(const CGraphicsPath& path)
@@ -71,7 +48,7 @@ void CGraphicsPath::addPath(const CGraphicsPath& path)
     elements.insert(elements.end(), path.elements.begin(), path.elements.end());
 }
 
-void CGraphicsPath::closeSubpath() { elements.push_back(Element(Element::kCloseSubpath)); }
+void CGraphicsPath::closeSubpath() { append(Element::kCloseSubpath); }
 
 CGradient* CGraphicsPath::createGradient(double color1Start, double color2Start, const CColor& color1,
                                          const CColor& color2)

@@ -59,6 +59,11 @@ public:
     const std::vector<Element>& getElements() const { return elements; }
 
 private:
+    Element& append(Element::Type type)
+    {
+        elements.emplace_back(type);
+        return elements.back();
+    }
     std::vector<Element> elements;
 };
 

@@ -3,22 +3,14 @@
 #include "toolkit/CControl.h"
 #include "toolkit/CDrawContext.h"
 #include "toolkit/CFrame.h"
+#include "toolkit/SharedPointer.h"
 
 #include <algorithm>
 
 namespace VSTGUI {
 
-namespace {
 // Keeps a view alive while one of its handlers runs (it may remove itself).
-struct ViewGuard
-{
-    explicit ViewGuard(CView* v) : view(v) { view->remember(); }
-    ~ViewGuard() { view->forget(); }
-    ViewGuard(const ViewGuard&) = delete;
-    ViewGuard& operator=(const ViewGuard&) = delete;
-    CView* view;
-};
-} // namespace
+using ViewGuard = SharedPointer<CView>;
 
 CViewContainer::CViewContainer(const CRect& r) : CView(r) {}
 
@@ -274,13 +266,11 @@ CMouseEventResult CViewContainer::onMouseDown(CPoint& where, const CButtonState&
 
 CMouseEventResult CViewContainer::onMouseUp(CPoint& where, const CButtonState& buttons)
 {
-    CView* v = mouseDownView;
-    if (!v)
+    if (!mouseDownView)
         return kMouseEventNotHandled;
-    ViewGuard guard(v);
+    const ViewGuard view(mouseDownView);
     CPoint p(where);
-    toLocal(p);
-    v->onMouseUp(p, buttons);
+    view->onMouseUp(toLocal(p), buttons);
     mouseDownView = nullptr;
     return kMouseEventHandled;
 }

@@ -61,29 +61,33 @@ struct XErrorGuard
     bool outermost;
 };
 
+// Our flag for each X state mask bit that is set.
+struct MaskFlag
+{
+    unsigned int mask;
+    int32_t flag;
+};
+template <size_t N>
+int32_t flagsOf(unsigned int state, const MaskFlag (&table)[N])
+{
+    int32_t flags = 0;
+    for (const MaskFlag& m : table)
+        if (state & m.mask)
+            flags |= m.flag;
+    return flags;
+}
+
 int32_t modifiersOf(unsigned int state)
 {
     // Lock and NumLock (Mod2) are ignored on purpose.
-    int32_t m = 0;
-    if (state & ShiftMask)
-        m |= kShift;
-    if (state & ControlMask)
-        m |= kControl;
-    if (state & Mod1Mask)
-        m |= kAlt;
-    return m;
+    static const MaskFlag table[] = {{ShiftMask, kShift}, {ControlMask, kControl}, {Mod1Mask, kAlt}};
+    return flagsOf(state, table);
 }
 
 int32_t buttonsOf(unsigned int state)
 {
-    int32_t b = 0;
-    if (state & Button1Mask)
-        b |= kLButton;
-    if (state & Button2Mask)
-        b |= kMButton;
-    if (state & Button3Mask)
-        b |= kRButton;
-    return b;
+    static const MaskFlag table[] = {{Button1Mask, kLButton}, {Button2Mask, kMButton}, {Button3Mask, kRButton}};
+    return flagsOf(state, table);
 }
 
 int32_t buttonBit(unsigned int button)
