@@ -63,7 +63,7 @@ TEST(EffectsEcho, MissingLineIsBypassed)
     echo.process(l.data(), r.data(), 512);
     EXPECT_EQ(l, std::vector<float>(512, 0.25f));
     EXPECT_EQ(r, std::vector<float>(512, -0.25f));
-    // A shorter line later keeps every delay inside it.
+    // A shorter line later keeps every delay inside it (the sanitizer build watches).
     ASSERT_TRUE(echo.allocate(100));
     echo.setSync(0.0f, kRate, 120.0f);
     echo.setRate(0, 1.0f, kRate, 120.0f);

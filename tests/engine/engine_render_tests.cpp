@@ -1,7 +1,6 @@
 // The render call's contract with its caller, the volume limiter and the random numbers.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <xmmintrin.h>
 
 #include "engine/CrtRandom.h"
@@ -25,16 +24,6 @@ TEST(EngineRender, RendersWithFlushToZeroAndGivesTheCallersModeBack)
     _mm_setcsr(before);
 }
 
-TEST(EngineRender, ZeroFramesWriteNothing)
-{
-    FakeEngineHost host;
-    Engine engine(host);
-    float l = 7.0f, r = 7.0f;
-    engine.process(&l, &r, 0);
-    EXPECT_EQ(l, 7.0f);
-    EXPECT_EQ(r, 7.0f);
-}
-
 TEST(EngineRender, FullVolumeSquaresTheSignalAndHalfVolumePassesIt)
 {
     EXPECT_EQ(masterVolume(0.25f, 1.0f), 0.25f);
@@ -47,9 +36,9 @@ TEST(EngineRender, FullVolumeSquaresTheSignalAndHalfVolumePassesIt)
 
 TEST(EngineRender, RandomNumbersFollowTheCRuntimeContract)
 {
+    // The seeded tuning tables (and so every program's sound) rest on this sequence.
     CrtRandom random;
-    const int expected[] = {41, 18467, 6334, 26500, 19169, 15724, 11478, 29358, 26962, 24464};
-    for (int e : expected) EXPECT_EQ(random.next(), e);
+    for (int e : {41, 18467, 6334, 26500, 19169, 15724, 11478, 29358, 26962, 24464}) EXPECT_EQ(random.next(), e);
     random.seed(333);
     const int a = random.next();
     random.seed(333);
