@@ -27,24 +27,14 @@ public:
     std::vector<std::pair<float, int32_t>> tuningReadouts;
     std::vector<bool> tuningVisible;
     std::vector<std::pair<int, float>> notes; // (note, velocity); velocity -1 for a note-off
-    int begins = 0;
-    int ends = 0;
 
     void valueChanged(VSTGUI::CControl* control) override
     {
         log.push_back("changed");
         changedValues.push_back(control->getValue());
     }
-    void controlBeginEdit(VSTGUI::CControl*) override
-    {
-        ++begins;
-        log.push_back("begin");
-    }
-    void controlEndEdit(VSTGUI::CControl*) override
-    {
-        ++ends;
-        log.push_back("end");
-    }
+    void controlBeginEdit(VSTGUI::CControl*) override { log.push_back("begin"); }
+    void controlEndEdit(VSTGUI::CControl*) override { log.push_back("end"); }
     void showParameterReadout(uint8_t section, uint8_t item) override { readouts.push_back({ section, item }); }
     void showTuningReadout(float value, int32_t tag) override { tuningReadouts.emplace_back(value, tag); }
     void setTuningReadoutVisible(bool visible) override { tuningVisible.push_back(visible); }
@@ -54,6 +44,6 @@ public:
 
     int count(const std::string& word) const { return static_cast<int>(std::count(log.begin(), log.end(), word)); }
     // Every gesture closed, and as many as the listener was told changes.
-    bool bracketed(int gestures) const { return begins == gestures && ends == gestures; }
+    bool bracketed(int gestures) const { return count("begin") == gestures && count("end") == gestures; }
     void clear() { *this = ControlHostDouble(); }
 };

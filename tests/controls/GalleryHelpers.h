@@ -97,6 +97,11 @@ public:
     {
         frame->onMouseUp(at(x, y), VSTGUI::CButtonState(buttons));
     }
+    void click(double x, double y, int32_t buttons = VSTGUI::kLButton)
+    {
+        down(x, y, buttons);
+        up(x, y, buttons);
+    }
     bool wheel(double x, double y, float distance, int32_t buttons = 0)
     {
         return frame->onWheel(VSTGUI::CPoint(x, y), VSTGUI::kMouseWheelAxisY, distance, VSTGUI::CButtonState(buttons));

@@ -19,12 +19,6 @@ struct PianorollFixture : ::testing::Test
     TestFrame frame{ 1024, 480 };
     ControlHostDouble host;
     Pianoroll* keys = frame.add(new Pianoroll(CRect(42, 360, 1002, 479), &host));
-
-    void click(double x, double y, int32_t buttons = kLButton)
-    {
-        frame.down(x, y, buttons);
-        frame.up(x, y, buttons);
-    }
 };
 
 } // namespace
@@ -52,12 +46,12 @@ TEST_F(PianorollFixture, ClicksSoundMidiNotes45To93LouderTowardTheFront)
     for (const auto& c : clicks)
     {
         host.clear();
-        click(c.x, c.y);
+        frame.click(c.x, c.y);
         EXPECT_EQ(host.notes, (Notes{ { c.note, c.velocity }, { c.note, -1.f } })) << c.x << "," << c.y;
     }
     host.clear();
-    click(995, 470);  // the gap past the last key
-    click(50, 479.5); // below the white keys' bottom edge
+    frame.click(995, 470);  // the gap past the last key
+    frame.click(50, 479.5); // below the white keys' bottom edge
     EXPECT_TRUE(host.notes.empty());
 }
 
@@ -103,14 +97,14 @@ TEST_F(PianorollFixture, GlideReleasesOnceAndPlaysTheNewKey)
 
 TEST_F(PianorollFixture, RightClickHoldsTheNoteUntilALeftClickOnIt)
 {
-    click(120, 470, kRButton);
+    frame.click(120, 470, kRButton);
     EXPECT_TRUE(keys->isLatched());
     frame.move(300, 470); // hovering does not release it
     frame.move(300, 200);
     frame.move(120, 470);
     ASSERT_EQ(host.notes, (Notes{ { 48, 1.f } }));
-    click(150, 470); // another key: played and released; C keeps sounding
-    click(120, 470); // C again: played and this time released
+    frame.click(150, 470); // another key: played and released; C keeps sounding
+    frame.click(120, 470); // C again: played and this time released
     EXPECT_EQ(host.notes, (Notes{ { 48, 1.f }, { 50, 1.f }, { 50, -1.f }, { 48, 1.f }, { 48, -1.f } }));
     EXPECT_FALSE(keys->isLatched());
 }

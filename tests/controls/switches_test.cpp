@@ -114,11 +114,6 @@ struct TriggerFixture : ::testing::Test
     TestFrame frame{ 1024, 200 };
     ControlHostDouble host;
 
-    void click(double x, double y)
-    {
-        frame.down(x, y);
-        frame.up(x, y);
-    }
     // Press on a box button at (x, 20), visit each point, release at the last.
     void choose(double x, std::initializer_list<std::pair<double, double>> path)
     {
@@ -144,7 +139,7 @@ TEST_F(TriggerFixture, TabIsInvisibleWhenInactiveAndGlowsWhenActive)
     tab->setValue(1.f);
     frame.redraw();
     EXPECT_GT(frame.inked(label), 60);
-    click(500, 55); // reports the tag with the value unchanged
+    frame.click(500, 55); // reports the tag with the value unchanged
     EXPECT_EQ(host.changedValues, (std::vector<float>{ 1.f }));
 }
 
@@ -216,8 +211,8 @@ TEST_F(TriggerFixture, TwoWaySwitchesReportTheirTwoValuesAndShadeTheChosenSide)
     {
         host.clear();
         auto* t = frame.add(new Trigger(CRect(485, 74, 645, 94), &host, tag, style));
-        click(split - 1, 84);
-        click(split, 84);
+        frame.click(split - 1, 84);
+        frame.click(split, 84);
         EXPECT_EQ(host.changedValues, (std::vector<float>{ 0.f, right })) << int(style);
         EXPECT_TRUE(host.bracketed(2));
         frame.frame->removeView(t);
@@ -239,9 +234,9 @@ TEST_F(TriggerFixture, TogglesFlipAndTheInvisibleAreaStillReports)
     auto* area = frame.add(new Trigger(CRect(10, 10, 60, 40), &host, 130, Trigger::kInvisible));
     frame.redraw();
     EXPECT_EQ(frame.inked(CRect(10, 10, 60, 40)), 0);
-    click(640, 140);
-    click(640, 140);
-    click(20, 20);
+    frame.click(640, 140);
+    frame.click(640, 140);
+    frame.click(20, 20);
     EXPECT_EQ(host.changedValues, (std::vector<float>{ 1.f, 0.f, 0.f }));
     EXPECT_FLOAT_EQ(sync->getValue(), 0.f);
     EXPECT_FLOAT_EQ(area->getValue(), 0.f);
