@@ -2,35 +2,14 @@
 // 48 kHz, block 512: the full chain (spring B, body tube and strings, phaser
 // with tremolo, crusher, echo), NOISE mode on all 88 keys, and the sand at
 // its full 100 grains.
-#include <benchmark/benchmark.h>
-
 #include <utility>
 #include <vector>
 
+#include "bench/engine/BenchEngine.h"
 #include "engine/CrtRandom.h"
-#include "engine/Engine.h"
 #include "engine/Sand.h"
 
 namespace {
-
-constexpr int kRate = 48000;
-constexpr int kBlock = 512;
-
-class SteadyHost : public EngineHost {
-public:
-    bool readHostTime(float& tempo, float& position) override
-    {
-        tempo = 120.0f;
-        song_ += kBlock / 24000.0f; // transport running
-        position = song_;
-        return true;
-    }
-    void flashMidiSignal(bool) override {}
-    void reportBroken() override {}
-
-private:
-    float song_ = 0.0f;
-};
 
 using Settings = std::vector<std::pair<int, float>>;
 
@@ -47,34 +26,14 @@ const Settings kFullChain = {
 
 void run(benchmark::State& state, const Settings& settings, const std::vector<int>& keys)
 {
-    SteadyHost host;
+    BenchHost host(true); // transport running, as in a playing host
     Engine engine(host);
-    engine.setSampleRate(kRate);
+    engine.setSampleRate(kBenchRate);
     for (int i = 51; i <= 62; ++i) engine.setParameter(i, 0.5f);
     for (int i = 63; i <= 86; ++i) engine.setParameter(i, 1.0f);
     for (const auto& [i, v] : settings) engine.setParameter(i, v);
     engine.applyReleaseToFreeVoices();
-
-    std::vector<MidiMessage> notes;
-    for (int k : keys) notes.push_back({0, {0x90, static_cast<uint8_t>(k), 100}});
-    std::vector<float> left(kBlock), right(kBlock);
-    int blocks = 0;
-    for (auto _ : state) {
-        // Strike again every second so the keys keep sounding.
-        if (blocks++ % (kRate / kBlock) == 0) engine.processMidi(notes.data(), static_cast<int>(notes.size()));
-        engine.process(left.data(), right.data(), kBlock);
-        benchmark::DoNotOptimize(left.data());
-        benchmark::ClobberMemory();
-    }
-    const double seconds = static_cast<double>(state.iterations()) * kBlock / kRate;
-    state.counters["realtime"] = benchmark::Counter(seconds, benchmark::Counter::kIsRate);
-}
-
-std::vector<int> allKeys()
-{
-    std::vector<int> keys;
-    for (int k = 21; k <= 108; ++k) keys.push_back(k);
-    return keys;
+    measureEngine(state, engine, keys, kBenchRate / kBenchBlock); // strike again every second
 }
 
 void BM_EffectsFullChainChord8(benchmark::State& state)
@@ -110,22 +69,21 @@ void BM_Sand100GrainsAlone(benchmark::State& state)
     Sand sand;
     sand.setBounce(0.75f);
     sand.setWidth(1.0f);
-    sand.setStiffness(0.9f, 440.0f, kRate);
+    sand.setStiffness(0.9f, 440.0f, kBenchRate);
     sand.setDamping(0.85f);
     sand.setCount(1.0f);
     CrtRandom random;
     int i = 0;
     for (auto _ : state) {
         float sum = 0.0f;
-        for (int j = 0; j < kBlock; ++j, ++i) {
+        for (int j = 0; j < kBenchBlock; ++j, ++i) {
             float l = (i % 4800 < 2400) ? 0.5f : -0.5f, r = l;
             sand.process(l, r, random);
             sum += l + r;
         }
         benchmark::DoNotOptimize(sum);
     }
-    const double seconds = static_cast<double>(state.iterations()) * kBlock / kRate;
-    state.counters["realtime"] = benchmark::Counter(seconds, benchmark::Counter::kIsRate);
+    reportRealtime(state);
 }
 
 BENCHMARK(BM_EffectsFullChainChord8)->Unit(benchmark::kMicrosecond);
