@@ -5,31 +5,17 @@
 
 #include "engine/CrtRandom.h"
 #include "engine/Denormals.h"
+#include "engine/SpringPair.h"
 
 namespace {
-
 
 inline float finiteOrZero(float v) { return std::isfinite(v) ? v : 0.0f; }
 
 // Two-stage resonant filter driven by one channel's click energy.
 inline void ring(float energy, float G, float D, float& pos, float& vel1, float& vel2)
 {
-    vel1 -= energy;
-    if (isTiny(vel1)) {
-        vel1 = 0.0f;
-        pos = 0.0f;
-    } else {
-        vel1 *= D;
-        pos += vel1 * G;
-    }
-    vel2 -= pos;
-    if (isTiny(vel2)) {
-        vel2 = 0.0f;
-        pos = 0.0f;
-    } else {
-        vel2 *= D;
-        pos += vel2 * G;
-    }
+    dampedStage(energy, pos, vel1, D, G);
+    dampedStage(pos, pos, vel2, D, G);
 }
 
 } // namespace

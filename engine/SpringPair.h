@@ -2,29 +2,26 @@
 
 #include "engine/Denormals.h"
 
-// One sample of a damped oscillator pair, main oscillator first:
-// velocity := (velocity - position) * d, position += velocity * k.
-// A velocity that becomes tiny stops its oscillator with exact zeros.
+// One damped stage: velocity := (velocity - drive) * d, position += velocity * k.
+// A velocity that becomes tiny stops the stage with exact zeros.
+inline void dampedStage(float drive, float& position, float& velocity, float damping, float stiffness)
+{
+    const float u = velocity - drive;
+    if (isTiny(u)) {
+        velocity = 0.0f;
+        position = 0.0f;
+    } else {
+        velocity = u * damping;
+        position += velocity * stiffness;
+    }
+}
+
+// One sample of a damped oscillator pair, main oscillator first, each driven
+// by its own position.
 // (The render call runs with flush-to-zero set, so the mode is not touched here.)
 inline void springPairStep(float& partialPosition, float& mainPosition, float& partialVelocity, float& mainVelocity,
                            float damping, float mainStiffness, float partialStiffness)
 {
-    float u1 = mainVelocity - mainPosition;
-    if (isTiny(u1)) {
-        mainVelocity = 0.0f;
-        mainPosition = 0.0f;
-    } else {
-        u1 *= damping;
-        mainVelocity = u1;
-        mainPosition += u1 * mainStiffness;
-    }
-    float u0 = partialVelocity - partialPosition;
-    if (isTiny(u0)) {
-        partialVelocity = 0.0f;
-        partialPosition = 0.0f;
-    } else {
-        u0 *= damping;
-        partialVelocity = u0;
-        partialPosition += u0 * partialStiffness;
-    }
+    dampedStage(mainPosition, mainPosition, mainVelocity, damping, mainStiffness);
+    dampedStage(partialPosition, partialPosition, partialVelocity, damping, partialStiffness);
 }
