@@ -15,10 +15,7 @@
 class ControlHostDouble : public VSTGUI::IControlListener, public ControlHost
 {
 public:
-    struct Readout
-    {
-        uint8_t section, item;
-    };
+    using Readout = std::pair<int, int>; // section, item
 
     std::vector<std::string> log; // "begin", "end", "changed", in order
     std::vector<float> changedValues;
