@@ -102,18 +102,16 @@ TEST_F(DialFixture, ReactsAndShowsItsReadoutOnlyInsideItsActiveCircle)
 
 TEST_F(DialFixture, WheelStepsByItsIncrementAndClamps)
 {
+    auto wheel = [&](float distance, int32_t buttons = 0) {
+        frame.wheel(125, 125, distance, buttons);
+        return dial->getValue();
+    };
     dial->setValue(0.5f);
-    const std::pair<float, float> steps[] = { { 1.f, 0.51f }, { -2.f, 0.49f } };
-    for (auto [distance, expected] : steps)
-    {
-        EXPECT_TRUE(frame.wheel(125, 125, distance));
-        EXPECT_NEAR(dial->getValue(), expected, 1e-6);
-    }
-    EXPECT_TRUE(frame.wheel(125, 125, 1.f, kShift)); // a hundredth of the step
-    EXPECT_NEAR(dial->getValue(), 0.4901f, 1e-6);
+    EXPECT_NEAR(wheel(1.f), 0.51f, 1e-6);
+    EXPECT_NEAR(wheel(-2.f), 0.49f, 1e-6);
+    EXPECT_NEAR(wheel(1.f, kShift), 0.4901f, 1e-6); // a hundredth of the step
     dial->setValue(0.995f);
-    frame.wheel(125, 125, 1.f);
-    EXPECT_FLOAT_EQ(dial->getValue(), 1.f);
+    EXPECT_FLOAT_EQ(wheel(1.f), 1.f);
     EXPECT_TRUE(host.bracketed(4));
     EXPECT_EQ(host.count("changed"), 4);
 }
@@ -146,18 +144,13 @@ TEST_F(LCDDialFixture, DragsAroundTheKnobNotTheControlWithoutAReadout)
 {
     frame.move(60, 40); // over the label
     EXPECT_FALSE(dial->isHighlighted());
-    frame.down(60, 40);
-    EXPECT_FALSE(dial->isDragging());
-    frame.up(60, 40);
+    frame.click(60, 40);
     EXPECT_TRUE(host.log.empty());
     frame.move(115, 40); // control centre; 15 px left of the knob centre
     EXPECT_TRUE(dial->isHighlighted());
     frame.down(115, 40);
     frame.move(215, 40, kLButton);
     EXPECT_NEAR(dial->getValue(), 0.5f, 1e-6);
-    frame.move(315, 40, kLButton);
-    EXPECT_FLOAT_EQ(dial->getValue(), 1.f);
-    EXPECT_EQ(host.count("changed"), 2);
     EXPECT_TRUE(host.readouts.empty()); // no read-out line for LCD dials
 }
 

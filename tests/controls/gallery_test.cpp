@@ -1,7 +1,7 @@
 // The gallery: every control in its states (values 0, 0.5, 1 and hovered,
 // every button style, the open boxes and menu, a played key) on a neutral
 // panel, written as PNGs into the build tree's gallery folder for a person
-// to look at: dials, lcd, scrubber_<n>, switchers, triggers, trigger_load_box,
+// to look at: dials (with the switchers), lcd, scrubber_<n>, triggers, trigger_load_box,
 // trigger_save_box, readouts, pianoroll_white, pianoroll_black, pulldown.
 
 #include "GalleryHelpers.h"
@@ -73,15 +73,21 @@ private:
 
 } // namespace
 
-TEST(Gallery, DialsLcdControlsAndSwitchers)
+TEST(Gallery, DialsSwitchersLcdControlsAndScrubber)
 {
-    TestFrame dials(4 * 110 + 10, 290);
+    // Dials of 25, 30, 52 and 100 pixels (bigger than any in the editor, to
+    // see the shading), then switchers of two positions (37 wide) and three (47).
+    TestFrame dials(4 * 110 + 10, 360);
     double top = 10;
-    for (double size : { 25.0, 30.0, 52.0, 100.0 }) // the last bigger than any in the editor, to see the shading
+    for (double size : { 25.0, 30.0, 52.0, 100.0 })
     {
         stateRow(dials, 110, [&](double left) { return new Dial(CRect(left, top, left + size, top + size), nullptr, 1, 1, 0, 0.01f); });
         top += size + 10;
     }
+    for (int row = 0; row < 2; ++row, top += 30)
+        stateRow(dials, 110, [&](double left) {
+            return new Switcher(CRect(left, top, left + 37 + 10 * row, top + 12), nullptr, 19, 2, 8, row + 1);
+        });
     dials.redraw();
     EXPECT_TRUE(dials.savePNG("dials"));
 
@@ -106,15 +112,6 @@ TEST(Gallery, DialsLcdControlsAndSwitchers)
         });
     lcd.redraw();
     EXPECT_TRUE(lcd.savePNG("lcd"));
-
-    // Two positions (37 wide) and three (47 wide).
-    TestFrame switchers(4 * 70 + 10, 70);
-    for (int row = 0; row < 2; ++row)
-        stateRow(switchers, 70, [&](double left) {
-            return new Switcher(CRect(left, 14 + row * 30, left + 37 + 10 * row, 26 + row * 30), nullptr, 19, 2, 8, row + 1);
-        });
-    switchers.redraw();
-    EXPECT_TRUE(switchers.savePNG("switchers"));
 
     // The scrubber's number sits at a fixed place of the panel: one picture per state.
     for (int i = 0; i < 4; ++i)
