@@ -41,28 +41,27 @@ TEST_F(Chunks, BankAndProgramChunksAfterConstruction) {
     EXPECT_EQ(std::memcmp(bank.data() + 5 * 1500, program.data(), 1500), 0);
 }
 
-TEST_F(Chunks, WrongSizesAndMissingDataAreRefused) {
+// Only a chunk of the right size loads, into the current program; anything
+// else is refused and changes nothing.
+TEST_F(Chunks, ProgramChunkLoadsOnlyAtItsSize) {
+    host.setProgram(3);
     std::vector<unsigned char> program = m().getChunk(true);
     std::vector<unsigned char> changed = program;
-    putValue(changed.data(), 7, 0.1f);
+    putValue(changed.data(), 7, 0.3f);
+    std::memcpy(changed.data() + 1472, "Bright", 7);
     for (size_t size : {1499u, 1501u, 97024u}) {
-        changed.resize(size);
-        EXPECT_EQ(m().setChunk(changed, true), 0) << size;
+        std::vector<unsigned char> wrong = changed;
+        wrong.resize(size);
+        EXPECT_EQ(m().setChunk(wrong, true), 0) << size;
     }
     EXPECT_EQ(m().setChunk(program, false), 0) << "a program-sized chunk is no bank";
     EXPECT_EQ(host.dispatch(effSetChunk, 1, 1500, nullptr), 0);
     EXPECT_EQ(host.dispatch(effSetChunk, 0, -97024, changed.data()), 0);
-    EXPECT_EQ(host.dispatch(effSetChunk, 1, (intptr_t(1) << 32) + 1500, program.data()), 0);
+    EXPECT_EQ(host.dispatch(effSetChunk, 1, (intptr_t(1) << 32) + 1500, changed.data()), 0);
     EXPECT_EQ(m().getChunk(true), program);
     EXPECT_FLOAT_EQ(host.getParameter(7), 0.9f);
-}
 
-TEST_F(Chunks, ProgramChunkLoadsIntoTheCurrentProgram) {
-    std::vector<unsigned char> program = m().getChunk(true);
-    putValue(program.data(), 7, 0.3f);
-    std::memcpy(program.data() + 1472, "Bright", 7);
-    host.setProgram(3);
-    EXPECT_EQ(m().setChunk(program, true), 1);
+    EXPECT_EQ(m().setChunk(changed, true), 1);
     EXPECT_FLOAT_EQ(host.getParameter(7), 0.3f) << "re-applied";
     EXPECT_EQ(m().programName(), "Bright");
     EXPECT_EQ(m().programNameIndexed(0), "Init");
