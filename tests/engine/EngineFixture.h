@@ -84,3 +84,34 @@ inline Settings with(Settings base, const Settings& more)
 
 // Short, body-less hit: on key 96 the dry sound dies long before a 0.5 s echo.
 inline const Settings kShortHit = {{7, 0.0f}, {8, 0.0f}, {24, 0.0f}, {31, 0.0f}};
+
+// A fresh engine on the default program with changes (at a host rate, if one
+// is given) that keeps what it renders.
+struct EnginePlayer {
+    explicit EnginePlayer(const Settings& changes = {}, float rate = 0.0f) : engine(host)
+    {
+        if (rate > 0.0f) engine.setSampleRate(rate);
+        std::vector<float> program = defaultProgram();
+        for (auto [i, v] : changes) program[static_cast<size_t>(i)] = v;
+        applyProgram(engine, program);
+    }
+    EnginePlayer& send(const std::vector<MidiMessage>& batch)
+    {
+        engine.processMidi(batch.data(), static_cast<int>(batch.size()));
+        return *this;
+    }
+    EnginePlayer& render(int frames, int block = 512)
+    {
+        renderInto(engine, left, right, frames, block);
+        return *this;
+    }
+    // One key struck for `hold` samples, released, `frames` samples in all.
+    EnginePlayer& strike(int key, int hold, int frames)
+    {
+        return send({midi(0x90, key, 100)}).render(hold).send({midi(0x80, key, 0)}).render(frames - hold);
+    }
+
+    FakeEngineHost host;
+    Engine engine;
+    std::vector<float> left, right;
+};

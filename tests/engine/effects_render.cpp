@@ -17,58 +17,32 @@ struct Take {
     std::vector<float> left, right;
 };
 
-// A fresh engine on the default program with changes; one key struck for `hold` samples.
-class Player {
-public:
-    explicit Player(const Settings& changes, int key = 60) : engine_(host_), key_(key)
-    {
-        std::vector<float> program = defaultProgram();
-        for (auto [i, v] : changes) program[static_cast<size_t>(i)] = v;
-        applyProgram(engine_, program);
-    }
-    Take& strike(int hold, int frames)
-    {
-        const MidiMessage on = midi(0x90, key_, 100), off = midi(0x80, key_, 0);
-        engine_.processMidi(&on, 1);
-        renderInto(engine_, take.left, take.right, hold);
-        engine_.processMidi(&off, 1);
-        return render(frames - hold);
-    }
-    Take& render(int frames)
-    {
-        renderInto(engine_, take.left, take.right, frames);
-        return take;
-    }
-    Engine& engine() { return engine_; }
-    Take take;
-
-private:
-    FakeEngineHost host_;
-    Engine engine_;
-    int key_;
-};
-
-Take play(const Settings& changes, int key, int hold, int frames) { return Player(changes, key).strike(hold, frames); }
+Take play(const Settings& changes, int key, int hold, int frames)
+{
+    EnginePlayer p(changes);
+    p.strike(key, hold, frames);
+    return {p.left, p.right};
+}
 
 } // namespace
 
 TEST(EffectsRender, EchoWetZeroIsSilentButTheLineKeepsFilling)
 {
-    Player p(with(kShortHit, {{93, 0.25f}, {96, 0.5f}, {97, 0.0f}}), 96); // 24000 samples
-    const int lastDry = lastNonZero(p.strike(512, 30512).left);
+    EnginePlayer p(with(kShortHit, {{93, 0.25f}, {96, 0.5f}, {97, 0.0f}})); // 24000 samples
+    const int lastDry = lastNonZero(p.strike(96, 512, 30512).left);
     ASSERT_LT(lastDry, 23999);
     // Raise the wet later: what the line holds comes out at the second pass.
-    p.engine().setParameter(97, 1.0f);
-    const Take& t = p.render(30000);
+    p.engine.setParameter(97, 1.0f);
+    const EnginePlayer& t = p.render(30000);
     EXPECT_EQ(firstNonZero(t.left, lastDry + 1), firstNonZero(t.left) + 2 * 24000 - 1);
 }
 
 TEST(EffectsRender, ChangingEchoLeftRateClearsOnlyTheLeftLine)
 {
-    Player p(with(kShortHit, {{93, 0.2f}, {94, 0.2f}, {96, 0.9f}, {97, 1.0f}}), 96); // 19200 samples
-    const size_t from = p.strike(512, 15872).left.size();
-    p.engine().setParameter(93, 0.2f);
-    const Take& after = p.render(48000);
+    EnginePlayer p(with(kShortHit, {{93, 0.2f}, {94, 0.2f}, {96, 0.9f}, {97, 1.0f}})); // 19200 samples
+    const size_t from = p.strike(96, 512, 15872).left.size();
+    p.engine.setParameter(93, 0.2f);
+    const EnginePlayer& after = p.render(48000);
     EXPECT_EQ(firstNonZero(after.left, static_cast<int>(from)), -1);
     EXPECT_GT(energy(after.right, static_cast<int>(from)), 1e-6);
 }

@@ -25,36 +25,32 @@ void expectPlayableOutput(const std::vector<float>& x, const char* what)
     }
 }
 
-void playPhrase(Engine& e, std::vector<float>& l, std::vector<float>& r)
+void playPhrase(EnginePlayer& p)
 {
-    const MidiMessage chord[] = {midi(0x90, 21, 127), midi(0x90, 60, 90, 7), midi(0x90, 108, 64, 30),
-                                 midi(0xB0, 1, 100), midi(0xE0, 127, 127)};
-    e.processMidi(chord, 5);
-    renderInto(e, l, r, 1024, 256);
-    const MidiMessage release[] = {midi(0x80, 60, 0), midi(0xB0, 1, 0), midi(0xE0, 0, 0)};
-    e.processMidi(release, 3);
-    renderInto(e, l, r, 1024, 256);
+    p.send({midi(0x90, 21, 127), midi(0x90, 60, 90, 7), midi(0x90, 108, 64, 30), midi(0xB0, 1, 100),
+            midi(0xE0, 127, 127)})
+        .render(1024, 256);
+    p.send({midi(0x80, 60, 0), midi(0xB0, 1, 0), midi(0xE0, 0, 0)}).render(1024, 256);
 }
 
 bool silent(const std::vector<float>& x) { return lastNonZero(x) < 0; }
 
 TEST(EngineBadInput, WildParameterValuesKeepTheOutputFiniteAndBounded)
 {
-    FakeEngineHost host;
-    host.tempo = 1.0f; // tempo-synced echoes far longer than their lines
-    Engine e(host);
+    EnginePlayer p;
+    p.host.tempo = 1.0f; // tempo-synced echoes far longer than their lines
     const std::vector<float> program = defaultProgram();
-    const MidiMessage allOff = midi(0xB0, 123, 0);
     for (int index = 0; index < 111; ++index) {
         for (float v : {kNaN, kInf, -kInf, -3.0f, 5.0f, 1e30f}) {
-            applyProgram(e, program);
-            e.processMidi(&allOff, 1);
-            e.resetEngine();
-            e.setParameter(index, v);
-            std::vector<float> l, r;
-            playPhrase(e, l, r);
-            expectPlayableOutput(l, "left");
-            expectPlayableOutput(r, "right");
+            applyProgram(p.engine, program);
+            p.send({midi(0xB0, 123, 0)});
+            p.engine.resetEngine();
+            p.engine.setParameter(index, v);
+            p.left.clear();
+            p.right.clear();
+            playPhrase(p);
+            expectPlayableOutput(p.left, "left");
+            expectPlayableOutput(p.right, "right");
             if (HasFatalFailure()) {
                 ADD_FAILURE() << "parameter " << index << " value " << v;
                 return;
@@ -65,63 +61,38 @@ TEST(EngineBadInput, WildParameterValuesKeepTheOutputFiniteAndBounded)
 
 TEST(EngineBadInput, IndicesOutsideTheTablesAndEmptyBatchesAreIgnored)
 {
-    FakeEngineHost host;
-    Engine e(host);
-    applyProgram(e, defaultProgram());
-    e.setParameter(-1, 0.5f);
-    e.setParameter(111, 0.5f);
-    e.setParameter(1 << 30, 0.5f);
-    e.noteOn(-5, 100, 0);
-    e.noteOn(128, 100, 0);
-    e.noteOn(1 << 20, 100, 0);
-    e.noteOff(-1);
-    e.noteOff(500);
+    EnginePlayer p;
+    for (int index : {-1, 111, 1 << 30}) p.engine.setParameter(index, 0.5f);
+    for (int key : {-5, 128, 1 << 20}) p.engine.noteOn(key, 100, 0);
+    p.engine.noteOff(-1);
+    p.engine.noteOff(500);
     // A null batch, or a count of 0 or below, only takes the snapshot.
     const MidiMessage m = midi(0x90, 60, 100);
-    e.processMidi(nullptr, 5);
-    e.processMidi(&m, 0);
-    e.processMidi(&m, -3);
-    std::vector<float> l, r;
-    renderInto(e, l, r, 1024);
-    EXPECT_TRUE(silent(l));
-    EXPECT_EQ(host.flashes, 0);
+    p.engine.processMidi(nullptr, 5);
+    p.engine.processMidi(&m, 0);
+    p.engine.processMidi(&m, -3);
+    EXPECT_TRUE(silent(p.render(1024).left));
+    EXPECT_EQ(p.host.flashes, 0);
 }
 
 TEST(EngineBadInput, EventsOutsideTheBlockStartWithinIt)
 {
-    FakeEngineHost host;
-    Engine late(host), early(host);
-    applyProgram(late, defaultProgram());
-    applyProgram(early, defaultProgram());
-    const MidiMessage lateOn = midi(0x90, 60, 100, 1 << 30);
-    const MidiMessage earlyOn = midi(0x90, 60, 100, -7);
-    late.processMidi(&lateOn, 1);
-    early.processMidi(&earlyOn, 1);
-    std::vector<float> l, r, l2, r2;
-    renderInto(late, l, r, 256, 256);
-    renderInto(early, l2, r2, 256, 256);
     // The late note is pulled onto the last sample, the early one onto the first.
-    EXPECT_TRUE(firstNonZero(l) == -1 || firstNonZero(l) == 255) << firstNonZero(l);
-    EXPECT_EQ(firstNonZero(l2), 1);
-    renderInto(late, l, r, 256, 256);
-    EXPECT_NE(l[256], 0.0f);
+    EnginePlayer late, early;
+    const int lateStart = firstNonZero(late.send({midi(0x90, 60, 100, 1 << 30)}).render(256, 256).left);
+    EXPECT_TRUE(lateStart == -1 || lateStart == 255) << lateStart;
+    EXPECT_EQ(firstNonZero(early.send({midi(0x90, 60, 100, -7)}).render(256, 256).left), 1);
+    EXPECT_NE(late.render(256, 256).left[256], 0.0f);
 }
 
 TEST(EngineBadInput, PitchRangeZeroLeavesThePitchAlone)
 {
-    FakeEngineHost host;
-    Engine e(host);
-    std::vector<float> program = defaultProgram();
-    program[44] = 0.0f;                                 // no bend range
-    for (int i = 63; i <= 86; ++i) program[static_cast<size_t>(i)] = 0.5f; // bend scales at range 0
-    program[6] = 0.0f;                                  // main oscillator only
-    applyProgram(e, program);
-    const MidiMessage m[] = {midi(0xE0, 127, 127), midi(0x90, 69, 100)};
-    e.processMidi(m, 2);
-    std::vector<float> l, r;
-    renderInto(e, l, r, 48000);
-    expectPlayableOutput(l, "left");
-    EXPECT_NEAR(centsBetween(measurePitch(l, 48000.0, 440.0, 4800, 43000), 440.0), 0.0, 1.0);
+    Settings changes = {{44, 0.0f}, {6, 0.0f}}; // no bend range; main oscillator only
+    for (int i = 63; i <= 86; ++i) changes.push_back({i, 0.5f}); // bend scales at range 0
+    EnginePlayer p(changes);
+    p.send({midi(0xE0, 127, 127), midi(0x90, 69, 100)}).render(48000);
+    expectPlayableOutput(p.left, "left");
+    EXPECT_NEAR(centsBetween(measurePitch(p.left, 48000.0, 440.0, 4800, 43000), 440.0), 0.0, 1.0);
 }
 
 TEST(EngineBadInput, SpringsAtTheEdgeOfTheirRangeKeepRinging)
@@ -148,15 +119,8 @@ TEST(EngineBadInput, SpringsAtTheEdgeOfTheirRangeKeepRinging)
         {"NOISE at 22050", 22050.0f, {{22, 1.0f}, {14, 1.0f}, {15, 0.5f}}, {midi(0x90, 60, 127)}, 0.9f},
     };
     for (const Case& c : cases) {
-        FakeEngineHost host;
-        Engine e(host);
-        e.setSampleRate(c.rate);
-        std::vector<float> program = defaultProgram();
-        for (auto [i, v] : c.changes) program[static_cast<size_t>(i)] = v;
-        applyProgram(e, program);
-        e.processMidi(c.events.data(), static_cast<int>(c.events.size()));
-        std::vector<float> l, r;
-        renderInto(e, l, r, static_cast<int>(c.rate));
+        EnginePlayer p(c.changes, c.rate);
+        const std::vector<float>& l = p.send(c.events).render(static_cast<int>(c.rate)).left;
         float early = 0.0f, late = 0.0f;
         for (size_t i = 0; i < l.size(); ++i) {
             float& half = i < l.size() / 2 ? early : late;
@@ -170,45 +134,27 @@ TEST(EngineBadInput, SpringsAtTheEdgeOfTheirRangeKeepRinging)
 
 TEST(EngineBadInput, FastPitchRelaxAtLowRatesSettlesOnTheTarget)
 {
-    // "Pitch relax" at 1 at 22050 Hz: a released, bent key must glide home, not diverge.
-    FakeEngineHost host;
-    Engine e(host);
-    e.setSampleRate(22050.0f);
-    std::vector<float> program = defaultProgram();
-    program[45] = 1.0f;
-    program[6] = 0.0f; // main oscillator only
-    applyProgram(e, program);
-    const MidiMessage bentNote[] = {midi(0xE0, 127, 127), midi(0x90, 69, 100)};
-    e.processMidi(bentNote, 2);
-    std::vector<float> l, r;
-    renderInto(e, l, r, 2048);
-    const MidiMessage release[] = {midi(0x80, 69, 0), midi(0xE0, 0, 64)};
-    e.processMidi(release, 2);
-    renderInto(e, l, r, 2048);
+    // "Pitch relax" at 1 at 22050 Hz (main oscillator only): a released, bent
+    // key must glide home, not diverge.
+    EnginePlayer p({{45, 1.0f}, {6, 0.0f}}, 22050.0f);
+    p.send({midi(0xE0, 127, 127), midi(0x90, 69, 100)}).render(2048);
+    p.send({midi(0x80, 69, 0), midi(0xE0, 0, 64)}).render(2048);
     // Struck again, the key sounds its own pitch.
-    const MidiMessage again = midi(0x90, 69, 100);
-    e.processMidi(&again, 1);
-    const size_t from = l.size();
-    renderInto(e, l, r, 22050);
-    expectPlayableOutput(l, "left");
-    const std::vector<float> tail(l.begin() + static_cast<long>(from), l.end());
+    const long from = static_cast<long>(p.left.size());
+    p.send({midi(0x90, 69, 100)}).render(22050);
+    expectPlayableOutput(p.left, "left");
+    const std::vector<float> tail(p.left.begin() + from, p.left.end());
     EXPECT_NEAR(centsBetween(measurePitch(tail, 22050.0, 440.0, 2000, 18000), 440.0), 0.0, 2.0);
 }
 
 TEST(EngineBadInput, UnusableHostTempoKeepsTheLastOne)
 {
     for (float tempo : {0.0f, -120.0f, kNaN, kInf}) {
-        FakeEngineHost host;
-        host.tempo = tempo;
-        host.position = kNaN;
-        Engine e(host);
-        std::vector<float> program = defaultProgram();
-        program[100] = 1.0f; // LFO synced to the tempo
-        program[103] = 1.0f; // full LFO pitch
-        applyProgram(e, program);
-        std::vector<float> l, r;
-        playPhrase(e, l, r);
-        expectPlayableOutput(l, "left");
+        EnginePlayer p({{100, 1.0f}, {103, 1.0f}}); // LFO synced to the tempo, full LFO pitch
+        p.host.tempo = tempo;
+        p.host.position = kNaN;
+        playPhrase(p);
+        expectPlayableOutput(p.left, "left");
     }
 }
 
@@ -219,32 +165,21 @@ TEST(EngineBadInput, ExtremeProgramsStayStableAtEveryRate)
     // all 0, all 1, the default and seeded mixes of 0 and 1, each quiet, with
     // springs and body strings over every key both heard. Last, the sand at
     // its stiffest.
-    std::vector<std::vector<float>> programs = {std::vector<float>(111, 0.0f), std::vector<float>(111, 1.0f),
-                                                defaultProgram()};
+    std::vector<Settings> programs(27);
     CrtRandom random;
-    for (int n = 0; n < 24; ++n) {
-        std::vector<float> p(111);
-        for (float& v : p) v = static_cast<float>(random.next() & 1);
-        programs.push_back(p);
+    for (size_t n = 0; n < programs.size(); ++n) {
+        for (int i = 0; i < 111 && n != 2; ++i)
+            programs[n].push_back({i, n < 2 ? static_cast<float>(n) : static_cast<float>(random.next() & 1)});
+        programs[n] = with(programs[n], {{0, 1.0f}, {41, 1.0f}, {1, 0.002f}, {29, 0.5f}, {30, 0.0f}, {31, 1.0f}});
     }
-    for (auto& p : programs) {
-        for (auto [i, v] : Settings{{0, 1.0f}, {41, 1.0f}, {1, 0.002f}, {29, 0.5f}, {30, 0.0f}, {31, 1.0f}})
-            p[static_cast<size_t>(i)] = v;
-    }
-    programs.push_back(defaultProgram());
-    for (auto [i, v] : Settings{{87, 1.0f}, {89, 1.0f}, {91, 1.0f}, {92, 1.0f}, {1, 0.15f}})
-        programs.back()[static_cast<size_t>(i)] = v;
+    programs.push_back({{87, 1.0f}, {89, 1.0f}, {91, 1.0f}, {92, 1.0f}, {1, 0.15f}});
     for (float rate : {8001.0f, 11025.0f, 22050.0f, 44100.0f, 96000.0f, 99999.0f}) {
         for (size_t n = 0; n < programs.size(); ++n) {
-            FakeEngineHost host;
-            Engine e(host);
-            e.setSampleRate(rate);
-            applyProgram(e, programs[n]);
-            const MidiMessage m[] = {midi(0xE0, 127, 127), midi(0xB0, 1, 127), midi(0x90, 21, 127),
-                                     midi(0x90, 69, 100), midi(0x90, 108, 127)};
-            e.processMidi(m, 5);
-            std::vector<float> l, r;
-            renderInto(e, l, r, 8192);
+            EnginePlayer p(programs[n], rate);
+            p.send({midi(0xE0, 127, 127), midi(0xB0, 1, 127), midi(0x90, 21, 127), midi(0x90, 69, 100),
+                    midi(0x90, 108, 127)})
+                .render(8192);
+            const std::vector<float>&l = p.left, &r = p.right;
             // A filter out of its range either turns to NaN, which the output
             // stage mutes for good, or sits on the clip: both show here (a NOISE
             // tail legitimately stops dead, but from near silence; a loud strike

@@ -17,16 +17,10 @@ struct Step {
 // Fresh engine on the default program: each batch, then its frames. Left channel.
 std::vector<float> play(const std::vector<Step>& steps, std::vector<float>* right = nullptr)
 {
-    FakeEngineHost host;
-    Engine engine(host);
-    applyProgram(engine, defaultProgram());
-    std::vector<float> l, r;
-    for (const Step& s : steps) {
-        engine.processMidi(s.batch.data(), static_cast<int>(s.batch.size()));
-        renderInto(engine, l, r, s.frames);
-    }
-    if (right) *right = r;
-    return l;
+    EnginePlayer p;
+    for (const Step& s : steps) p.send(s.batch).render(s.frames);
+    if (right) *right = p.right;
+    return p.left;
 }
 
 const MidiMessage kOn = midi(0x90, 60, 100), kOff = midi(0x80, 60, 0);
