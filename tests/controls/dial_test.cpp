@@ -156,7 +156,8 @@ TEST_F(LCDDialFixture, DragsAroundTheKnobNotTheControlWithoutAReadout)
 
 TEST_F(LCDDialFixture, WedgeGrowsClockwiseFromTheLowerLeft)
 {
-    // Probes 11 px out from the knob centre: up, left, right, down.
+    // Probes 11 px out from the knob centre, up, left, right and down, each
+    // marked x where darker than the faint disc alone (at value 0).
     const std::pair<int, int> probes[] = { { 130, 29 }, { 119, 40 }, { 141, 40 }, { 130, 51 } };
     auto levels = [&](float value) {
         dial->setValue(value);
@@ -166,18 +167,17 @@ TEST_F(LCDDialFixture, WedgeGrowsClockwiseFromTheLowerLeft)
             out.push_back(brightness(frame.pixel(x, y)));
         return out;
     };
-    const std::vector<double> empty = levels(0.f); // only the faint disc
+    const std::vector<double> disc = levels(0.f);
+    for (double level : disc) // no wedge at 0: the disc looks the same everywhere
+        EXPECT_DOUBLE_EQ(level, disc[0]);
     auto covered = [&](float value) {
-        const std::vector<double> now = levels(value);
-        std::vector<bool> out;
-        for (size_t i = 0; i < now.size(); ++i)
-            out.push_back(now[i] < empty[i] - 20);
-        return out;
+        std::string marks;
+        for (double level : levels(value))
+            marks += level < disc[marks.size()] - 20 ? 'x' : '.';
+        return marks;
     };
-    for (double level : empty)
-        EXPECT_DOUBLE_EQ(level, empty[0]);
-    EXPECT_EQ(covered(0.5f), (std::vector<bool>{ false, true, false, false })); // lower left to the top
-    EXPECT_EQ(covered(1.f), (std::vector<bool>{ true, true, true, false }));    // 270 degrees
+    EXPECT_EQ(covered(0.5f), ".x.."); // from the lower left to the top
+    EXPECT_EQ(covered(1.f), "xxx.");  // 270 degrees: only the bottom quarter stays open
 }
 
 TEST_F(LCDDialFixture, TextsAreCutToTheirRoomAndLabelsRightAligned)

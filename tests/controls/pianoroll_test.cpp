@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace VSTGUI;
 
 namespace {
@@ -26,12 +28,7 @@ struct PianorollFixture : ::testing::Test
 TEST_F(PianorollFixture, ClicksSoundMidiNotes45To93LouderTowardTheFront)
 {
     EXPECT_EQ(keys->getTag(), 129);
-    const struct
-    {
-        double x, y;
-        int note;
-        float velocity;
-    } clicks[] = {
+    const std::tuple<double, double, int, float> clicks[] = { // x, y, note, velocity
         { 50, 470, 45, 1.f },   // leftmost white key, A
         { 970, 470, 93, 1.f },  // rightmost, A four octaves up
         { 90, 470, 47, 1.f },   // B
@@ -43,11 +40,11 @@ TEST_F(PianorollFixture, ClicksSoundMidiNotes45To93LouderTowardTheFront)
         { 70, 400, 46, 0.5f },  { 80, 400, 46, 0.5f }, { 70, 445, 45, 1.f }, { 80, 445, 47, 1.f },
         { 73, 460, 45, 1.f },   // the right edge of the lowest A
     };
-    for (const auto& c : clicks)
+    for (auto [x, y, note, velocity] : clicks)
     {
         host.clear();
-        frame.click(c.x, c.y);
-        EXPECT_EQ(host.notes, (Notes{ { c.note, c.velocity }, { c.note, -1.f } })) << c.x << "," << c.y;
+        frame.click(x, y);
+        EXPECT_EQ(host.notes, (Notes{ { note, velocity }, { note, -1.f } })) << x << "," << y;
     }
     host.clear();
     frame.click(995, 470);  // the gap past the last key
