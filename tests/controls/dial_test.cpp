@@ -116,17 +116,6 @@ TEST_F(DialFixture, WheelStepsByItsIncrementAndClamps)
     EXPECT_EQ(host.count("changed"), 4);
 }
 
-TEST_F(DialFixture, DragWithoutListenerChangesNothingAndClosesItsGestures)
-{
-    Dial* lone = frame.add(new Dial(CRect(200, 200, 250, 250), nullptr, 5, 1, 0, 0.01f));
-    lone->setValue(0.5f);
-    frame.move(225, 225);
-    frame.down(225, 225);
-    frame.move(225, 150, kLButton);
-    EXPECT_FLOAT_EQ(lone->getValue(), 0.5f);
-    EXPECT_FALSE(lone->isEditing());
-}
-
 // LCDDial: knob 90 px right of the left edge; rect (20, 20, 210, 60) puts the
 // knob (113, 23) 34 x 34 with its centre at (130, 40), active radius 16.
 namespace {
