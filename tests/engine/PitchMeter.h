@@ -23,38 +23,27 @@ inline double spectrumMagnitude(const std::vector<float>& x, double rate, double
 }
 
 // The frequency of the strongest partial within +-8 % of the expected one: a
-// grid search followed by golden-section refinement of the spectral peak.
+// grid search, then a ternary search of the spectral peak between the grid's
+// neighbours.
 inline double measurePitch(const std::vector<float>& x, double rate, double expected, int start, int length)
 {
-    const double lo = expected * 0.92, hi = expected * 1.08;
-    const int steps = 160;
-    double best = lo, bestMag = -1.0;
-    for (int i = 0; i <= steps; ++i) {
-        const double f = lo + (hi - lo) * i / steps;
-        const double m = spectrumMagnitude(x, rate, f, start, length);
-        if (m > bestMag) {
-            bestMag = m;
-            best = f;
+    auto magnitude = [&](double f) { return spectrumMagnitude(x, rate, f, start, length); };
+    const double lo = expected * 0.92, step = expected * 0.16 / 160;
+    double best = lo, bestMagnitude = -1.0;
+    for (int i = 0; i <= 160; ++i) {
+        const double m = magnitude(lo + step * i);
+        if (m > bestMagnitude) {
+            bestMagnitude = m;
+            best = lo + step * i;
         }
     }
-    double a = best - (hi - lo) / steps, b = best + (hi - lo) / steps;
-    const double g = 0.6180339887498949;
-    double c = b - g * (b - a), d = a + g * (b - a);
-    double mc = spectrumMagnitude(x, rate, c, start, length), md = spectrumMagnitude(x, rate, d, start, length);
+    double a = best - step, b = best + step;
     for (int i = 0; i < 40; ++i) {
-        if (mc > md) {
+        const double c = a + (b - a) / 3, d = b - (b - a) / 3;
+        if (magnitude(c) > magnitude(d))
             b = d;
-            d = c;
-            md = mc;
-            c = b - g * (b - a);
-            mc = spectrumMagnitude(x, rate, c, start, length);
-        } else {
+        else
             a = c;
-            c = d;
-            mc = md;
-            d = a + g * (b - a);
-            md = spectrumMagnitude(x, rate, d, start, length);
-        }
     }
     return 0.5 * (a + b);
 }

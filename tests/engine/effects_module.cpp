@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "tests/engine/EngineFixture.h"
 #include "tests/engine/Signal.h"
@@ -14,12 +15,15 @@
 
 namespace {
 
-// One key struck for `hold` samples on a fresh instance, `frames` samples in all.
-StereoBuffer strike(const Settings& settings, int key, size_t hold, size_t frames)
+// One key struck for `hold` samples on a fresh instance (set up by `prepare`
+// after the settings), `frames` samples in all.
+StereoBuffer strike(const Settings& settings, int key, size_t hold, size_t frames,
+                    const std::function<void(TestHost&)>& prepare = {})
 {
     TestHost host;
     EXPECT_TRUE(host.ok()) << host.error();
     for (const auto& [i, v] : settings) host.setParameter(i, v);
+    if (prepare) prepare(host);
     host.noteOn(key, 100);
     StereoBuffer out = host.render(hold);
     host.noteOff(key);
@@ -52,21 +56,15 @@ TEST(EffectsModule, EchoReturnsAfterLengthMinusOneWithWetTimesFeedback)
 TEST(EffectsModule, TempoSyncedEchoAtRateOneIsFourBeatsOfTheHostTempo)
 {
     auto run = [](float wet) {
-        TestHost host;
-        EXPECT_TRUE(host.ok()) << host.error();
-        host.setTempo(100.0); // four beats: 2.4 s
-        for (const auto& [i, v] : with(kShortHit, {{96, 0.5f}, {97, wet}})) host.setParameter(i, v);
-        host.noteOn(96, 0); // wakes the engine: it reads the host's tempo
-        host.render(512);
-        host.noteOff(96);
-        host.setParameter(93, 1.0f);
-        host.setParameter(95, 1.0f);
-        host.noteOn(96, 100);
-        StereoBuffer out = host.render(512);
-        host.noteOff(96);
-        StereoBuffer rest = host.render(120000);
-        out.left.insert(out.left.end(), rest.left.begin(), rest.left.end());
-        return out.left;
+        return strike(with(kShortHit, {{96, 0.5f}, {97, wet}}), 96, 512, 120512, [](TestHost& host) {
+                   host.setTempo(100.0); // four beats: 2.4 s
+                   host.noteOn(96, 0);   // wakes the engine: it reads the host's tempo
+                   host.render(512);
+                   host.noteOff(96);
+                   host.setParameter(93, 1.0f);
+                   host.setParameter(95, 1.0f);
+               })
+            .left;
     };
     const std::vector<float> dry = run(0.0f), wet = run(1.0f);
     // 115200 samples, less the float rounding of the 1/240 factor.
@@ -98,15 +96,13 @@ TEST(EffectsModule, SongModeTremoloFollowsTheHostsSongPosition)
     // Song mode, n = 2: one sweep turn per two quarter notes. A song two
     // quarters further on sounds the same; one quarter on (half a turn) does not.
     auto run = [](double start) {
-        TestHost host;
-        EXPECT_TRUE(host.ok()) << host.error();
-        host.setTempo(120.0);
-        host.setPosition(start);
-        host.setPlaying(true);
         const Settings s = {{29, 1.0f}, {32, 0.45f}, {34, 1.0f}, {35, 1.0f}, {36, 1.0f}, {37, 2.0f / 16.0f}};
-        for (const auto& [i, v] : s) host.setParameter(i, v);
-        host.noteOn(60, 100);
-        return host.render(20480).left;
+        return strike(s, 60, 20480, 20480, [start](TestHost& host) {
+                   host.setTempo(120.0);
+                   host.setPosition(start);
+                   host.setPlaying(true);
+               })
+            .left;
     };
     const std::vector<float> a = run(1.0), b = run(3.0), c = run(2.0);
     double ab = 0, ac = 0, level = 0;
