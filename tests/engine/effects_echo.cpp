@@ -16,17 +16,21 @@ TEST(EffectsEcho, TempoSyncedLengthsAreNoteValuesHalvedUntilTheyFit)
     EchoLines echo;
     ASSERT_TRUE(echo.allocate(kLine));
     echo.setSync(1.0f, kRate, 120.0f);
-    echo.setRate(0, 1.0f, kRate, 120.0f);
-    EXPECT_EQ(echo.delay(0), 96000); // whole note: four beats at 120 bpm
-    echo.setRate(1, 0.92f, kRate, 120.0f);
-    EXPECT_EQ(echo.delay(1), 72000); // k = 1: dotted half
-    echo.setRate(0, 0.0f, kRate, 120.0f);
-    EXPECT_EQ(echo.delay(0), 187); // 1/512
-    // At 40 bpm a whole note lasts 6 s, the line 4 s.
-    echo.setRate(0, 1.0f, kRate, 40.0f);
-    EXPECT_EQ(echo.delay(0), 144000); // a half note
-    echo.setRate(1, 0.92f, kRate, 40.0f);
-    EXPECT_EQ(echo.delay(1), 108000); // dotted quarter
+    // At 40 bpm a whole note lasts 6 s, the line 4 s: it halves until it fits.
+    const struct {
+        float rate, tempo;
+        int delay;
+    } cases[] = {{1.0f, 120.0f, 96000},  // whole note: four beats
+                 {0.92f, 120.0f, 72000}, // k = 1: dotted half
+                 {0.0f, 120.0f, 187},    // 1/512
+                 {1.0f, 40.0f, 144000},  // a half note
+                 {0.92f, 40.0f, 108000}}; // dotted quarter
+    int line = 0;
+    for (const auto& c : cases) {
+        line = 1 - line;
+        echo.setRate(line, c.rate, kRate, c.tempo);
+        EXPECT_EQ(echo.delay(line), c.delay) << c.rate << " at " << c.tempo << " bpm";
+    }
 }
 
 TEST(EffectsEcho, HostileValuesNeverReachPastTheLine)
