@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 #include <vector>
@@ -61,18 +62,6 @@ inline MidiMessage midi(int status, int d1, int d2, int delta = 0)
     return m;
 }
 
-// Renders frames samples in blocks of block samples.
-inline void renderInto(Engine& e, std::vector<float>& left, std::vector<float>& right, int frames, int block = 512)
-{
-    const size_t start = left.size();
-    left.resize(start + static_cast<size_t>(frames));
-    right.resize(start + static_cast<size_t>(frames));
-    for (int done = 0; done < frames; done += block) {
-        const int n = frames - done < block ? frames - done : block;
-        e.process(left.data() + start + done, right.data() + start + done, n);
-    }
-}
-
 // Parameter changes over a program: (index, value) pairs applied in order.
 using Settings = std::vector<std::pair<int, float>>;
 
@@ -100,9 +89,14 @@ struct EnginePlayer {
         engine.processMidi(batch.data(), static_cast<int>(batch.size()));
         return *this;
     }
+    // Renders frames more samples in blocks of block samples.
     EnginePlayer& render(int frames, int block = 512)
     {
-        renderInto(engine, left, right, frames, block);
+        const size_t start = left.size();
+        left.resize(start + static_cast<size_t>(frames));
+        right.resize(start + static_cast<size_t>(frames));
+        for (int done = 0; done < frames; done += block)
+            engine.process(left.data() + start + done, right.data() + start + done, std::min(block, frames - done));
         return *this;
     }
     // One key struck for `hold` samples, released, `frames` samples in all.

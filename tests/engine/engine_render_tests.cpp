@@ -11,15 +11,10 @@ namespace {
 
 TEST(EngineRender, RendersWithFlushToZeroAndGivesTheCallersModeBack)
 {
-    FakeEngineHost host;
-    Engine engine(host);
-    applyProgram(engine, defaultProgram());
+    EnginePlayer p;
     const unsigned int before = _mm_getcsr();
     _mm_setcsr(before & ~0x8000u);
-    MidiMessage on = midi(0x90, 60, 100);
-    engine.processMidi(&on, 1);
-    std::vector<float> l(256), r(256);
-    engine.process(l.data(), r.data(), 256);
+    p.send({midi(0x90, 60, 100)}).render(256);
     EXPECT_EQ(_mm_getcsr() & 0x8000u, 0u);
     _mm_setcsr(before);
 }
