@@ -21,69 +21,33 @@ static CColor pixel(CBitmap* bmp, uint32_t x, uint32_t y, bool premultiplied)
     return c;
 }
 
-TEST(Bitmap, NewBitmapIsTransparentAndOneLockAtATime)
-{
-    auto bmp = owned(new CBitmap(3, 2));
-    auto* access = CBitmapPixelAccess::create(bmp, true);
-    ASSERT_NE(access, nullptr);
-    EXPECT_EQ(access->getPlatformBitmapPixelAccess()->getPixelFormat(), IPlatformBitmapPixelAccess::kBGRA);
-    EXPECT_EQ(CBitmapPixelAccess::create(bmp, false), nullptr); // already locked
-    int n = 0;
-    do
-    {
-        EXPECT_EQ(access->getValue(), 0u);
-        ++n;
-    } while (++*access);
-    EXPECT_EQ(n, 6);
-    EXPECT_FALSE(access->setPosition(3, 0));
-    access->forget();
-    access = CBitmapPixelAccess::create(bmp, true);
-    EXPECT_NE(access, nullptr);
-    access->forget();
-}
-
 TEST(Bitmap, StraightAlphaIsPremultipliedOnReleaseAndBackOnLock)
 {
     auto bmp = owned(new CBitmap(3, 1));
     auto* a = CBitmapPixelAccess::create(bmp, false);
+    EXPECT_EQ(CBitmapPixelAccess::create(bmp, true), nullptr); // one lock at a time
+    EXPECT_EQ(a->getValue(), 0u); // new bitmaps are transparent
     a->setColor(CColor(200, 100, 50, 128));
     ++*a;
     a->setColor(CColor(0x11, 0x22, 0x33, 255));
     ++*a;
     a->setColor(CColor(255, 255, 255, 0));
+    EXPECT_FALSE(++*a);
     a->forget();
     // Stored premultiplied; a zero alpha leaves no colour behind.
     EXPECT_EQ(pixel(bmp, 0, 0, true), CColor(100, 50, 25, 128));
-    EXPECT_EQ(pixel(bmp, 1, 0, true), CColor(0x11, 0x22, 0x33, 255));
     EXPECT_EQ(pixel(bmp, 2, 0, true), CColor(0, 0, 0, 0));
     const CColor c = pixel(bmp, 0, 0, false);
     EXPECT_NEAR(c.red, 200, 2);
-    EXPECT_NEAR(c.green, 100, 2);
     EXPECT_NEAR(c.blue, 50, 2);
     EXPECT_EQ(c.alpha, 128);
     EXPECT_EQ(pixel(bmp, 1, 0, false), CColor(0x11, 0x22, 0x33, 255)); // opaque survives exactly
-    // Drawn into a context the colour comes out as written.
-    Surface s(2, 1);
-    bmp->draw(s.context, CRect(0, 0, 2, 1));
-    EXPECT_NEAR(s.color(0, 0).red, 200, 2);
-    EXPECT_EQ(s.alpha(0, 0), 128);
-}
-
-TEST(Bitmap, DrawHonoursOffsetAlphaAndTheDestination)
-{
-    auto bmp = owned(new CBitmap(4, 4));
-    auto* a = CBitmapPixelAccess::create(bmp, false);
-    do
-        a->setColor(a->getX() < 2 ? kRedCColor : kBlueCColor); // columns 0..1 red, 2..3 blue
-    while (++*a);
-    a->forget();
+    // Drawn at an offset into a smaller destination, with an extra alpha.
     Surface s(10, 10);
-    bmp->draw(s.context, CRect(5, 5, 7, 7), CPoint(2, 0));
-    EXPECT_EQ(s.color(5, 5), kBlueCColor); // starts at the offset
-    EXPECT_EQ(s.countPainted(), 4); // clipped to the 2 x 2 destination
-    Surface t(10, 10);
-    t.context->drawBitmap(bmp, CRect(0, 0, 4, 4), CPoint(0, 0), 0.5f);
-    EXPECT_NEAR(t.alpha(0, 0), 128, 1);
+    s.context->drawBitmap(bmp, CRect(5, 5, 7, 6), CPoint(1, 0), 0.5f);
+    EXPECT_EQ(s.countPainted(), 1); // clipped to the destination; the transparent pixel stays so
+    EXPECT_NEAR(s.color(5, 5).red, 0x11, 2);
+    EXPECT_NEAR(s.alpha(5, 5), 128, 1);
 }
 
 TEST(Offscreen, NeedsAnOpenFrameAndItsBitmapOutlivesIt)
@@ -106,9 +70,7 @@ TEST(Offscreen, NeedsAnOpenFrameAndItsBitmapOutlivesIt)
 
     Surface s(50, 50);
     s.context->drawBitmap(bmp, CRect(5, 5, 25, 15));
-    EXPECT_EQ(s.color(5, 5), kRedCColor);
     EXPECT_EQ(s.color(14, 14), kRedCColor);
     EXPECT_EQ(s.color(20, 10), CColor(0, 0, 255, 128));
-    EXPECT_FALSE(s.painted(25, 10));
-    EXPECT_FALSE(s.painted(4, 5));
+    EXPECT_EQ(s.countPainted(), 200);
 }

