@@ -169,19 +169,10 @@ TEST_F(LCDDialFixture, WedgeGrowsClockwiseFromTheLowerLeft)
     EXPECT_EQ(covered(1.f), "xxx.");  // 270 degrees: only the bottom quarter stays open
 }
 
-TEST_F(LCDDialFixture, TextsAreCutToTheirRoomAndLabelsRightAligned)
+TEST_F(LCDDialFixture, TextsAreCutToTheirRoom)
 {
     dial->setValueText("12345678901234567890");
     EXPECT_STREQ(dial->getValueText(), "1234567890");
     dial->setLabel("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123");
     EXPECT_EQ(std::string(dial->getLabel()).size(), 25u);
-    dial->setLabel("ABCDEFGHI"); // nine characters start ten pixels in
-    frame.redraw();
-    int leftmost = -1;
-    for (int x = 20; x < 110 && leftmost < 0; ++x)
-        for (int y = 28; y < 47 && leftmost < 0; ++y)
-            if (brightness(frame.pixel(x, y)) < brightness(kGalleryPanel) - 40)
-                leftmost = x;
-    EXPECT_GE(leftmost, 30);
-    EXPECT_LE(leftmost, 32);
 }

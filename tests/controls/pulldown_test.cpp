@@ -52,8 +52,6 @@ TEST_F(PulldownFixture, UnfoldsWhileHeldAndFoldsOnRelease)
     EXPECT_TRUE(frame.isPanel(880, 150));
     frame.down(880, 84);
     EXPECT_TRUE(menu->isOpen());
-    EXPECT_DOUBLE_EQ(menu->getViewSize().getHeight(), 121.1);
-    EXPECT_DOUBLE_EQ(menu->getViewSize().top, 74);
     frame.move(880, 74 + 17 * 4 + 8, kLButton);
     frame.idle();
     // The list covers the area below the title; the highlighted band is darker.
@@ -64,7 +62,6 @@ TEST_F(PulldownFixture, UnfoldsWhileHeldAndFoldsOnRelease)
 
     frame.up(880, 74 + 17 * 4 + 8);
     EXPECT_FALSE(menu->isOpen());
-    EXPECT_EQ(menu->getViewSize(), CRect(837, 74, 937, 94));
     frame.idle();
     EXPECT_EQ(frame.inked(CRect(900, 95, 901, 200)), 0); // the panel is back
     EXPECT_EQ(host.changedValues.size(), 1u);

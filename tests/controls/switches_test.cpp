@@ -64,15 +64,6 @@ TEST_F(SwitcherFixture, DraggingOneStepWidthMovesOneStepFromTheAnchor)
     EXPECT_EQ(host.count("changed"), 5);
 }
 
-TEST_F(SwitcherFixture, WheelStepsOnePositionAndClamps)
-{
-    sw->setValue(1.f);
-    for (float distance : { 1.f, -1.f, 0.f /* no distance counts as down */, -3.f })
-        EXPECT_TRUE(frame.wheel(110, 56, distance));
-    EXPECT_EQ(host.changedValues, (std::vector<float>{ 1.f, 0.5f, 0.f, 0.f }));
-    EXPECT_TRUE(host.bracketed(4));
-}
-
 TEST_F(SwitcherFixture, HoverShowsTheReadoutAndLightsTheThumb)
 {
     frame.redraw();
@@ -140,40 +131,26 @@ TEST_F(TriggerFixture, TabIsInvisibleWhenInactiveAndGlowsWhenActive)
 
 TEST_F(TriggerFixture, LoadAndSaveBoxesReportNoneFirstOrSecondEntry)
 {
-    auto* load = frame.add(new Trigger(CRect(900, 14, 919, 26), &host, 117, Trigger::kLoad));
+    frame.add(new Trigger(CRect(900, 14, 919, 26), &host, 117, Trigger::kLoad));
     auto* save = frame.add(new Trigger(CRect(930, 14, 949, 26), &host, 116, Trigger::kSave));
     const CRect box(805, 38, 985, 82);
     frame.redraw();
     EXPECT_EQ(frame.inked(box), 0);
-
     frame.down(909, 20);
-    EXPECT_TRUE(load->isBoxOpen());
-    EXPECT_EQ(load->getBox(), box);
     frame.idle();
     EXPECT_GT(frame.inked(box), 180 * 44 / 2); // the box shows while the button is held
     frame.move(850, 50, kLButton);
-    EXPECT_EQ(load->getChoice(), 1);
     frame.up(850, 50);
-    EXPECT_FALSE(load->isBoxOpen());
     frame.idle();
     EXPECT_EQ(frame.inked(box), 0); // and is gone after release
-    EXPECT_EQ(load->getStyle(), Trigger::kLoad);
 
     choose(909, {});                           // released without moving into the box: 0
     choose(909, { { 850, 45 }, { 850, 70 } }); // "LOAD BANK": 2
     choose(909, { { 850, 45 }, { 850, 90 } }); // passed an entry, left the box: 0
-    EXPECT_EQ(host.changedValues, (std::vector<float>{ 1.f, 0.f, 2.f, 0.f })); // opening tells nothing
-
     // The save box opens at the same place; its edges belong to the entries.
-    host.clear();
-    frame.down(939, 20);
-    EXPECT_EQ(save->getBox(), box);
-    frame.move(806, 61, kLButton); // the box's own margin is no entry
-    EXPECT_EQ(save->getChoice(), 0);
-    frame.move(807, 60, kLButton); // the second entry's left and top edges are inside
-    EXPECT_EQ(save->getChoice(), 2);
-    frame.up(807, 60);
-    EXPECT_EQ(host.changedValues, (std::vector<float>{ 2.f }));
+    choose(939, { { 806, 61 } }); // the box's own margin is no entry
+    choose(939, { { 807, 60 } }); // the second entry's left and top edges are inside
+    EXPECT_EQ(host.changedValues, (std::vector<float>{ 1.f, 0.f, 2.f, 0.f, 0.f, 2.f })); // opening tells nothing
     EXPECT_EQ(save->getStyle(), Trigger::kSaveClosing);
     frame.idle();
     EXPECT_EQ(save->getStyle(), Trigger::kSave);
