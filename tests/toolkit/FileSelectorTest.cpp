@@ -52,38 +52,32 @@ TEST_F(FileDialogs, CommandLineAndAnswer)
     {
         const char* program;
         CNewFileSelector::Style style;
-        const char *title, *dir, *saveName;
-        std::vector<CFileExtension> added;
-        bool programDefault;
-        const char *answer, *chosen;
+        const char *title, *dir, *answer, *chosen;
         std::vector<std::string> argv;
     };
     const Case cases[] = {
         // Opening starts in the folder; the default extension's filter comes
         // first, then the others, then all files.
-        {"/usr/bin/zenity", CNewFileSelector::kSelectFile, "Load Program", "/home/u/presets", "",
-         {CFileExtension("Bank", "vnb")}, true, "/home/u/presets/a.vnp\n", "/home/u/presets/a.vnp",
-         {"/usr/bin/zenity", "--file-selection", "--title=Load Program", "--filename=/home/u/presets/",
+        {"/usr/bin/zenity", CNewFileSelector::kSelectFile, "Load", "/home/u/presets", "/home/u/presets/a.vnp\n",
+         "/home/u/presets/a.vnp",
+         {"/usr/bin/zenity", "--file-selection", "--title=Load", "--filename=/home/u/presets/",
           "--file-filter=Program (*.vnp) | *.vnp", "--file-filter=Bank (*.vnb) | *.vnb", "--file-filter=All files | *"}},
         // Saving proposes the name and adds the extension to the answer.
-        {"/usr/bin/zenity", CNewFileSelector::kSelectSaveFile, "", "/tmp/p/", "Init.vnp", {}, true,
-         "/tmp/p/My Sound\n", "/tmp/p/My Sound.vnp",
+        {"/usr/bin/zenity", CNewFileSelector::kSelectSaveFile, "", "/tmp/p/", "/tmp/p/My Sound\n",
+         "/tmp/p/My Sound.vnp",
          {"/usr/bin/zenity", "--file-selection", "--save", "--confirm-overwrite", "--filename=/tmp/p/Init.vnp",
-          "--file-filter=Program (*.vnp) | *.vnp", "--file-filter=All files | *"}},
-        {"/usr/bin/kdialog", CNewFileSelector::kSelectSaveFile, "Save", "/d", "x.vmt",
-         {CFileExtension("Notes template", "vmt")}, false, "/d/y.vmt\n", "/d/y.vmt",
-         {"/usr/bin/kdialog", "--title", "Save", "--getsavefilename", "/d/x.vmt", "*.vmt|Notes template"}},
+          "--file-filter=Program (*.vnp) | *.vnp", "--file-filter=Bank (*.vnb) | *.vnb", "--file-filter=All files | *"}},
+        {"/usr/bin/kdialog", CNewFileSelector::kSelectSaveFile, "Save", "/d", "/d/y.vnb\n", "/d/y.vnb",
+         {"/usr/bin/kdialog", "--title", "Save", "--getsavefilename", "/d/Init.vnp", "*.vnp|Program\n*.vnb|Bank"}},
     };
     for (const Case& c : cases)
     {
         CNewFileSelector::setDialogProgram(c.program);
         open(c.style)->setTitle(c.title);
         sel->setInitialDirectory(c.dir);
-        sel->setDefaultSaveName(c.saveName);
-        for (const CFileExtension& e : c.added)
-            sel->addFileExtension(e);
-        if (c.programDefault)
-            sel->setDefaultExtension(CFileExtension("Program", "vnp"));
+        sel->setDefaultSaveName("Init.vnp");
+        sel->addFileExtension(CFileExtension("Bank", "vnb"));
+        sel->setDefaultExtension(CFileExtension("Program", "vnp"));
         answer = c.answer;
         EXPECT_TRUE(sel->runModal());
         EXPECT_EQ(argv, c.argv) << c.program;

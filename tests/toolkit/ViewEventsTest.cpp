@@ -123,19 +123,7 @@ TEST_F(ViewEvents, ModifierClicksAskTheListenerFirst)
                         "a:enter", "a:down(20,20)"}));
 }
 
-TEST_F(ViewEvents, HiddenCursorLastsUntilTheButtonIsReleased)
-{
-    down(20, 20);
-    frame->setCursor(kCursorHidden);
-    frame->setCursor(kCursorSizeAll); // recorded, still hidden
-    EXPECT_TRUE(frame->isPointerHidden());
-    up(20, 20);
-    EXPECT_EQ(frame->getCursor(), kCursorSizeAll);
-    frame->setCursor(kCursorHidden);
-    frame->setCursor(kCursorHand); // no drag: shows at once
-    EXPECT_FALSE(frame->isPointerHidden());
-}
-
+// (The hidden cursor during a drag is played through the X11 window.)
 TEST_F(ViewEvents, AnExitHandlerMayRemoveItsOwnContainer)
 {
     struct Remover : RecordingView
