@@ -18,13 +18,12 @@ public:
         return true;
     }
     void flashMidiSignal(bool on) override { flashes += on ? 1 : 0; }
-    void reportBroken() override { ++broken; }
+    void reportBroken() override {}
 
     bool hasTime = true;
     float tempo = 120.0f;
     float position = 0.0f;
     int flashes = 0;
-    int broken = 0;
 };
 
 // The instrument's default program (the values a fresh plug-in applies), in index order.

@@ -7,39 +7,15 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 
-#include "tests/engine/EngineFixture.h"
+#include "tests/engine/ModuleStrike.h"
 #include "tests/engine/Signal.h"
-#include "tests/support/TestHost.h"
-
-namespace {
-
-// One key struck for `hold` samples on a fresh instance (set up by `prepare`
-// after the settings), `frames` samples in all.
-StereoBuffer strike(const Settings& settings, int key, size_t hold, size_t frames,
-                    const std::function<void(TestHost&)>& prepare = {})
-{
-    TestHost host;
-    EXPECT_TRUE(host.ok()) << host.error();
-    for (const auto& [i, v] : settings) host.setParameter(i, v);
-    if (prepare) prepare(host);
-    host.noteOn(key, 100);
-    StereoBuffer out = host.render(hold);
-    host.noteOff(key);
-    StereoBuffer rest = host.render(frames - hold);
-    out.left.insert(out.left.end(), rest.left.begin(), rest.left.end());
-    out.right.insert(out.right.end(), rest.right.begin(), rest.right.end());
-    return out;
-}
-
-} // namespace
 
 TEST(EffectsModule, EchoReturnsAfterLengthMinusOneWithWetTimesFeedback)
 {
     const Settings echo = {{93, 0.25f}, {94, 0.25f}, {95, 0.0f}, {96, 0.5f}};
-    const StereoBuffer dry = strike(with(kShortHit, with(echo, {{97, 0.0f}})), 96, 512, 60000);
-    const StereoBuffer wet = strike(with(kShortHit, with(echo, {{97, 0.8f}})), 96, 512, 60000);
+    const StereoBuffer dry = moduleStrike(with(kShortHit, with(echo, {{97, 0.0f}})), 96, 512, 60000);
+    const StereoBuffer wet = moduleStrike(with(kShortHit, with(echo, {{97, 0.8f}})), 96, 512, 60000);
     const int L = 24000;
     const int last = lastNonZero(dry.left);
     ASSERT_GT(last, 0);
@@ -56,7 +32,7 @@ TEST(EffectsModule, EchoReturnsAfterLengthMinusOneWithWetTimesFeedback)
 TEST(EffectsModule, TempoSyncedEchoAtRateOneIsFourBeatsOfTheHostTempo)
 {
     auto run = [](float wet) {
-        return strike(with(kShortHit, {{96, 0.5f}, {97, wet}}), 96, 512, 120512, [](TestHost& host) {
+        return moduleStrike(with(kShortHit, {{96, 0.5f}, {97, wet}}), 96, 512, 120512, [](TestHost& host) {
                    host.setTempo(100.0); // four beats: 2.4 s
                    host.noteOn(96, 0);   // wakes the engine: it reads the host's tempo
                    host.render(512);
@@ -74,19 +50,19 @@ TEST(EffectsModule, TempoSyncedEchoAtRateOneIsFourBeatsOfTheHostTempo)
 TEST(EffectsModule, BodyTubeSoundsOnTheRightChannelOnly)
 {
     const Settings body = {{29, 0.0f}, {30, 0.0f}, {31, 0.0f}, {34, 0.0f}, {27, 0.5f}};
-    const StereoBuffer off = strike(with(body, {{24, 0.0f}}), 60, 4096, 16384);
-    const StereoBuffer on = strike(with(body, {{24, 1.0f}}), 60, 4096, 16384);
+    const StereoBuffer off = moduleStrike(with(body, {{24, 0.0f}}), 60, 4096, 16384);
+    const StereoBuffer on = moduleStrike(with(body, {{24, 1.0f}}), 60, 4096, 16384);
     EXPECT_EQ(on.left, off.left);
     EXPECT_GT(difference(on.right, off.right), 1e-3);
 }
 
 TEST(EffectsModule, SandClicksInBothChannelsOnlyFromOneGrainUp)
 {
-    const StereoBuffer off = strike({{87, 0.0f}}, 40, 8192, 16384);
-    const StereoBuffer under = strike({{87, 0.0099f}}, 40, 8192, 16384);
+    const StereoBuffer off = moduleStrike({{87, 0.0f}}, 40, 8192, 16384);
+    const StereoBuffer under = moduleStrike({{87, 0.0099f}}, 40, 8192, 16384);
     EXPECT_EQ(off.left, under.left);
     EXPECT_EQ(off.right, under.right);
-    const StereoBuffer sand = strike({{87, 0.5f}, {89, 1.0f}}, 40, 8192, 16384);
+    const StereoBuffer sand = moduleStrike({{87, 0.5f}, {89, 1.0f}}, 40, 8192, 16384);
     EXPECT_GT(difference(sand.left, off.left), 1e-3);
     EXPECT_GT(difference(sand.right, off.right), 1e-3);
 }
@@ -97,7 +73,7 @@ TEST(EffectsModule, SongModeTremoloFollowsTheHostsSongPosition)
     // quarters further on sounds the same; one quarter on (half a turn) does not.
     auto run = [](double start) {
         const Settings s = {{29, 1.0f}, {32, 0.45f}, {34, 1.0f}, {35, 1.0f}, {36, 1.0f}, {37, 2.0f / 16.0f}};
-        return strike(s, 60, 20480, 20480, [start](TestHost& host) {
+        return moduleStrike(s, 60, 20480, 20480, [start](TestHost& host) {
                    host.setTempo(120.0);
                    host.setPosition(start);
                    host.setPlaying(true);

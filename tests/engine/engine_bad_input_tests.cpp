@@ -62,14 +62,12 @@ TEST(EngineBadInput, WildParameterValuesKeepTheOutputFiniteAndBounded)
 TEST(EngineBadInput, IndicesOutsideTheTablesAndEmptyBatchesAreIgnored)
 {
     EnginePlayer p;
-    for (int index : {-1, 111, 1 << 30}) p.engine.setParameter(index, 0.5f);
+    p.engine.setParameter(1 << 30, 0.5f);
     for (int key : {-5, 128, 1 << 20}) p.engine.noteOn(key, 100, 0);
-    p.engine.noteOff(-1);
     p.engine.noteOff(500);
     // A null batch, or a count of 0 or below, only takes the snapshot.
     const MidiMessage m = midi(0x90, 60, 100);
     p.engine.processMidi(nullptr, 5);
-    p.engine.processMidi(&m, 0);
     p.engine.processMidi(&m, -3);
     EXPECT_TRUE(silent(p.render(1024).left));
     EXPECT_EQ(p.host.flashes, 0);
@@ -97,26 +95,17 @@ TEST(EngineBadInput, PitchRangeZeroLeavesThePitchAlone)
 
 TEST(EngineBadInput, SpringsAtTheEdgeOfTheirRangeKeepRinging)
 {
-    // Top keys at 11025 Hz lie beyond what a spring can ring at (their body
-    // strings are kicked by every note); a full twelve-semitone bend with the
-    // partial three octaves up and spring B high; the NOISE filter at the top of
-    // its range at low rates. None may blow up, none may fall silent.
-    struct Case {
-        const char* what;
-        float rate;
-        Settings changes;
-        std::vector<MidiMessage> events;
-        float limit;
-    };
+    // Top keys at 11025 Hz (body strings kicked by every note); a twelve-semitone
+    // bend, partial three octaves up, spring B high; the NOISE filter at its top
+    // at a low rate. None may blow up, none may fall silent.
+    struct Case { const char* what; float rate; Settings changes; std::vector<MidiMessage> events; float limit; };
     const MidiMessage fullBend = midi(0xE0, 127, 127);
     const Case cases[] = {
         {"key 60", 11025.0f, {{44, 1.0f}}, {midi(0x90, 60, 127), fullBend}, 0.5f},
-        {"key 96", 11025.0f, {{44, 1.0f}}, {midi(0x90, 96, 127), fullBend}, 0.5f},
         {"key 108", 11025.0f, {{44, 1.0f}}, {midi(0x90, 108, 127), fullBend}, 0.5f},
         {"wide bend", 48000.0f, {{44, 1.0f}, {10, 1.0f}, {16, 1.0f}},
          {fullBend, midi(0x90, 48, 100), midi(0x90, 60, 100), midi(0x90, 67, 100), midi(0x90, 72, 100)}, 0.9f},
         {"NOISE at 11025", 11025.0f, {{22, 1.0f}, {14, 1.0f}, {15, 0.5f}}, {midi(0x90, 60, 127)}, 0.9f},
-        {"NOISE at 22050", 22050.0f, {{22, 1.0f}, {14, 1.0f}, {15, 0.5f}}, {midi(0x90, 60, 127)}, 0.9f},
     };
     for (const Case& c : cases) {
         EnginePlayer p(c.changes, c.rate);
@@ -134,8 +123,7 @@ TEST(EngineBadInput, SpringsAtTheEdgeOfTheirRangeKeepRinging)
 
 TEST(EngineBadInput, FastPitchRelaxAtLowRatesSettlesOnTheTarget)
 {
-    // "Pitch relax" at 1 at 22050 Hz (main oscillator only): a released, bent
-    // key must glide home, not diverge.
+    // "Pitch relax" at 1 at 22050 Hz: a released, bent key glides home, not away.
     EnginePlayer p({{45, 1.0f}, {6, 0.0f}}, 22050.0f);
     p.send({midi(0xE0, 127, 127), midi(0x90, 69, 100)}).render(2048);
     p.send({midi(0x80, 69, 0), midi(0xE0, 0, 64)}).render(2048);
@@ -160,11 +148,9 @@ TEST(EngineBadInput, UnusableHostTempoKeepsTheLastOne)
 
 TEST(EngineBadInput, ExtremeProgramsStayStableAtEveryRate)
 {
-    // Every filter, spring and glide must stay within the range where it can
-    // ring, at any rate a host may run at and with every parameter at its ends:
-    // all 0, all 1, the default and seeded mixes of 0 and 1, each quiet, with
-    // springs and body strings over every key both heard. Last, the sand at
-    // its stiffest.
+    // Every filter, spring and glide stays where it can ring, at any host rate,
+    // with all 0, all 1, the default and seeded mixes of 0 and 1 (quiet, springs
+    // and body strings over every key heard), and the sand at its stiffest.
     std::vector<Settings> programs(27);
     CrtRandom random;
     for (size_t n = 0; n < programs.size(); ++n) {
@@ -180,10 +166,8 @@ TEST(EngineBadInput, ExtremeProgramsStayStableAtEveryRate)
                     midi(0x90, 108, 127)})
                 .render(8192);
             const std::vector<float>&l = p.left, &r = p.right;
-            // A filter out of its range either turns to NaN, which the output
-            // stage mutes for good, or sits on the clip: both show here (a NOISE
-            // tail legitimately stops dead, but from near silence; a loud strike
-            // may touch the clip, but decays).
+            // A runaway turns to NaN (muted for good) or sits on the clip; a
+            // NOISE tail stops dead only from near silence, a loud strike decays.
             float last = 0.0f;
             for (size_t b = 0; b < l.size(); b += 256) {
                 float q = 0.0f;

@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -20,9 +20,7 @@
 namespace {
 
 struct Wav {
-    int rate = 0;
-    int channels = 0;
-    int format = 0;
+    SF_INFO info{};
     std::vector<float> samples; // interleaved
 
     float peak(size_t from = 0, size_t to = SIZE_MAX) const
@@ -33,18 +31,21 @@ struct Wav {
     }
 };
 
-bool readWav(const std::string& path, Wav& out)
+// The file's samples and format; no samples if it cannot be read.
+Wav readWav(const std::string& path)
 {
-    SF_INFO info{};
-    SNDFILE* f = sf_open(path.c_str(), SFM_READ, &info);
-    if (f == nullptr) return false;
-    out.rate = info.samplerate;
-    out.channels = info.channels;
-    out.format = info.format;
-    out.samples.resize(static_cast<size_t>(info.frames * info.channels));
-    sf_readf_float(f, out.samples.data(), info.frames);
-    sf_close(f);
-    return true;
+    Wav out;
+    if (SNDFILE* f = sf_open(path.c_str(), SFM_READ, &out.info)) {
+        out.samples.resize(static_cast<size_t>(out.info.frames * out.info.channels));
+        sf_readf_float(f, out.samples.data(), out.info.frames);
+        sf_close(f);
+    }
+    return out;
+}
+
+void writeFile(const std::string& path, const void* bytes, size_t size)
+{
+    std::ofstream(path, std::ios::binary).write(static_cast<const char*>(bytes), static_cast<std::streamsize>(size));
 }
 
 // One quarter at 120 BPM, then 60 BPM: a note at pulse 3 * ppqn lands at 2.5 s.
@@ -87,11 +88,10 @@ TEST_F(RenderCommand, MidiFileEventsLandOnTheirSampleThroughTheTempoMap)
 {
     writeMidi(dir + "/tempo.mid");
     ASSERT_EQ(run("--midi '" + dir + "/tempo.mid' --out '" + dir + "/out.wav' --rate 48000 --block 512 --tail 2"), 0);
-    Wav wav;
-    ASSERT_TRUE(readWav(dir + "/out.wav", wav));
-    EXPECT_EQ(wav.rate, 48000);
-    EXPECT_EQ(wav.channels, 2);
-    EXPECT_EQ(wav.format & SF_FORMAT_SUBMASK, SF_FORMAT_FLOAT);
+    const Wav wav = readWav(dir + "/out.wav");
+    EXPECT_EQ(wav.info.samplerate, 48000);
+    EXPECT_EQ(wav.info.channels, 2);
+    EXPECT_EQ(wav.info.format & SF_FORMAT_SUBMASK, SF_FORMAT_FLOAT);
     const size_t strike = 120000; // 0.5 s + 2 quarters at 60 BPM
     ASSERT_GT(wav.samples.size(), 2 * (strike + 4800));
     for (size_t i = 0; i < 2 * strike; ++i) ASSERT_EQ(wav.samples[i], 0.0f) << "frame " << i / 2;
@@ -103,10 +103,9 @@ TEST_F(RenderCommand, MidiFileEventsLandOnTheirSampleThroughTheTempoMap)
 TEST_F(RenderCommand, DemoPhraseAsPcm24WithParameters)
 {
     ASSERT_EQ(run("--out '" + dir + "/demo.wav' --format pcm24 --rate 44100 --param 1=0.4 --param 97=0.3 --tail 1"), 0);
-    Wav wav;
-    ASSERT_TRUE(readWav(dir + "/demo.wav", wav));
-    EXPECT_EQ(wav.rate, 44100);
-    EXPECT_EQ(wav.format & SF_FORMAT_SUBMASK, SF_FORMAT_PCM_24);
+    const Wav wav = readWav(dir + "/demo.wav");
+    EXPECT_EQ(wav.info.samplerate, 44100);
+    EXPECT_EQ(wav.info.format & SF_FORMAT_SUBMASK, SF_FORMAT_PCM_24);
     EXPECT_GT(wav.samples.size() / 2, static_cast<size_t>(7 * 44100));
     EXPECT_GT(wav.peak(), 0.01f);
     EXPECT_LE(wav.peak(), 1.0f);
@@ -125,18 +124,14 @@ void writeSilentProgramFiles(const std::string& dir)
     ASSERT_EQ(bank.size(), 97024u);
     std::memcpy(bank.data() + 5 * 1500 + 4 + 1 * 4, &silent, 4); // program 5
     module.close();
-    for (const auto& [name, bytes] : {std::make_pair("quiet.vnp", &program), std::make_pair("quiet.vnb", &bank)}) {
-        FILE* f = std::fopen((dir + "/" + name).c_str(), "wb");
-        ASSERT_NE(f, nullptr);
-        ASSERT_EQ(std::fwrite(bytes->data(), 1, bytes->size(), f), bytes->size());
-        std::fclose(f);
-    }
+    writeFile(dir + "/quiet.vnp", program.data(), program.size());
+    writeFile(dir + "/quiet.vnb", bank.data(), bank.size());
 }
 
 float peakOf(const std::string& path)
 {
-    Wav wav;
-    return readWav(path, wav) ? wav.peak() : -1.0f;
+    const Wav wav = readWav(path);
+    return wav.samples.empty() ? -1.0f : wav.peak();
 }
 
 TEST_F(RenderCommand, PresetAndBankFilesAreLoadedIntoTheModule)
@@ -159,10 +154,7 @@ TEST_F(RenderCommand, RefusesBadInput)
     // --rate 100000: the engine would run at 48000.
     for (const char* bad : {"--param 200=0.5", "--param volume", "--program 64", "--rate 100000"})
         EXPECT_NE(run("--out '" + dir + "/x.wav' " + bad), 0) << bad;
-    FILE* f = std::fopen((dir + "/short.vnp").c_str(), "wb");
-    ASSERT_NE(f, nullptr);
-    std::fputs("not a program", f);
-    std::fclose(f);
+    writeFile(dir + "/short.vnp", "not a program", 13);
     EXPECT_NE(run("--out '" + dir + "/x.wav' --preset '" + dir + "/short.vnp'"), 0);
     EXPECT_NE(run("--out '" + dir + "/no/such/folder/x.wav'"), 0);
 }
