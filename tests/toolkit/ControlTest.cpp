@@ -83,11 +83,6 @@ TEST_F(Redraw, ChangedViewsAreRedrawnAtIdleOnly)
     EXPECT_EQ(frame->getPixel(15, 15), kGreenCColor);
     EXPECT_EQ(a->draws, drawsA + 1);
     EXPECT_EQ(b->draws, drawsB);
-
-    a->setVisible(false);
-    a->setDirty(true); // hidden views are not redrawn
-    frame->idle();
-    EXPECT_EQ(frame->getPixel(15, 15), kWhiteCColor);
 }
 
 TEST_F(Redraw, InvalidFromAnotherThreadOnlyMarksAndIdleRedraws)

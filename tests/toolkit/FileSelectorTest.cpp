@@ -101,11 +101,7 @@ TEST_F(FileDialogs, CancelAndGarbageSelectNothingAndRunNotifiesTheDelegate)
 
     struct Delegate : CBaseObject
     {
-        CMessageResult notify(CBaseObject*, const char* message) override
-        {
-            got = message;
-            return kMessageNotified;
-        }
+        CMessageResult notify(CBaseObject*, const char* message) override { return got = message, kMessageNotified; }
         std::string got;
     } delegate;
     answer = "/x\n";

@@ -34,11 +34,7 @@ TEST(TextLabelLook, BackFrameCentredTextAndStyleBits)
     EXPECT_EQ(frame->getPixel(109, 29), kBlueCColor);
     EXPECT_EQ(frame->getPixel(12, 12), kRedCColor);
     EXPECT_EQ(frame->getPixel(110, 20).alpha, 0);
-
     label->setStyle(CParamDisplay::kNoFrame | CParamDisplay::kNoTextStyle);
     EXPECT_EQ(ink(11, 109), 0);
     EXPECT_EQ(frame->getPixel(10, 10), kRedCColor);
-    label->setBackColor(CColor(0, 0, 0, 0)); // a transparent back paints nothing
-    frame->idle();
-    EXPECT_EQ(frame->getPixel(12, 12).alpha, 0);
 }

@@ -26,8 +26,8 @@ public:
     Result onMouseDown(Point& where, const Buttons& b) override { return note("down", where, b, downResult); }
     Result onMouseMoved(Point& where, const Buttons& b) override { return note("moved", where, b, moveResult); }
     Result onMouseUp(Point& where, const Buttons& b) override { return note("up", where, b, VSTGUI::kMouseEventHandled); }
-    Result onMouseEntered(Point&, const Buttons&) override { return note("enter"); }
-    Result onMouseExited(Point&, const Buttons&) override { return note("exit"); }
+    Result onMouseEntered(Point&, const Buttons&) override { return log.push_back(name + ":enter"), VSTGUI::kMouseEventHandled; }
+    Result onMouseExited(Point&, const Buttons&) override { return log.push_back(name + ":exit"), VSTGUI::kMouseEventHandled; }
     bool onWheel(const Point& where, const float& distance, const Buttons& b) override
     {
         note("wheel", where, b, VSTGUI::kMouseEventHandled);
@@ -51,18 +51,13 @@ public:
     int draws = 0;
 
 private:
-    // Logs "name:what(x,y)", or "name:what" for crossings.
+    // Logs "name:what(x,y)"; crossings log "name:enter" and "name:exit".
     Result note(const char* what, const Point& p, const Buttons& b, Result result)
     {
         log.push_back(name + ":" + what + "(" + std::to_string(static_cast<int>(p.x)) + "," +
                       std::to_string(static_cast<int>(p.y)) + ")");
         lastButtons = b;
         return result;
-    }
-    Result note(const char* what)
-    {
-        log.push_back(name + ":" + what);
-        return VSTGUI::kMouseEventHandled;
     }
 };
 

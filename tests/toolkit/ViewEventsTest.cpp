@@ -35,18 +35,12 @@ struct ViewEvents : ::testing::Test
     }
 };
 
-TEST_F(ViewEvents, OnlyVisibleEnabledViewsInsideTheirHalfOpenRectAreHit)
+TEST_F(ViewEvents, ViewsAreHitInsideTheirHalfOpenRect)
 {
     down(50, 20); // right edge of a: outside
     down(49, 49);
     up(49, 49);
     EXPECT_EQ(log, (Log{"a:down(49,49)", "a:up(49,49)", "a:enter"}));
-    log.clear();
-    a->setVisible(false);
-    down(15, 15);
-    b->setMouseEnabled(false);
-    down(70, 20);
-    EXPECT_EQ(log, Log{});
 }
 
 TEST_F(ViewEvents, DragIsCapturedAndHoverWaitsForTheRelease)
