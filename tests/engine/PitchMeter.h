@@ -2,24 +2,17 @@
 
 #include <algorithm>
 #include <cmath>
+#include <complex>
 #include <vector>
 
 // Magnitude of the Hann-windowed spectrum of x[start, start+length) at f Hz.
 inline double spectrumMagnitude(const std::vector<float>& x, double rate, double f, int start, int length)
 {
-    const double w = 2.0 * M_PI * f / rate;
-    const double cw = std::cos(w), sw = std::sin(w);
-    double c = 1.0, s = 0.0, re = 0.0, im = 0.0;
-    for (int i = 0; i < length; ++i) {
-        const double hann = 0.5 - 0.5 * std::cos(2.0 * M_PI * i / (length - 1));
-        const double v = x[static_cast<size_t>(start + i)] * hann;
-        re += v * c;
-        im -= v * s;
-        const double nc = c * cw - s * sw;
-        s = s * cw + c * sw;
-        c = nc;
-    }
-    return std::hypot(re, im);
+    const std::complex<double> step = std::polar(1.0, -2.0 * M_PI * f / rate);
+    std::complex<double> turn = 1.0, sum = 0.0;
+    for (int i = 0; i < length; ++i, turn *= step)
+        sum += x[static_cast<size_t>(start + i)] * (0.5 - 0.5 * std::cos(2.0 * M_PI * i / (length - 1))) * turn;
+    return std::abs(sum);
 }
 
 // The frequency of the strongest partial within +-8 % of the expected one: a

@@ -11,8 +11,7 @@
 TEST(EffectsBounds, BodyKeyRangeNeverLeavesTheKeyBank)
 {
     BodyTube tube;
-    const std::pair<float, int> cases[] = {{NAN, 0},       {-INFINITY, 0}, {-1.0f, 0}, {0.5f, 64},
-                                           {0.9999f, 127}, {1.0f, 128},    {3.0f, 128}, {INFINITY, 128}};
+    const std::pair<float, int> cases[] = {{NAN, 0}, {-1.0f, 0}, {0.5f, 64}, {0.9999f, 127}, {INFINITY, 128}};
     for (auto [v, key] : cases) {
         tube.setLowest(v);
         tube.setHighest(v);
@@ -39,11 +38,4 @@ TEST(EffectsBounds, SpringBCrushStaysFiniteWhenABowedExcitationOutlivesTheHit)
             ASSERT_NEAR(y, out, 0.125f + 1e-5f) << level << " " << out; // within its own step
         }
     }
-    // No excitation left: the output passes untouched; a bowed key is never crushed.
-    v.excitationLevel = 0.0f;
-    v.bOutput = 0.3f;
-    EXPECT_EQ(crushSpringB(v, crush), 0.3f);
-    v.excitationLevel = 1.0f;
-    v.hitPower = 0.5f;
-    EXPECT_EQ(crushSpringB(v, crush), 0.3f);
 }

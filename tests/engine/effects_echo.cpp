@@ -23,8 +23,7 @@ TEST(EffectsEcho, TempoSyncedLengthsAreNoteValuesHalvedUntilTheyFit)
     } cases[] = {{1.0f, 120.0f, 96000},  // whole note: four beats
                  {0.92f, 120.0f, 72000}, // k = 1: dotted half
                  {0.0f, 120.0f, 187},    // 1/512
-                 {1.0f, 40.0f, 144000},  // a half note
-                 {0.92f, 40.0f, 108000}}; // dotted quarter
+                 {1.0f, 40.0f, 144000}}; // a half note
     int line = 0;
     for (const auto& c : cases) {
         line = 1 - line;

@@ -33,8 +33,6 @@ void playPhrase(EnginePlayer& p)
     p.send({midi(0x80, 60, 0), midi(0xB0, 1, 0), midi(0xE0, 0, 0)}).render(1024, 256);
 }
 
-bool silent(const std::vector<float>& x) { return lastNonZero(x) < 0; }
-
 TEST(EngineBadInput, WildParameterValuesKeepTheOutputFiniteAndBounded)
 {
     EnginePlayer p;
@@ -69,7 +67,7 @@ TEST(EngineBadInput, IndicesOutsideTheTablesAndEmptyBatchesAreIgnored)
     const MidiMessage m = midi(0x90, 60, 100);
     p.engine.processMidi(nullptr, 5);
     p.engine.processMidi(&m, -3);
-    EXPECT_TRUE(silent(p.render(1024).left));
+    EXPECT_EQ(lastNonZero(p.render(1024).left), -1);
     EXPECT_EQ(p.host.flashes, 0);
 }
 
@@ -89,7 +87,6 @@ TEST(EngineBadInput, PitchRangeZeroLeavesThePitchAlone)
     for (int i = 63; i <= 86; ++i) changes.push_back({i, 0.5f}); // bend scales at range 0
     EnginePlayer p(changes);
     p.send({midi(0xE0, 127, 127), midi(0x90, 69, 100)}).render(48000);
-    expectPlayableOutput(p.left, "left");
     EXPECT_NEAR(centsBetween(measurePitch(p.left, 48000.0, 440.0, 4800, 43000), 440.0), 0.0, 1.0);
 }
 

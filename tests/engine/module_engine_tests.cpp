@@ -6,7 +6,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 
 #include "tests/engine/ModuleStrike.h"
 #include "tests/engine/PitchMeter.h"
@@ -96,11 +95,7 @@ TEST(ModuleEngineTime, SameProgramAndMidiRenderBitIdentically)
         const StereoBuffer b = host.render(6000);
         return std::vector<std::vector<float>>{a.left, a.right, b.left, b.right};
     };
-    const auto first = run(), second = run();
-    for (size_t c = 0; c < first.size(); ++c) {
-        ASSERT_EQ(first[c].size(), second[c].size());
-        EXPECT_EQ(0, std::memcmp(first[c].data(), second[c].data(), first[c].size() * sizeof(float))) << c;
-    }
+    EXPECT_EQ(run(), run());
 }
 
 } // namespace
