@@ -32,9 +32,6 @@ AT(VstEvent, data, 16); AT(VstMidiEvent, noteLength, 16); AT(VstMidiEvent, noteO
 AT(VstMidiEvent, midiData, 24); AT(VstMidiEvent, detune, 28); AT(VstMidiEvent, noteOffVelocity, 29);
 AT(VstMidiEvent, reserved1, 30); AT(VstMidiEvent, reserved2, 31);
 AT(VstEvents, numEvents, 0); AT(VstEvents, reserved, 8); AT(VstEvents, events, 16);
-static_assert(sizeof(VstMidiSysexEvent) == 48);
-AT(VstMidiSysexEvent, dumpBytes, 16); AT(VstMidiSysexEvent, resvd1, 24); AT(VstMidiSysexEvent, sysexDump, 32);
-AT(VstMidiSysexEvent, resvd2, 40);
 static_assert(sizeof(VstTimeInfo) == 88);
 AT(VstTimeInfo, samplePos, 0); AT(VstTimeInfo, sampleRate, 8); AT(VstTimeInfo, nanoSeconds, 16);
 AT(VstTimeInfo, ppqPos, 24); AT(VstTimeInfo, tempo, 32); AT(VstTimeInfo, barStartPos, 40);
@@ -44,26 +41,9 @@ AT(VstTimeInfo, samplesToNextClock, 80); AT(VstTimeInfo, flags, 84);
 static_assert(sizeof(VstPinProperties) == 128);
 AT(VstPinProperties, label, 0); AT(VstPinProperties, flags, 64); AT(VstPinProperties, arrangementType, 68);
 AT(VstPinProperties, shortLabel, 72); AT(VstPinProperties, future, 80);
-static_assert(sizeof(VstParameterProperties) == 152);
-AT(VstParameterProperties, stepFloat, 0); AT(VstParameterProperties, smallStepFloat, 4);
-AT(VstParameterProperties, largeStepFloat, 8); AT(VstParameterProperties, label, 12);
-AT(VstParameterProperties, flags, 76); AT(VstParameterProperties, minInteger, 80);
-AT(VstParameterProperties, maxInteger, 84); AT(VstParameterProperties, stepInteger, 88);
-AT(VstParameterProperties, largeStepInteger, 92); AT(VstParameterProperties, shortLabel, 96);
-AT(VstParameterProperties, displayIndex, 104); AT(VstParameterProperties, category, 106);
-AT(VstParameterProperties, numParametersInCategory, 108); AT(VstParameterProperties, reserved, 110);
-AT(VstParameterProperties, categoryLabel, 112); AT(VstParameterProperties, future, 136);
-static_assert(sizeof(MidiProgramName) == 80 && sizeof(MidiProgramCategory) == 76 && sizeof(MidiKeyName) == 80);
-AT(MidiProgramName, name, 4); AT(MidiProgramName, midiProgram, 68); AT(MidiProgramName, parentCategoryIndex, 72);
-AT(MidiProgramName, flags, 76); AT(MidiProgramCategory, name, 4); AT(MidiProgramCategory, parentCategoryIndex, 68);
-AT(MidiProgramCategory, flags, 72); AT(MidiKeyName, thisKeyNumber, 4); AT(MidiKeyName, keyName, 8);
-AT(MidiKeyName, reserved, 72); AT(MidiKeyName, flags, 76);
-static_assert(sizeof(VstSpeakerProperties) == 112 && sizeof(VstSpeakerArrangement) == 904);
-AT(VstSpeakerProperties, name, 16); AT(VstSpeakerProperties, type, 80); AT(VstSpeakerProperties, future, 84);
-AT(VstSpeakerArrangement, speakers, 8);
-static_assert(sizeof(VstPatchChunkInfo) == 64 && sizeof(VstKeyCode) == 8);
-AT(VstPatchChunkInfo, numElements, 12); AT(VstPatchChunkInfo, future, 16); AT(VstKeyCode, virt, 4);
-AT(VstKeyCode, modifier, 5);
+AT(MidiProgramName, name, 4); AT(MidiProgramName, midiProgram, 68); AT(MidiProgramName, flags, 76);
+static_assert(sizeof(MidiProgramName) == 80 && sizeof(VstKeyCode) == 8);
+AT(VstKeyCode, virt, 4); AT(VstKeyCode, modifier, 5);
 
 // Opcodes: the dispatcher's run 0..79 without gaps; the host callback's 0..4
 // and 6..49 (5 is unused).
@@ -120,20 +100,14 @@ IS(effFlagsCanReplacing, 16); IS(effFlagsProgramChunks, 32); IS(effFlagsIsSynth,
 IS(effFlagsNoSoundInStop, 512); IS(effFlagsExtIsAsync, 1024); IS(effFlagsExtHasBuffer, 2048);
 IS(effFlagsCanDoubleReplacing, 4096);
 
-// Events, transport, pins, categories, speakers, keys and string lengths.
+// Events, transport, pins, category, keys and string lengths.
 IS(kVstMidiType, 1); IS(kVstSysExType, 6); IS(kVstMidiEventIsRealtime, 1);
 IS(kVstTransportChanged, 1); IS(kVstTransportPlaying, 2); IS(kVstTransportCycleActive, 4);
-IS(kVstTransportRecording, 8); IS(kVstAutomationWriting, 64); IS(kVstAutomationReading, 128);
-IS(kVstNanosValid, 256); IS(kVstPpqPosValid, 512); IS(kVstTempoValid, 1024); IS(kVstBarsValid, 2048);
-IS(kVstCyclePosValid, 4096); IS(kVstTimeSigValid, 8192); IS(kVstSmpteValid, 16384); IS(kVstClockValid, 32768);
-IS(kVstSmpte239fps, 10); IS(kVstSmpte60fps, 13); IS(kVstPinIsActive, 1); IS(kVstPinIsStereo, 2);
-IS(kVstPinUseSpeaker, 4); IS(kPlugCategSynth, 2); IS(kPlugSurroundFx, 7); IS(kPlugCategGenerator, 11);
-IS(kPlugCategMaxCount, 12); IS(kVstParameterCanRamp, 64); IS(kSpeakerArrUserDefined, -2);
-IS(kNumSpeakerArr, 29); IS(kSpeakerUndefined, 0x7FFFFFFF); IS(kSpeakerLfe2, 19); IS(VKEY_NUMPAD0, 24);
-IS(VKEY_F1, 40); IS(VKEY_EQUALS, 57); IS(MODIFIER_CONTROL, 8); IS(kVstProcessLevelOffline, 4);
-IS(kVstAutomationReadWrite, 4); IS(kVstLangJapanese, 6);
+IS(kVstTransportRecording, 8); IS(kVstNanosValid, 256); IS(kVstPpqPosValid, 512); IS(kVstTempoValid, 1024);
+IS(kVstBarsValid, 2048); IS(kVstCyclePosValid, 4096); IS(kVstTimeSigValid, 8192); IS(kVstClockValid, 32768);
+IS(kVstPinIsActive, 1); IS(kVstPinIsStereo, 2); IS(kPlugCategSynth, 2);
+IS(VKEY_NUMPAD0, 24); IS(VKEY_F1, 40); IS(VKEY_EQUALS, 57); IS(MODIFIER_CONTROL, 8);
 IS(kVstMaxProgNameLen, 24); IS(kVstMaxParamStrLen, 8); IS(kVstMaxVendorStrLen, 64);
-IS(kVstMaxProductStrLen, 64); IS(kVstMaxEffectNameLen, 32); IS(kVstMaxNameLen, 64); IS(kVstMaxLabelLen, 64);
-IS(kVstMaxShortLabelLen, 8); IS(kVstMaxCategLabelLen, 24); IS(kVstMaxFileNameLen, 100);
+IS(kVstMaxProductStrLen, 64); IS(kVstMaxEffectNameLen, 32); IS(kVstMaxLabelLen, 64);
 
 }  // namespace

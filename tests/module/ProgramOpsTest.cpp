@@ -98,24 +98,6 @@ TEST_F(ProgramOps, UnterminatedNamesAndPathsAreReadWithinTheirField) {
     EXPECT_EQ(std::strlen(path), 1024u);
 }
 
-TEST_F(ProgramOps, StateQueries) {
-    EXPECT_FLOAT_EQ(k->getConcertPitch(), 440.f);
-    EXPECT_FLOAT_EQ(k->getPitchBendRange(), 2.f);
-    EXPECT_FALSE(k->isSpringBLinked());
-    k->setParameter(39, 1.f);
-    k->setParameter(44, 1.f);
-    k->setParameter(21, 0.01f);
-    EXPECT_FLOAT_EQ(k->getConcertPitch(), 460.f);
-    EXPECT_FLOAT_EQ(k->getPitchBendRange(), 12.f);
-    EXPECT_TRUE(k->isSpringBLinked());
-    for (float sync : {0.99f, 1.f}) {  // only the top of the range syncs
-        k->setParameter(95, sync);
-        k->setParameter(100, sync);
-        EXPECT_EQ(k->isEchoSynced(), sync == 1.f);
-        EXPECT_EQ(k->isLfoSynced(), sync == 1.f);
-    }
-}
-
 TEST_F(ProgramOps, HostTimeIsReadWithTheTempoRequest) {
     inst.host.setTempo(140.0);
     inst.host.setPosition(8.5);

