@@ -89,14 +89,8 @@ public:
 
     // Injected events, in frame coordinates.
     void move(double x, double y, int32_t buttons = 0) { frame->onMouseMoved(at(x, y), VSTGUI::CButtonState(buttons)); }
-    void down(double x, double y, int32_t buttons = VSTGUI::kLButton)
-    {
-        frame->onMouseDown(at(x, y), VSTGUI::CButtonState(buttons));
-    }
-    void up(double x, double y, int32_t buttons = VSTGUI::kLButton)
-    {
-        frame->onMouseUp(at(x, y), VSTGUI::CButtonState(buttons));
-    }
+    void down(double x, double y, int32_t buttons = VSTGUI::kLButton) { frame->onMouseDown(at(x, y), VSTGUI::CButtonState(buttons)); }
+    void up(double x, double y, int32_t buttons = VSTGUI::kLButton) { frame->onMouseUp(at(x, y), VSTGUI::CButtonState(buttons)); }
     void click(double x, double y, int32_t buttons = VSTGUI::kLButton)
     {
         down(x, y, buttons);

@@ -99,22 +99,18 @@ TEST(Gallery, DialsSwitchersLcdControlsAndScrubber)
 
 TEST(Gallery, Triggers)
 {
-    // The four page tabs at their editor places, all active (an inactive tab
-    // draws nothing); below, every other style in three bands: off, on (0.34
-    // for DELAY-SAND and LFO-ENV) and hovered.
+    // Every style (the page tabs, 9, 10, 14 and 15, at their editor places) in
+    // three bands: off (an inactive tab draws nothing), on (0.34 for DELAY-SAND
+    // and LFO-ENV) and hovered.
     TestFrame frame(1024, 380);
-    const double tabLeft[] = { 476, 575, 718, 849, 953 };
-    const uint8_t tabs[] = { Trigger::kTabPresets, Trigger::kTabMicrotuning, Trigger::kTabModulation,
-                             Trigger::kTabEffects };
     const std::pair<uint8_t, CRect> items[] = {
         { 0, CRect(20, 56, 32, 75) },    { 1, CRect(50, 56, 62, 75) },    { 2, CRect(80, 60, 99, 72) },
         { 5, CRect(110, 60, 129, 72) },  { 8, CRect(150, 62, 160, 70) },  { 12, CRect(180, 56, 199, 75) },
         { 13, CRect(210, 56, 229, 75) }, { 21, CRect(250, 56, 305, 71) }, { 20, CRect(320, 56, 360, 75) },
         { 11, CRect(20, 96, 180, 116) }, { 16, CRect(200, 96, 360, 116) }, { 18, CRect(380, 96, 540, 116) },
-        { 17, CRect(560, 96, 610, 116) }, { 19, CRect(630, 96, 680, 116) },
+        { 17, CRect(560, 96, 610, 116) }, { 19, CRect(630, 96, 680, 116) }, { 9, CRect(476, 44, 574, 71) },
+        { 10, CRect(575, 44, 717, 71) }, { 14, CRect(718, 44, 848, 71) }, { 15, CRect(849, 44, 952, 71) },
     };
-    for (int i = 0; i < 4; ++i)
-        frame.add(new Trigger(CRect(tabLeft[i], 44, tabLeft[i + 1] - 1, 71), nullptr, 118, tabs[i]))->setValue(1.f);
     for (int state = 0; state < 3; ++state)
     {
         const double top = 30 + 110 * state;
@@ -151,11 +147,8 @@ TEST(Gallery, ReadoutsKeyboardAndPulldown)
     TestFrame frame(1024, 480);
     auto* needles = frame.add(new Display(CRect(0, 300, 1024, 480)));
     needles->setNeedleA(55);
-    needles->setNeedleB(55 + 917 * 0.5);
-    auto* lit = frame.add(new Display(CRect(0, 300, 1024, 480)));
-    lit->setNeedleA(55 + 917);
-    lit->setNeedleB(55 + 917 * 0.75);
-    lit->setHighlightedNeedle(2);
+    needles->setNeedleB(55 + 917 * 0.75);
+    needles->setHighlightedNeedle(2);
     frame.add(new LCD_Display(CRect(83, 57, 252, 90)))->setText("note offset:-12.0");
     frame.add(new LCD_Display(CRect(83, 139, 252, 172)))->setFontStyle(kBoldFace);
     frame.add(new LCD_Display(CRect(83, 221, 252, 254))); // "Body"

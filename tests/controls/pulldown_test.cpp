@@ -49,9 +49,7 @@ TEST_F(PulldownFixture, ReleaseReportsTheRowLastReached)
 TEST_F(PulldownFixture, UnfoldsWhileHeldAndFoldsOnRelease)
 {
     frame.redraw();
-    EXPECT_TRUE(frame.isPanel(880, 150));
     frame.down(880, 84);
-    EXPECT_TRUE(menu->isOpen());
     frame.move(880, 74 + 17 * 4 + 8, kLButton);
     frame.idle();
     // The list covers the area below the title; the highlighted band is darker.
@@ -61,7 +59,6 @@ TEST_F(PulldownFixture, UnfoldsWhileHeldAndFoldsOnRelease)
     EXPECT_LT(band.red + band.green + band.blue, other.red + other.green + other.blue - 60);
 
     frame.up(880, 74 + 17 * 4 + 8);
-    EXPECT_FALSE(menu->isOpen());
     frame.idle();
     EXPECT_EQ(frame.inked(CRect(900, 95, 901, 200)), 0); // the panel is back
     EXPECT_EQ(host.changedValues.size(), 1u);

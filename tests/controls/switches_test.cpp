@@ -70,8 +70,6 @@ TEST_F(SwitchFixture, SwitcherDraggingOneStepWidthMovesOneStepFromTheAnchor)
     frame.up(110, 56);
     EXPECT_EQ(host.count("changed"), 5);
     EXPECT_TRUE(host.bracketed(6)); // the press and one short gesture per move
-    frame.move(200, 56); // after release nothing follows the pointer
-    EXPECT_EQ(host.count("changed"), 5);
 }
 
 TEST_F(SwitchFixture, SwitcherHoverShowsTheReadoutAndLightsTheThumb)
