@@ -12,7 +12,6 @@ class FakeEngineHost : public EngineHost {
 public:
     bool readHostTime(float& tempoBpm, float& ppqPosition) override
     {
-        if (!hasTime) return false;
         tempoBpm = tempo;
         ppqPosition = position;
         return true;
@@ -20,7 +19,6 @@ public:
     void flashMidiSignal(bool on) override { flashes += on ? 1 : 0; }
     void reportBroken() override {}
 
-    bool hasTime = true;
     float tempo = 120.0f;
     float position = 0.0f;
     int flashes = 0;

@@ -17,12 +17,10 @@ namespace {
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 constexpr float kInf = std::numeric_limits<float>::infinity();
 
-void expectPlayableOutput(const std::vector<float>& x, const char* what)
+void expectPlayableOutput(const EnginePlayer& p)
 {
-    for (size_t i = 0; i < x.size(); ++i) {
-        ASSERT_TRUE(std::isfinite(x[i])) << what << " sample " << i;
-        ASSERT_LE(std::fabs(x[i]), 1.0f) << what << " sample " << i;
-    }
+    for (const std::vector<float>* x : {&p.left, &p.right})
+        for (size_t i = 0; i < x->size(); ++i) ASSERT_TRUE(std::fabs((*x)[i]) <= 1.0f) << "sample " << i; // NaN fails
 }
 
 void playPhrase(EnginePlayer& p)
@@ -44,11 +42,9 @@ TEST(EngineBadInput, WildParameterValuesKeepTheOutputFiniteAndBounded)
             p.send({midi(0xB0, 123, 0)});
             p.engine.resetEngine();
             p.engine.setParameter(index, v);
-            p.left.clear();
-            p.right.clear();
+            p.left.clear(), p.right.clear();
             playPhrase(p);
-            expectPlayableOutput(p.left, "left");
-            expectPlayableOutput(p.right, "right");
+            expectPlayableOutput(p);
             if (HasFatalFailure()) {
                 ADD_FAILURE() << "parameter " << index << " value " << v;
                 return;
@@ -127,7 +123,7 @@ TEST(EngineBadInput, FastPitchRelaxAtLowRatesSettlesOnTheTarget)
     // Struck again, the key sounds its own pitch.
     const long from = static_cast<long>(p.left.size());
     p.send({midi(0x90, 69, 100)}).render(22050);
-    expectPlayableOutput(p.left, "left");
+    expectPlayableOutput(p);
     const std::vector<float> tail(p.left.begin() + from, p.left.end());
     EXPECT_NEAR(centsBetween(measurePitch(tail, 22050.0, 440.0, 2000, 18000), 440.0), 0.0, 2.0);
 }
@@ -139,7 +135,7 @@ TEST(EngineBadInput, UnusableHostTempoKeepsTheLastOne)
         p.host.tempo = tempo;
         p.host.position = kNaN;
         playPhrase(p);
-        expectPlayableOutput(p.left, "left");
+        expectPlayableOutput(p);
     }
 }
 

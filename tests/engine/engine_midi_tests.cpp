@@ -7,10 +7,7 @@
 
 namespace {
 
-struct Step {
-    std::vector<MidiMessage> batch;
-    int frames;
-};
+struct Step { std::vector<MidiMessage> batch; int frames; };
 
 // Fresh engine on the default program: each batch, then its frames. Left channel.
 std::vector<float> play(const std::vector<Step>& steps, std::vector<float>* right = nullptr)
