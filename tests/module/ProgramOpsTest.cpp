@@ -100,19 +100,16 @@ TEST_F(ProgramOps, UnterminatedNamesAndPathsAreReadWithinTheirField) {
 
 TEST_F(ProgramOps, HostTimeIsReadWithTheTempoRequest) {
     inst.host.setTempo(140.0);
-    inst.host.setPosition(8.5);
     inst.host.clearCalls();
     EXPECT_FLOAT_EQ(k->readHostTempo(), 140.f);
     auto calls = inst.host.calls();
     ASSERT_EQ(calls.size(), 1u);
     EXPECT_EQ(calls[0].opcode, audioMasterGetTime);
     EXPECT_EQ(calls[0].value, kVstTempoValid);
-    float tempo = 0, ppq = 0;
-    EXPECT_TRUE(k->readHostTime(tempo, ppq));
-    EXPECT_FLOAT_EQ(ppq, 8.5f);
     // No time information: the last values stay.
     inst.host.setTimeInfoAvailable(false);
     EXPECT_FLOAT_EQ(k->readHostTempo(), 140.f);
+    float tempo = 0, ppq = 0;
     EXPECT_FALSE(k->readHostTime(tempo, ppq));
     // A nonsense tempo is not taken over.
     inst.host.setTimeInfoAvailable(true);
@@ -128,15 +125,11 @@ TEST_F(ProgramOps, AutomatedParameterTellsTheHost) {
     inst.host.clearCalls();
     k->setParameterAutomated(12, 0.7f);
     EXPECT_FLOAT_EQ(k->getParameter(12), 0.7f);
-    auto automation = inst.host.automation();
-    ASSERT_EQ(automation.size(), 1u);
-    EXPECT_EQ(automation[0].first, 12);
-    EXPECT_FLOAT_EQ(automation[0].second, 0.7f);
+    EXPECT_EQ(inst.host.automation(), (std::vector<std::pair<int32_t, float>>{{12, 0.7f}}));
     EXPECT_TRUE(k->beginEdit(12));
     EXPECT_TRUE(k->endEdit(12));
     EXPECT_EQ(inst.host.countCalls(audioMasterBeginEdit), 1);
     EXPECT_EQ(inst.host.countCalls(audioMasterEndEdit), 1);
-    EXPECT_EQ(k->getMasterVersion(), 2400);
     char cap[] = "sizeWindow", noCap[] = "offline";
     EXPECT_EQ(k->canHostDo(cap), 1);
     EXPECT_EQ(k->canHostDo(noCap), 0);

@@ -11,26 +11,17 @@
 
 namespace {
 
-TEST(RenderGuard, GuardAloneAdmitsRenderingWhenIdleAndNestsReplacements) {
-    RenderGuard guard;
-    guard.beginReplace();
-    guard.beginReplace();
-    EXPECT_FALSE(guard.tryEnterRender());
-    guard.endReplace();
-    EXPECT_FALSE(guard.tryEnterRender());
-    guard.endReplace();
-    EXPECT_TRUE(guard.tryEnterRender());
-    guard.leaveRender();
-}
-
 // Same thread: the render call would deadlock if it waited for the guard.
+// Replacements nest (a rate change re-applies the program): the block stays
+// silent until the outer one ends.
 TEST(RenderGuard, BlockDuringAReplacementIsSilenceAndMidiSentMeanwhileSoundsNext) {
     InProcessInstrument inst;
     ASSERT_NE(inst.plugin, nullptr);
     VstMidiEvent on{kVstMidiType, sizeof(VstMidiEvent), 0, 0, 0, 0, {char(0x90), 69, 100, 0}, 0, 0, 0, 0};
     StereoBuffer busy{std::vector<float>(256, 7.f), std::vector<float>(256, 7.f)};
     {
-        RenderGuard::ReplaceScope replacing(inst.plugin->renderGuard());
+        RenderGuard::ReplaceScope outer(inst.plugin->renderGuard());
+        { RenderGuard::ReplaceScope inner(inst.plugin->renderGuard()); }
         EXPECT_EQ(inst.host.sendMidi({on}), 1);
         inst.host.processReplacing(busy.left.data(), busy.right.data(), 256);
     }
