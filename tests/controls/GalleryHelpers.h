@@ -50,11 +50,7 @@ public:
     }
 
     // Repaints everything now.
-    void redraw()
-    {
-        frame->invalid();
-        frame->updateNow();
-    }
+    void redraw() { frame->invalid(); frame->updateNow(); }
     // What the editor's idle would do: dirty views are repainted.
     void idle() { frame->idle(); }
 
@@ -91,11 +87,7 @@ public:
     void move(double x, double y, int32_t buttons = 0) { frame->onMouseMoved(at(x, y), VSTGUI::CButtonState(buttons)); }
     void down(double x, double y, int32_t buttons = VSTGUI::kLButton) { frame->onMouseDown(at(x, y), VSTGUI::CButtonState(buttons)); }
     void up(double x, double y, int32_t buttons = VSTGUI::kLButton) { frame->onMouseUp(at(x, y), VSTGUI::CButtonState(buttons)); }
-    void click(double x, double y, int32_t buttons = VSTGUI::kLButton)
-    {
-        down(x, y, buttons);
-        up(x, y, buttons);
-    }
+    void click(double x, double y, int32_t buttons = VSTGUI::kLButton) { down(x, y, buttons); up(x, y, buttons); }
     bool wheel(double x, double y, float distance, int32_t buttons = 0)
     {
         return frame->onWheel(VSTGUI::CPoint(x, y), VSTGUI::kMouseWheelAxisY, distance, VSTGUI::CButtonState(buttons));

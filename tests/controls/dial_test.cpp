@@ -11,7 +11,6 @@
 #include <gtest/gtest.h>
 
 using namespace VSTGUI;
-using Readout = ControlHostDouble::Readout;
 
 namespace {
 
@@ -82,7 +81,7 @@ TEST_F(DialFixture, ReactsAndShowsItsReadoutOnlyInsideItsActiveCircle)
     frame.move(144, 125); // 19 px from the centre
     EXPECT_TRUE(dial->isHighlighted());
     EXPECT_EQ(frame.frame->getCursor(), kCursorSizeAll);
-    EXPECT_EQ(host.readouts, (std::vector<Readout>{ { 1, 7 } }));
+    EXPECT_EQ(host.readouts, (std::vector<ControlHostDouble::Readout>{ { 1, 7 } }));
     frame.move(146, 125); // 21 px
     EXPECT_FALSE(dial->isHighlighted());
     EXPECT_EQ(frame.frame->getCursor(), kCursorDefault);

@@ -89,19 +89,10 @@ TEST(ReadoutTexts, ProgramNumberTuningPairAndLcdLine)
     EXPECT_FLOAT_EQ(line.getStoredValue(LCD_Display::kStoredValueCount), 0.f);
 }
 
-namespace {
-
-// The lamp colour laid twice over black at alpha a/255 (outer then inner ellipse).
-double expectedRed(int alpha)
-{
-    const double a = alpha / 255.0;
-    return 255.0 * (1.0 - (1.0 - a) * (1.0 - a));
-}
-
-} // namespace
-
 TEST(MidiSignalFade, FlashFadesOverTwentyRedrawsThenStaysDark)
 {
+    // The lamp colour laid twice over black at alpha a/255 (outer then inner ellipse).
+    auto expectedRed = [](int alpha) { return 255.0 * (1.0 - (1.0 - alpha / 255.0) * (1.0 - alpha / 255.0)); };
     TestFrame frame(100, 100, CColor(0, 0, 0, 255));
     auto* lamp = frame.add(new MidiSignal(CRect(20, 20, 60, 60)));
     frame.redraw();

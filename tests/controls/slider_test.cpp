@@ -11,7 +11,6 @@
 #include <gtest/gtest.h>
 
 using namespace VSTGUI;
-using Readout = ControlHostDouble::Readout;
 
 namespace {
 
@@ -47,7 +46,7 @@ TEST_F(StripFixture, SliderValueIsThePointersFrameXAndVerticalMovesSendNothing)
     host.clear();
     frame.move(500, 350);
     EXPECT_EQ(host.needles, (std::vector<int>{ 1 }));
-    EXPECT_EQ(host.readouts, (std::vector<Readout>{ { 1, 1 } }));
+    EXPECT_EQ(host.readouts, (std::vector<ControlHostDouble::Readout>{ { 1, 1 } }));
     EXPECT_EQ(frame.frame->getCursor(), kCursorHSize);
     frame.move(500, 200);
     EXPECT_EQ(host.needles, (std::vector<int>{ 1, 0 }));
@@ -99,11 +98,9 @@ TEST_F(StripFixture, LcdSliderHoverShowsTheTuningReadout)
     slider->setValue(0.25f);
     frame.move(115, 150);
     EXPECT_EQ(host.tuningReadouts, (std::vector<std::pair<float, int32_t>>{ { 0.25f, 51 } }));
-    EXPECT_TRUE(slider->isHovered());
     EXPECT_EQ(frame.frame->getCursor(), kCursorVSize);
     frame.move(20, 20);
     EXPECT_EQ(host.tuningVisible, (std::vector<bool>{ true, false }));
-    EXPECT_FALSE(slider->isHovered());
 }
 
 TEST_F(StripFixture, AFlatLcdSliderStillDragsFinitely)
@@ -135,8 +132,7 @@ TEST_F(StripFixture, ScrubberWheelStepsASemitoneAndStopsAtTheEnds)
 TEST_F(StripFixture, ScrubberDragsTwoAxisWithoutSnappingOrFineMode)
 {
     frame.move(20, 400);
-    EXPECT_TRUE(scrubber->isHovered());
-    EXPECT_EQ(host.readouts, (std::vector<Readout>{ { 4, 3 } }));
+    EXPECT_EQ(host.readouts, (std::vector<ControlHostDouble::Readout>{ { 4, 3 } }));
     frame.down(20, 400);
     EXPECT_TRUE(frame.frame->isPointerHidden());
     frame.move(20, 390, kLButton);
@@ -144,5 +140,5 @@ TEST_F(StripFixture, ScrubberDragsTwoAxisWithoutSnappingOrFineMode)
     frame.move(20, 200, kLButton | kShift);
     EXPECT_FLOAT_EQ(scrubber->getValue(), 1.f);
     frame.up(20, 200);
-    EXPECT_FALSE(scrubber->isDragging());
+    EXPECT_FALSE(frame.frame->isPointerHidden());
 }
