@@ -41,8 +41,7 @@ AT(VstTimeInfo, samplesToNextClock, 80); AT(VstTimeInfo, flags, 84);
 static_assert(sizeof(VstPinProperties) == 128);
 AT(VstPinProperties, label, 0); AT(VstPinProperties, flags, 64); AT(VstPinProperties, arrangementType, 68);
 AT(VstPinProperties, shortLabel, 72); AT(VstPinProperties, future, 80);
-AT(MidiProgramName, name, 4); AT(MidiProgramName, midiProgram, 68); AT(MidiProgramName, flags, 76);
-static_assert(sizeof(MidiProgramName) == 80 && sizeof(VstKeyCode) == 8);
+static_assert(sizeof(VstKeyCode) == 8);
 AT(VstKeyCode, virt, 4); AT(VstKeyCode, modifier, 5);
 
 // Opcodes: the dispatcher's run 0..79 without gaps; the host callback's 0..4

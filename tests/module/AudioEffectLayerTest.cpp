@@ -1,6 +1,5 @@
 // The base classes' opcode decoding where the instrument itself cannot show
-// it: the program number travels in value (not index) and the editor opcodes
-// reach the editor. Everything else the
+// it yet: the editor opcodes reach the editor. Everything else the
 // dispatcher decodes is driven through the module in the other tests.
 #include <gtest/gtest.h>
 
@@ -31,8 +30,6 @@ class Probe : public AudioEffectX {
 public:
     explicit Probe(bool& gone) : AudioEffectX(nullptr, 4, 3), destroyed(gone) {}
     ~Probe() override { destroyed = true; }
-    void setProgram(int32_t p) override { program = p; }
-    int32_t program = -1;
     bool& destroyed;
 };
 
@@ -50,15 +47,6 @@ protected:
     Probe* probe = new Probe(destroyed);
     AEffect* fx = probe->getAeffect();
 };
-
-TEST_F(AudioEffectLayer, RecordAndProgramNumber) {
-    EXPECT_EQ(fx->object, static_cast<AudioEffect*>(probe));
-    call(effSetProgram, 9, 2);  // program in value, not index
-    call(effSetProgram, 0, 4);  // out of range: ignored
-    EXPECT_EQ(probe->program, 2);
-    EXPECT_FALSE(fx->flags & effFlagsHasEditor);
-    EXPECT_EQ(call(effEditGetRect, 0, 0, nullptr), 0);
-}
 
 TEST_F(AudioEffectLayer, EditorOpcodesReachTheEditor) {
     auto* editor = new ProbeEditor(probe);

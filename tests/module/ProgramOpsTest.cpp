@@ -32,9 +32,7 @@ TEST_F(ProgramOps, StoreWritesTheSoundUnderTheLoadedNameKeepingVersionAndPath) {
     EXPECT_FLOAT_EQ(k->getStoredParameter(7), 0.03f);
     EXPECT_EQ(k->getStoredParameter(111), 0.f);
     EXPECT_EQ(target[0], 1);
-    char path[1025];
-    k->getProgramPath(path);
-    EXPECT_STREQ(path, "/keep/this.vnp");
+    EXPECT_EQ(pathIn(target), "/keep/this.vnp");
     k->setProgram(3);
     EXPECT_FLOAT_EQ(k->getParameter(1), 0.8f) << "program 3 keeps the tweak";
     EXPECT_FALSE(k->storeProgram(64));
