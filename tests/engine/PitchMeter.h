@@ -23,13 +23,8 @@ inline double measurePitch(const std::vector<float>& x, double rate, double expe
     auto magnitude = [&](double f) { return spectrumMagnitude(x, rate, f, start, length); };
     const double lo = expected * 0.92, step = expected * 0.16 / 160;
     double best = lo, bestMagnitude = -1.0;
-    for (int i = 0; i <= 160; ++i) {
-        const double m = magnitude(lo + step * i);
-        if (m > bestMagnitude) {
-            bestMagnitude = m;
-            best = lo + step * i;
-        }
-    }
+    for (int i = 0; i <= 160; ++i)
+        if (const double m = magnitude(lo + step * i); m > bestMagnitude) bestMagnitude = m, best = lo + step * i;
     double a = best - step, b = best + step;
     for (int i = 0; i < 40; ++i) {
         const double c = a + (b - a) / 3, d = b - (b - a) / 3;

@@ -7,16 +7,13 @@
 // Where a rendered channel starts and stops sounding, and how loud it is.
 inline int firstNonZero(const std::vector<float>& x, int from = 0)
 {
-    for (size_t i = static_cast<size_t>(std::max(from, 0)); i < x.size(); ++i)
-        if (x[i] != 0.0f) return static_cast<int>(i);
-    return -1;
+    const auto i = std::find_if(x.begin() + std::max(from, 0), x.end(), [](float v) { return v != 0.0f; });
+    return i == x.end() ? -1 : static_cast<int>(i - x.begin());
 }
 
 inline int lastNonZero(const std::vector<float>& x)
 {
-    for (size_t i = x.size(); i-- > 0;)
-        if (x[i] != 0.0f) return static_cast<int>(i);
-    return -1;
+    return static_cast<int>(std::find_if(x.rbegin(), x.rend(), [](float v) { return v != 0.0f; }).base() - x.begin()) - 1;
 }
 
 // Sum of squares over [from, to); to < 0 means the end.
@@ -34,10 +31,10 @@ inline double rms(const std::vector<float>& x, int from = 0, int to = -1)
     return end > from ? std::sqrt(energy(x, from, end) / (end - from)) : 0.0;
 }
 
-// Sum of |a - b| over the shorter of the two.
-inline double difference(const std::vector<float>& a, const std::vector<float>& b)
+// Largest |a - b|; samples b lacks count as 0 (so peakDifference(a) is a's peak).
+inline double peakDifference(const std::vector<float>& a, const std::vector<float>& b = {})
 {
     double d = 0.0;
-    for (size_t i = 0; i < std::min(a.size(), b.size()); ++i) d += std::fabs(a[i] - b[i]);
+    for (size_t i = 0; i < a.size(); ++i) d = std::fmax(d, std::fabs(a[i] - (i < b.size() ? b[i] : 0.0f)));
     return d;
 }

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 
 #include "tests/engine/ModuleStrike.h"
@@ -53,7 +52,7 @@ TEST(EffectsModule, BodyTubeSoundsOnTheRightChannelOnly)
     const StereoBuffer off = moduleStrike(with(body, {{24, 0.0f}}), 60, 4096, 16384);
     const StereoBuffer on = moduleStrike(with(body, {{24, 1.0f}}), 60, 4096, 16384);
     EXPECT_EQ(on.left, off.left);
-    EXPECT_GT(difference(on.right, off.right), 1e-3);
+    EXPECT_GT(peakDifference(on.right, off.right), 2e-4); // the tube is quiet: about -66 dB
 }
 
 TEST(EffectsModule, SandClicksInBothChannelsOnlyFromOneGrainUp)
@@ -63,8 +62,8 @@ TEST(EffectsModule, SandClicksInBothChannelsOnlyFromOneGrainUp)
     EXPECT_EQ(off.left, under.left);
     EXPECT_EQ(off.right, under.right);
     const StereoBuffer sand = moduleStrike({{87, 0.5f}, {89, 1.0f}}, 40, 8192, 16384);
-    EXPECT_GT(difference(sand.left, off.left), 1e-3);
-    EXPECT_GT(difference(sand.right, off.right), 1e-3);
+    EXPECT_GT(peakDifference(sand.left, off.left), 1e-3);
+    EXPECT_GT(peakDifference(sand.right, off.right), 1e-3);
 }
 
 TEST(EffectsModule, SongModeTremoloFollowsTheHostsSongPosition)
@@ -81,15 +80,10 @@ TEST(EffectsModule, SongModeTremoloFollowsTheHostsSongPosition)
             .left;
     };
     const std::vector<float> a = run(1.0), b = run(3.0), c = run(2.0);
-    double ab = 0, ac = 0, level = 0;
-    for (size_t i = 0; i < a.size(); ++i) {
-        ab = std::max(ab, static_cast<double>(std::fabs(a[i] - b[i])));
-        ac = std::max(ac, static_cast<double>(std::fabs(a[i] - c[i])));
-        level = std::max(level, static_cast<double>(std::fabs(a[i])));
-    }
+    const double level = peakDifference(a);
     ASSERT_GT(level, 1e-4);
-    EXPECT_LT(ab, 1e-4 * level);
-    EXPECT_GT(ac, 1e-2 * level);
+    EXPECT_LT(peakDifference(a, b), 1e-4 * level);
+    EXPECT_GT(peakDifference(a, c), 1e-2 * level);
 }
 
 #endif

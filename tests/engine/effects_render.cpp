@@ -13,9 +13,7 @@ namespace {
 
 constexpr float kRate = 48000.0f;
 
-struct Take {
-    std::vector<float> left, right;
-};
+struct Take { std::vector<float> left, right; };
 
 Take play(const Settings& changes, int key, int hold, int frames)
 {

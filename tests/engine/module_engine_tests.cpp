@@ -2,6 +2,7 @@
 // the pitch a key sounds, when a strike lands, sleep, and repeatability.
 #ifdef VANT_HAVE_TESTHOST
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -57,10 +58,8 @@ TEST(ModuleEngineTime, StrikeLandsAtItsDeltaFrames)
     ASSERT_TRUE(host.ok()) << host.error();
     host.noteOn(60, 100, 100);
     const StereoBuffer out = host.render(512);
-    for (const std::vector<float>* channel : {&out.left, &out.right}) {
-        EXPECT_GE(firstNonZero(*channel), 100);
-        EXPECT_LE(firstNonZero(*channel), 102);
-    }
+    for (const std::vector<float>* channel : {&out.left, &out.right})
+        EXPECT_THAT(firstNonZero(*channel), testing::AllOf(testing::Ge(100), testing::Le(102)));
 }
 
 TEST(ModuleEngineTime, FallsSilentAfterReleaseAndWakesOnTheNextNote)
