@@ -87,9 +87,6 @@ constexpr int32_t kHostOpcodesFrom6[] = {
     audioMasterCloseFileSelector, audioMasterEditFile, audioMasterGetChunkFile,
     audioMasterGetInputSpeakerArrangement};
 static_assert(std::size(kHostOpcodesFrom6) == 44 && countsUpFrom(kHostOpcodesFrom6, 6));
-// Spot checks straight from the sheet, in case both lists slipped together.
-IS(effGetChunk, 23); IS(effProcessEvents, 25); IS(effCanDo, 51); IS(effGetVstVersion, 58);
-IS(audioMasterGetTime, 7); IS(audioMasterCanDo, 37); IS(audioMasterBeginEdit, 43);
 
 // Magic, identifiers and flags.
 IS(kEffectMagic, 0x56737450); IS(kVstVersion, 2400); IS(vstFourCC('N', 'v', 'E', 'f'), 0x4E764566);

@@ -25,7 +25,6 @@ TEST_F(Identity, RecordValues) {
     for (size_t i = 0; i < std::size(fields); ++i) EXPECT_EQ(fields[i].first, fields[i].second) << "field " << i;
     EXPECT_FLOAT_EQ(fx->ioRatio, 1.f);
     EXPECT_TRUE(fx->processReplacing && fx->process && fx->processDoubleReplacing);
-    EXPECT_EQ(fx->user, nullptr);
     for (char c : fx->future) EXPECT_EQ(c, 0);
     EXPECT_EQ(host.module().effectName(), "Vantorel");
     EXPECT_EQ(host.module().vendorString(), "Orvik");
