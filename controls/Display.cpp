@@ -25,8 +25,7 @@ CRect Display::needleBRect(double x)
 
 void Display::draw(CDrawContext* context)
 {
-    SharedPointer<map_Slider_Needle> needle =
-        makeOwned<map_Slider_Needle>(2 * kNeedleHalfWidth, kNeedleHeight);
+    SharedPointer<map_Slider_Needle> needle = makeOwned<map_Slider_Needle>(2 * kNeedleHalfWidth, kNeedleHeight);
     needle->setHighlighted(highlighted == 1);
     needle->draw(context, needleARect(needleA));
     needle->setHighlighted(highlighted == 2);

@@ -14,8 +14,7 @@ class KnobDrag
 public:
     KnobDrag(const VSTGUI::CPoint& knobCentre, float activeRadius)
         : centre(knobCentre), activeRadius2(activeRadius * activeRadius)
-    {
-    }
+    {}
 
     bool isDragging() const { return drag.dragging; }
 

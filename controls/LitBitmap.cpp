@@ -13,18 +13,10 @@ void setChannelOrder(LitPixels& px, IPlatformBitmapPixelAccess::PixelFormat form
 {
     switch (format)
     {
-    case IPlatformBitmapPixelAccess::kARGB:
-        px.alpha = 0, px.red = 1, px.green = 2, px.blue = 3;
-        break;
-    case IPlatformBitmapPixelAccess::kRGBA:
-        px.red = 0, px.green = 1, px.blue = 2, px.alpha = 3;
-        break;
-    case IPlatformBitmapPixelAccess::kABGR:
-        px.alpha = 0, px.blue = 1, px.green = 2, px.red = 3;
-        break;
-    case IPlatformBitmapPixelAccess::kBGRA:
-        px.blue = 0, px.green = 1, px.red = 2, px.alpha = 3;
-        break;
+    case IPlatformBitmapPixelAccess::kARGB: px.alpha = 0, px.red = 1, px.green = 2, px.blue = 3; break;
+    case IPlatformBitmapPixelAccess::kRGBA: px.red = 0, px.green = 1, px.blue = 2, px.alpha = 3; break;
+    case IPlatformBitmapPixelAccess::kABGR: px.alpha = 0, px.blue = 1, px.green = 2, px.red = 3; break;
+    case IPlatformBitmapPixelAccess::kBGRA: px.blue = 0, px.green = 1, px.red = 2, px.alpha = 3; break;
     }
 }
 

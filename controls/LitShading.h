@@ -32,7 +32,7 @@ inline LitVec reflect(const LitVec& v, const LitVec& n)
     const double vn = dot(v, n);
     if (vn == 0.0)
         return v;
-    return { v.x - 2.0 * vn * n.x, v.y - 2.0 * vn * n.y, v.z - 2.0 * vn * n.z };
+    return {v.x - 2.0 * vn * n.x, v.y - 2.0 * vn * n.y, v.z - 2.0 * vn * n.z};
 }
 
 inline double clamp01(double v) { return v < 0.0 ? 0.0 : (v > 1.0 ? 1.0 : v); }
@@ -53,8 +53,8 @@ struct LitPixels
 {
     uint8_t* base = nullptr;
     int32_t bytesPerRow = 0;
-    int32_t width = 0;  // columns to fill
-    int32_t rows = 0;   // rows to fill (the drawn height, at most the bitmap's)
+    int32_t width = 0; // columns to fill
+    int32_t rows = 0; // rows to fill (the drawn height, at most the bitmap's)
     int32_t red = 2, green = 1, blue = 0, alpha = 3; // little-endian BGRA by default
 
     void put(int32_t x, int32_t y, double r, double g, double b, double a) const
@@ -93,7 +93,7 @@ inline double litBrightness(const LitVec& n, const LitVec& d, const LitVec& view
 // The dark rim of knobs and switch thumbs, toward the lower right.
 inline double litRim(const LitVec& n)
 {
-    static const LitVec q = normalise({ 0.3, 0.3, -1.0 });
+    static const LitVec q = normalise({0.3, 0.3, -1.0});
     return 0.125 * std::fmax(0.0, dot(n, q));
 }
 

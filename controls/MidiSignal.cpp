@@ -12,8 +12,7 @@ MidiSignal::MidiSignal(const CRect& viewSize) : CView(viewSize), outer(viewSize)
 
 MidiSignal::MidiSignal(const MidiSignal& other)
     : CView(other), outer(other.outer), inner(other.inner), level(other.getLevel())
-{
-}
+{}
 
 void MidiSignal::flash(bool activity)
 {

@@ -29,5 +29,5 @@ public:
 private:
     VSTGUI::CRect outer;
     VSTGUI::CRect inner;
-    std::atomic<float> level { 0.f };
+    std::atomic<float> level{0.f};
 };

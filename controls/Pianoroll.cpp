@@ -25,10 +25,10 @@ constexpr double kBlackLeft = 65.5;
 constexpr double kBlackWidth = 21.0;
 constexpr int32_t kWhiteKeys = 29;
 constexpr int32_t kBlackKeys = 21;
-constexpr int32_t kWhiteUnits[7] = { 23, 24, 23, 24, 23, 24, 23 }; // A B C D E F G
-constexpr int32_t kWhiteAdvance[7] = { 2, 1, 2, 2, 1, 2, 2 };
-constexpr int32_t kBlackGapUnits[5] = { 44, 26, 42, 26, 26 }; // A# C# D# F# G#
-constexpr int32_t kBlackAdvance[5] = { 3, 2, 3, 2, 2 };
+constexpr int32_t kWhiteUnits[7] = {23, 24, 23, 24, 23, 24, 23}; // A B C D E F G
+constexpr int32_t kWhiteAdvance[7] = {2, 1, 2, 2, 1, 2, 2};
+constexpr int32_t kBlackGapUnits[5] = {44, 26, 42, 26, 26}; // A# C# D# F# G#
+constexpr int32_t kBlackAdvance[5] = {3, 2, 3, 2, 2};
 
 // Narrower than any key pair: (x - left) / 30 never exceeds the key number at x.
 constexpr double kHitStride = 30.0;
@@ -45,7 +45,7 @@ Pianoroll::Pianoroll(const CRect& viewSize, IControlListener* controlListener)
     for (int32_t i = 0; i < kWhiteKeys; ++i)
     {
         const double width = static_cast<double>(kScale * static_cast<float>(kWhiteUnits[i % 7]));
-        keys[number - 1] = { CRect(x, kKeysTop, x + width, kWhiteBottom), number };
+        keys[number - 1] = {CRect(x, kKeysTop, x + width, kWhiteBottom), number};
         x += width;
         number += kWhiteAdvance[i % 7];
     }
@@ -53,7 +53,7 @@ Pianoroll::Pianoroll(const CRect& viewSize, IControlListener* controlListener)
     number = 2;
     for (int32_t j = 0; j < kBlackKeys; ++j)
     {
-        keys[number - 1] = { CRect(x, kKeysTop, x + kBlackWidth, kBlackBottom), number };
+        keys[number - 1] = {CRect(x, kKeysTop, x + kBlackWidth, kBlackBottom), number};
         x += static_cast<double>(kScale * static_cast<float>(kBlackGapUnits[j % 5]));
         number += kBlackAdvance[j % 5];
     }

@@ -16,9 +16,9 @@ class Pianoroll : public VSTGUI::CControl
 {
 public:
     static constexpr int32_t kTag = 129;
-    static constexpr int32_t kKeyCount = 49;      // playable keys 1..49
-    static constexpr int32_t kTableSize = 50;     // the 50th, a black key past the end, is never hit
-    static constexpr int32_t kNoteOfKeyOne = 45;  // key number n sounds MIDI note n + 44
+    static constexpr int32_t kKeyCount = 49; // playable keys 1..49
+    static constexpr int32_t kTableSize = 50; // the 50th, a black key past the end, is never hit
+    static constexpr int32_t kNoteOfKeyOne = 45; // key number n sounds MIDI note n + 44
 
     struct Key
     {

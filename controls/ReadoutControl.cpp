@@ -8,8 +8,7 @@ using namespace VSTGUI;
 ReadoutControl::ReadoutControl(const CRect& viewSize, IControlListener* controlListener, int32_t controlTag,
                                uint8_t readoutSection, uint8_t readoutItem, CCursorType cursor)
     : CControl(viewSize, controlListener, controlTag), section(readoutSection), item(readoutItem), hoverCursor(cursor)
-{
-}
+{}
 
 void ReadoutControl::enterHover()
 {

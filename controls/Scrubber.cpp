@@ -13,8 +13,7 @@ using namespace VSTGUI;
 
 Scrubber::Scrubber(const CRect& rectangle, IControlListener* controlListener)
     : ReadoutControl(rectangle, controlListener, kTag, 4, 3, kCursorVSize), rect(rectangle)
-{
-}
+{}
 
 // Whole semitones, truncated. Wheel steps of 1/12 land a hair below the next
 // twelfth in single precision (eight notches give 0.6666666), so a thousandth

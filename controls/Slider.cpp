@@ -10,8 +10,7 @@ using namespace VSTGUI;
 
 Slider::Slider(const CRect& rectangle, IControlListener* controlListener, int32_t controlTag, uint8_t readoutSection)
     : CControl(rectangle, controlListener, controlTag), section(readoutSection), rect(rectangle)
-{
-}
+{}
 
 // Nothing to draw: the needle display shows the value. Clearing the dirty
 // flag keeps a changed value from asking for a repaint at every idle.

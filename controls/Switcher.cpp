@@ -10,7 +10,7 @@ using namespace VSTGUI;
 
 namespace {
 constexpr double kPositionPitch = 12.0; // pixels between thumb positions
-constexpr double kThumbShare = 0.45;    // thumb width / switch width
+constexpr double kThumbShare = 0.45; // thumb width / switch width
 } // namespace
 
 Switcher::Switcher(const CRect& viewSize, IControlListener* controlListener, int32_t controlTag, uint8_t readoutSection,
@@ -18,8 +18,7 @@ Switcher::Switcher(const CRect& viewSize, IControlListener* controlListener, int
     // A switch needs at least two positions; fewer would divide by zero.
     : ReadoutControl(viewSize, controlListener, controlTag, readoutSection, readoutItem, kCursorHSize),
       steps(stepCount < 1 ? 1 : stepCount), rect(viewSize)
-{
-}
+{}
 
 CRect Switcher::thumbRect() const
 {

@@ -13,8 +13,8 @@ class Switcher : public ReadoutControl
 {
 public:
     // steps: the highest position index (1 for two positions, 2 for three).
-    Switcher(const VSTGUI::CRect& size, VSTGUI::IControlListener* listener, int32_t tag, uint8_t section,
-             uint8_t item, int32_t steps);
+    Switcher(const VSTGUI::CRect& size, VSTGUI::IControlListener* listener, int32_t tag, uint8_t section, uint8_t item,
+             int32_t steps);
 
     VSTGUI::CView* newCopy() const override { return new Switcher(*this); }
     void draw(VSTGUI::CDrawContext* context) override;

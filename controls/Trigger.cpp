@@ -17,7 +17,7 @@ uint8_t alphaOf(double a) { return a <= 0.0 ? 0 : (a >= 255.0 ? 255 : static_cas
 
 void fillTriangle(CDrawContext* context, const CPoint& a, const CPoint& b, const CPoint& c)
 {
-    const CPoint points[3] = { a, b, c };
+    const CPoint points[3] = {a, b, c};
     context->drawPolygon(points, 3, kDrawFilled);
 }
 
@@ -45,73 +45,41 @@ void Trigger::draw(CDrawContext* context)
 
     switch (style)
     {
-    case kArrowNext:
-        fillTriangle(context, CPoint(L, T), CPoint(L, B), CPoint(R, T + H / 2));
-        break;
-    case kArrowPrevious:
-        fillTriangle(context, CPoint(R, T), CPoint(R, B), CPoint(L, T + H / 2));
-        break;
+    case kArrowNext: fillTriangle(context, CPoint(L, T), CPoint(L, B), CPoint(R, T + H / 2)); break;
+    case kArrowPrevious: fillTriangle(context, CPoint(R, T), CPoint(R, B), CPoint(L, T + H / 2)); break;
     case kLoadClosing:
         // The frame repaints what lay under the box (the view shrank back).
         style = kLoad;
         [[fallthrough]];
-    case kLoad:
-        fillTriangle(context, CPoint(R, B), CPoint(L, B), CPoint(L + W / 2, T));
-        break;
+    case kLoad: fillTriangle(context, CPoint(R, B), CPoint(L, B), CPoint(L + W / 2, T)); break;
     case kLoadOpen:
         fillTriangle(context, CPoint(R, B), CPoint(L, B), CPoint(L + W / 2, T));
         drawBox(context, "LOAD PRESET", "LOAD BANK");
         break;
-    case kSaveClosing:
-        style = kSave;
-        [[fallthrough]];
-    case kSave:
-        fillTriangle(context, CPoint(R, T), CPoint(L, T), CPoint(L + W / 2, B));
-        break;
+    case kSaveClosing: style = kSave; [[fallthrough]];
+    case kSave: fillTriangle(context, CPoint(R, T), CPoint(L, T), CPoint(L + W / 2, B)); break;
     case kSaveOpen:
         fillTriangle(context, CPoint(R, T), CPoint(L, T), CPoint(L + W / 2, B));
         drawBox(context, "SAVE PRESET", "SAVE BANK");
         break;
-    case kLinkToggle:
-    {
+    case kLinkToggle: {
         context->setFillColor(CColor(230, 180, 70, alphaOf(48 + 100 * v)));
-        const CPoint points[4] = { CPoint(R, T), CPoint(R, B), CPoint(L, B), CPoint(L, T) };
+        const CPoint points[4] = {CPoint(R, T), CPoint(R, B), CPoint(L, B), CPoint(L, T)};
         context->drawPolygon(points, 4, kDrawFilled);
         break;
     }
-    case kTabPresets:
-        drawTab(context, "PRESETS", 480);
-        break;
-    case kTabMicrotuning:
-        drawTab(context, "MICROTUNING", 579);
-        break;
-    case kTabModulation:
-        drawTab(context, "MODULATION", 724);
-        break;
-    case kTabEffects:
-        drawTab(context, "EFFECTS", 857);
-        break;
-    case kNotesPitchBend:
-        drawTwoWay(context, "NOTES", "PITCH BEND", 60, 101);
-        break;
-    case kDelaySand:
-        drawTwoWay(context, "DELAY", "SAND", 80, 81);
-        break;
-    case kLfoEnv:
-        drawTwoWay(context, "LFO", "ENV", 80, 81);
-        break;
-    case kShiftUp:
-        drawCircularArrow(context, true);
-        break;
-    case kShiftDown:
-        drawCircularArrow(context, false);
-        break;
+    case kTabPresets: drawTab(context, "PRESETS", 480); break;
+    case kTabMicrotuning: drawTab(context, "MICROTUNING", 579); break;
+    case kTabModulation: drawTab(context, "MODULATION", 724); break;
+    case kTabEffects: drawTab(context, "EFFECTS", 857); break;
+    case kNotesPitchBend: drawTwoWay(context, "NOTES", "PITCH BEND", 60, 101); break;
+    case kDelaySand: drawTwoWay(context, "DELAY", "SAND", 80, 81); break;
+    case kLfoEnv: drawTwoWay(context, "LFO", "ENV", 80, 81); break;
+    case kShiftUp: drawCircularArrow(context, true); break;
+    case kShiftDown: drawCircularArrow(context, false); break;
     case kEchoSync:
-    case kLfoSync:
-        drawSyncToggle(context);
-        break;
-    case kPanic:
-    {
+    case kLfoSync: drawSyncToggle(context); break;
+    case kPanic: {
         SharedPointer<CFontDesc> font = arialFont(14);
         context->setFont(font);
         context->setFontColor(CColor(230, 180, 70, alphaOf(48 + 100 * hover)));
@@ -174,8 +142,7 @@ void Trigger::drawTab(CDrawContext* context, const char* label, double x0)
     context->drawString(label, CPoint(x0, 63));
 }
 
-void Trigger::drawTwoWay(CDrawContext* context, const char* left, const char* right, double split,
-                         double leftPartInset)
+void Trigger::drawTwoWay(CDrawContext* context, const char* left, const char* right, double split, double leftPartInset)
 {
     const double L = rect.left, T = rect.top, R = rect.right, B = rect.bottom;
     const float v = getValue();
@@ -223,8 +190,8 @@ void Trigger::drawSyncToggle(CDrawContext* context)
 
     SharedPointer<CFontDesc> font = arialFont(14);
     context->setFont(font);
-    context->setFontColor(CColor(alphaOf(30 + 180 * v), alphaOf(20 + 150 * v), alphaOf(10 + 100 * v),
-                                 alphaOf(140 + 40 * h + 60 * v)));
+    context->setFontColor(
+        CColor(alphaOf(30 + 180 * v), alphaOf(20 + 150 * v), alphaOf(10 + 100 * v), alphaOf(140 + 40 * h + 60 * v)));
     context->drawString("SYNC", CPoint(L + 5, T + 15));
 }
 
@@ -278,31 +245,24 @@ CMouseEventResult Trigger::onMouseDown(CPoint& where, const CButtonState& button
 
     switch (style)
     {
-    case kLoad:
-        openBox(95, kLoadOpen);
-        break;
-    case kSave:
-        openBox(125, kSaveOpen);
-        break;
+    case kLoad: openBox(95, kLoadOpen); break;
+    case kSave: openBox(125, kSaveOpen); break;
     case kLinkToggle:
     case kEchoSync:
-    case kLfoSync:
-    {
+    case kLfoSync: {
         EditGesture gesture(*this);
         setValue(getValue() != 0.f ? 0.f : 1.f);
         valueChanged();
         break;
     }
-    case kNotesPitchBend:
-    {
+    case kNotesPitchBend: {
         EditGesture gesture(*this);
         setValue(where.x < rect.left + rect.getWidth() / 2 - 20 ? 0.f : 1.f);
         valueChanged();
         break;
     }
     case kDelaySand:
-    case kLfoEnv:
-    {
+    case kLfoEnv: {
         EditGesture gesture(*this);
         setValue(where.x < rect.left + rect.getWidth() / 2 ? 0.f : 0.34f);
         valueChanged();

@@ -32,7 +32,7 @@ void renderLitDial(const LitPixels& px, const LitPlacement& at, double width, do
             }
             // Dome with a gentle ripple toward the edge.
             const double h = 0.5 * q * std::sin(kTwoPi * std::sqrt(q)) + 0.5 * (1.0 - q);
-            LitVec n{ dx * h / radius, dy * h / radius, -q * q };
+            LitVec n{dx * h / radius, dy * h / radius, -q * q};
             const double ex = x - dimpleX;
             const double ey = y - dimpleY;
             const double d2 = ex * ex + ey * ey;
@@ -46,8 +46,8 @@ void renderLitDial(const LitPixels& px, const LitPlacement& at, double width, do
 
             const double X = at.left + x;
             const double Y = at.top + y;
-            const LitVec light = normalise({ -300.0 - X, -200.0 - Y, -(700.0 - radius * n.z) });
-            const LitVec view = normalise({ X - at.cx, Y - at.cy, 2800.0 - 100.0 * n.z });
+            const LitVec light = normalise({-300.0 - X, -200.0 - Y, -(700.0 - radius * n.z)});
+            const LitVec view = normalise({X - at.cx, Y - at.cy, 2800.0 - 100.0 * n.z});
             const double rim = litRim(n);
             const double b = litBrightness(n, light, view, 5, 0.1) * (1.0 - rim);
 

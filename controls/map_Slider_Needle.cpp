@@ -34,12 +34,12 @@ void renderLitNeedle(const LitPixels& px, const LitPlacement& at, double width, 
             }
             // Outside the needle's outline the surface has no height (and the
             // pixel is transparent): keep the normal finite there.
-            const LitVec n = normalise({ -ex / c, -ey / c, -std::sqrt(std::fmax(q, 0.0)) });
+            const LitVec n = normalise({-ex / c, -ey / c, -std::sqrt(std::fmax(q, 0.0))});
 
             const double X = at.left + x;
             const double Y = at.top + y;
-            const LitVec light = normalise({ X + 300.0, Y + 200.0, -(700.0 - 100.0 * n.z) });
-            const LitVec view = normalise({ X - at.cx, Y - at.cy, 2800.0 - 100.0 * n.z });
+            const LitVec light = normalise({X + 300.0, Y + 200.0, -(700.0 - 100.0 * n.z)});
+            const LitVec view = normalise({X - at.cx, Y - at.cy, 2800.0 - 100.0 * n.z});
             const double b = litBrightness(n, light, view, head ? 15 : 2, head ? 0.1 : 0.3);
 
             double cr = 210.0, cg = 195.0, cb = 160.0;
@@ -64,8 +64,7 @@ void renderLitNeedle(const LitPixels& px, const LitPlacement& at, double width, 
 
 map_Slider_Needle::map_Slider_Needle(VSTGUI::CCoord width, VSTGUI::CCoord height)
     : LitBitmap(width, height), needleWidth(width)
-{
-}
+{}
 
 void map_Slider_Needle::render(const LitPixels& px, const LitPlacement& at) const
 {

@@ -7,7 +7,7 @@ void renderLitSwitcher(const LitPixels& px, const LitPlacement& at, double width
     for (int32_t x = 0; x < px.width; ++x)
     {
         // Vertical ribs: the normal depends on the column only.
-        const LitVec n = normalise({ fastSin(1.61 * x), 0.0, -4.0 });
+        const LitVec n = normalise({fastSin(1.61 * x), 0.0, -4.0});
         const double t = n.z + 1.0;
         double r, g, bl;
         if (highlighted)
@@ -28,8 +28,8 @@ void renderLitSwitcher(const LitPixels& px, const LitPlacement& at, double width
         for (int32_t y = 0; y < px.rows; ++y)
         {
             const double Y = at.top + y;
-            const LitVec light = normalise({ -300.0 - X, -200.0 - Y, -(700.0 - (width / 2.0) * n.z) });
-            const LitVec view = normalise({ X - at.cx, Y - at.cy, 2800.0 - 100.0 * n.z });
+            const LitVec light = normalise({-300.0 - X, -200.0 - Y, -(700.0 - (width / 2.0) * n.z)});
+            const LitVec view = normalise({X - at.cx, Y - at.cy, 2800.0 - 100.0 * n.z});
             const double b = litBrightness(n, light, view, 5, 0.1) * (1.0 - rim);
             px.put(x, y, r * b + rim * 200.0, g * b + rim * 120.0, bl * b + rim * 10.0, 255.0);
         }

@@ -9,16 +9,15 @@
 using namespace VSTGUI;
 
 namespace {
-const char* const kEntries[mt_Pulldown::kEntryCount] = { "RESET", "TONIC Cmaj", "OCTATONIC",
-                                                         "PENTATONIC", "LOAD", "SAVE" };
+const char* const kEntries[mt_Pulldown::kEntryCount] = {"RESET",      "TONIC Cmaj", "OCTATONIC",
+                                                        "PENTATONIC", "LOAD",       "SAVE"};
 
 uint8_t alphaOf(double a) { return a <= 0.0 ? 0 : (a >= 255.0 ? 255 : static_cast<uint8_t>(a)); }
 } // namespace
 
 mt_Pulldown::mt_Pulldown(const CRect& viewSize, IControlListener* controlListener)
     : CControl(viewSize, controlListener, kTag), savedRect(viewSize)
-{
-}
+{}
 
 const char* mt_Pulldown::entryText(int32_t entryRow)
 {

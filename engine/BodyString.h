@@ -9,18 +9,25 @@
 inline void bodyString(KeyVoice& v, float& left, float& right)
 {
     float u = v.bodyVelocity - v.bodyPosition;
-    if (u != 0.0f) {
+    if (u != 0.0f)
+    {
         u *= v.bodyDecay;
-        if (isTiny(u)) {
+        if (isTiny(u))
+        {
             v.bodyVelocity = 0.0f;
-        } else {
+        }
+        else
+        {
             v.bodyVelocity = u;
             v.bodyPosition += u * v.mainStiffness;
         }
     }
-    if (isTiny(v.bodyPosition)) {
+    if (isTiny(v.bodyPosition))
+    {
         v.bodyPosition = 0.0f;
-    } else {
+    }
+    else
+    {
         left += v.bodyPosition * v.panBodyLeft;
         right += v.bodyPosition * v.panBodyRight;
     }

@@ -4,16 +4,17 @@ class CrtRandom;
 
 // The body tube: one heavily damped resonator that collects both spring sums,
 // is heard on the right channel, and kicks the body strings of a key range.
-class BodyTube {
+class BodyTube
+{
 public:
     static constexpr int kKeys = 128;
 
-    void setVolume(float v);                          // "Body Vol"
-    void setTune(float v, float concertA, float fs);  // "Body Tune"
-    void setDiffusion(float v);                       // "Body Diffusion"
-    void setSharpness(float v);                       // "Body Sharpness": v^0.25
-    void setLowest(float v);                          // "Body Lowest": trunc(128 v)
-    void setHighest(float v);                         // "Body Highest": trunc(128 v)
+    void setVolume(float v); // "Body Vol"
+    void setTune(float v, float concertA, float fs); // "Body Tune"
+    void setDiffusion(float v); // "Body Diffusion"
+    void setSharpness(float v); // "Body Sharpness": v^0.25
+    void setLowest(float v); // "Body Lowest": trunc(128 v)
+    void setHighest(float v); // "Body Highest": trunc(128 v)
 
     // Zeroes position and velocity.
     void clear();

@@ -5,7 +5,8 @@
 // The engine's own rand/srand: the C runtime's linear congruential generator
 // (values 0..32767, seed 1 until re-seeded). The render loop owns one and the
 // tuning tables make their own, so no instance is shared between threads.
-class CrtRandom {
+class CrtRandom
+{
 public:
     static constexpr int kMax = 32767;
 

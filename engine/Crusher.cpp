@@ -6,7 +6,8 @@ void Crusher::setBits(float v)
 {
     // The bit count indexes the step grid: keep it within 0..16 whatever arrives.
     int bits = 0;
-    if (v > 0.0f) bits = v >= 1.0f ? 16 : static_cast<int>(16.0f * v);
+    if (v > 0.0f)
+        bits = v >= 1.0f ? 16 : static_cast<int>(16.0f * v);
     steps_ = static_cast<float>(1 << bits);
     reciprocal_ = 1.0f / steps_;
 }
@@ -14,8 +15,10 @@ void Crusher::setBits(float v)
 void Crusher::setShape(float v)
 {
     // Beyond 1 the bend curve would divide by zero inside a step.
-    if (!(v > 0.0f)) v = 0.0f;
-    if (v > 1.0f) v = 1.0f;
+    if (!(v > 0.0f))
+        v = 0.0f;
+    if (v > 1.0f)
+        v = 1.0f;
     shape_ = 0.4999f * v + 0.5f;
     curve_ = shape_ > 0.0f ? 1.0f / shape_ - 2.0f : 0.0f;
 }
@@ -32,7 +35,8 @@ float Crusher::crush(float x) const
 void Crusher::process(float& left, float& right) const
 {
     // A straight shape maps every sample onto itself: skip the rounding it would add.
-    if (!(shape_ > 0.0f) || shape_ == 0.5f) return;
+    if (!(shape_ > 0.0f) || shape_ == 0.5f)
+        return;
     left = crush(left);
     right = crush(right);
 }

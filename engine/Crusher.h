@@ -2,7 +2,8 @@
 
 // Quantises the two spring sums to 2^bits steps and bends every step with the
 // "Crush" shape (0.5 = straight, towards 1 a staircase).
-class Crusher {
+class Crusher
+{
 public:
     // Parameter 46: 2^trunc(16*v) steps, 1 to 65536.
     void setBits(float v);

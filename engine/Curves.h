@@ -11,7 +11,8 @@ inline float bend(float x, float c) { return x / ((1.0f - x) * c + 1.0f); }
 // Two-sided S-curve on 0..1 with explicit bend constants for the lower and upper half.
 inline float sCurve(float x, float cLow, float cHigh)
 {
-    if (x < 0.5f) return bend(2.0f * x, cLow) * 0.5f;
+    if (x < 0.5f)
+        return bend(2.0f * x, cLow) * 0.5f;
     return (bend(2.0f * x - 1.0f, cHigh) + 1.0f) * 0.5f;
 }
 

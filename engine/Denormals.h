@@ -24,7 +24,8 @@ inline float floatFromBits(uint32_t bits)
 inline void enableFlushToZero() { _mm_setcsr(_mm_getcsr() | 0x8000u); }
 
 // Flush-to-zero for the length of one engine call; the caller's mode comes back.
-class ScopedFlushToZero {
+class ScopedFlushToZero
+{
 public:
     ScopedFlushToZero() : saved_(_mm_getcsr()) { _mm_setcsr(saved_ | 0x8000u); }
     ~ScopedFlushToZero() { _mm_setcsr(saved_); }

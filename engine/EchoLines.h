@@ -2,7 +2,8 @@
 
 // Two-line feedback echo (left and right), run in place over each finished
 // block, also while the synthesis sleeps so echoes ring out.
-class EchoLines {
+class EchoLines
+{
 public:
     EchoLines() = default;
     ~EchoLines();

@@ -31,11 +31,12 @@ Engine::Engine(EngineHost& host) : state_(new EngineState(host))
 
     PerformanceState& p = s.perf;
     p.hitPower = 1.0f;
-    p.decayCoefficient = floatFromBits(0x3F7FFCB9);     // 0.99995
-    p.releaseCoefficient = floatFromBits(0x3F7FD21F);   // 0.9993
+    p.decayCoefficient = floatFromBits(0x3F7FFCB9); // 0.99995
+    p.releaseCoefficient = floatFromBits(0x3F7FD21F); // 0.9993
     p.bodyDecayCoefficient = floatFromBits(0x3F7FF972); // 0.9999
-    p.sbDecayCoefficient = std::pow(0.75f, 0.001f);     // as at the "sB Decay" default
-    for (KeyVoice& v : s.keys) {
+    p.sbDecayCoefficient = std::pow(0.75f, 0.001f); // as at the "sB Decay" default
+    for (KeyVoice& v : s.keys)
+    {
         v.silence();
         v.startOffset = -1;
         v.hitPower = p.hitPower;
@@ -67,11 +68,14 @@ void Engine::setSampleRate(float hostRate)
 
     s.echo.allocate(echoSamples(rate));
     for (int line = 0; line < 2; ++line)
-        if (s.echo.length(line) == 0) s.host->reportBroken();
+        if (s.echo.length(line) == 0)
+            s.host->reportBroken();
     s.echo.resetRates();
 
-    for (float& r : s.tuning.microtuning) r = 1.0f;
-    for (KeyVoice& v : s.keys) v.silence();
+    for (float& r : s.tuning.microtuning)
+        r = 1.0f;
+    for (KeyVoice& v : s.keys)
+        v.silence();
     PerformanceState& p = s.perf;
     p.saturationPrevious = p.saturationCurrent;
     p.noteFlag = false;
@@ -88,15 +92,18 @@ int Engine::echoLineLength(int line) const { return state_->echo.length(line); }
 
 void Engine::resetEngine()
 {
-    for (KeyVoice& v : state_->keys) v.silence();
+    for (KeyVoice& v : state_->keys)
+        v.silence();
     state_->echo.clear();
 }
 
 void Engine::applyReleaseToFreeVoices()
 {
     const PerformanceState& p = state_->perf;
-    for (KeyVoice& v : state_->keys) {
-        if (v.keyDown) continue;
+    for (KeyVoice& v : state_->keys)
+    {
+        if (v.keyDown)
+            continue;
         v.decay = p.releaseCoefficient;
         v.bDecay = p.sbDecayCoefficient * p.releaseCoefficient;
         v.bodyDecay = p.bodyDecayCoefficient;

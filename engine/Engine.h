@@ -6,14 +6,16 @@
 struct EngineState;
 
 // One MIDI short message at a sample offset within the coming block.
-struct MidiMessage {
+struct MidiMessage
+{
     int32_t deltaFrames;
     uint8_t data[3];
 };
 
 // The sound engine: key bank, performance state, tuning, springs, effects.
 // Owned by the plug-in; every call below comes from it.
-class Engine {
+class Engine
+{
 public:
     explicit Engine(EngineHost& host);
     ~Engine();

@@ -2,7 +2,8 @@
 
 // What the sound engine needs from whoever hosts it. The plug-in implements this;
 // the engine knows nothing else about the host.
-class EngineHost {
+class EngineHost
+{
 public:
     virtual ~EngineHost() = default;
     // Asks the host for its transport. Returns false when the host gives no time

@@ -15,8 +15,9 @@
 constexpr int kParameterCount = 111;
 
 // What MIDI input changes and the render loop reads: notes, pedal, wheel, bend.
-struct PerformanceState {
-    bool noteFlag = false;     // a note started (or the wheel moved): synthesise even in silence
+struct PerformanceState
+{
+    bool noteFlag = false; // a note started (or the wheel moved): synthesise even in silence
     bool resetPending = false; // silence the key bank once the instrument has gone quiet
     float activityLevel = 0.0f;
     float activityPrevious = 0.0f;
@@ -35,10 +36,11 @@ struct PerformanceState {
 };
 
 // Engine rate and the host's transport as last read.
-struct SampleClock {
+struct SampleClock
+{
     float rate = 48000.0f;
-    float period = 1.0f / 48000.0f;        // T
-    float periodSquared = 0.0f;            // T^2
+    float period = 1.0f / 48000.0f; // T
+    float periodSquared = 0.0f; // T^2
     float beatsPerSample = 2.0f / 48000.0f; // tempo / 60 * T
     float hostTempo = 120.0f;
     float lastTempo = 120.0f;
@@ -46,7 +48,8 @@ struct SampleClock {
 };
 
 // Values the key tuning tables are computed from.
-struct TuningState {
+struct TuningState
+{
     float concertA = 440.0f;
     float microtuning[12] = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}; // stiffness ratios C..B
     float partialOffset = 0.5f;
@@ -60,7 +63,8 @@ struct TuningState {
 };
 
 // Spring A gain and the LFO / ENV block.
-struct ModulationState {
+struct ModulationState
+{
     float springAGain = 1.0f;
     int32_t lfoSync = 0;
     float lfoRate = 0.25f;
@@ -70,7 +74,8 @@ struct ModulationState {
 };
 
 // Master volume, stereo placement and the body mix.
-struct OutputState {
+struct OutputState
+{
     float volume = 1.0f; // V = 2v
     float stereo = 0.5f;
     float spread = 0.0f;
@@ -79,7 +84,8 @@ struct OutputState {
 };
 
 // Everything the engine keeps, allocated once with the engine.
-struct EngineState {
+struct EngineState
+{
     explicit EngineState(EngineHost& h) : host(&h) {}
 
     EngineHost* host;

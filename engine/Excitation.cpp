@@ -12,7 +12,8 @@ void softStrike(KeyVoice& v)
 {
     const float p = v.hitPower;
     const float f = v.force;
-    if (v.hitStep > 0.0f) { // first sample after a note start
+    if (v.hitStep > 0.0f)
+    { // first sample after a note start
         v.strikeForceSnapshot = f;
         v.bowPosition = 1.0f;
         v.hitStep = 0.0f;
@@ -27,22 +28,27 @@ void softStrike(KeyVoice& v)
 
     // Push only on the bow's positive half-cycles, never beyond the force.
     const float push = v.bowPosition * v.excitationProgress * f * p;
-    if (push > 0.0f) {
+    if (push > 0.0f)
+    {
         const float t = push + v.aMainVelocity;
-        if (std::fabs(t) < f) {
+        if (std::fabs(t) < f)
+        {
             v.aMainVelocity = t;
             const float t2 = push + v.aPartialVelocity;
-            if (std::fabs(t2) < f) v.aPartialVelocity = t2;
+            if (std::fabs(t2) < f)
+                v.aPartialVelocity = t2;
         }
     }
     v.excitationLevel = v.excitationProgress;
-    if (v.envLevel < f) v.envLevel = (f - v.envLevel) * v.excitationProgress + v.envLevel;
+    if (v.envLevel < f)
+        v.envLevel = (f - v.envLevel) * v.excitationProgress + v.envLevel;
 }
 
 void hit(KeyVoice& v)
 {
     const float f = v.force;
-    if (v.excitationProgress == 0.0f) v.strikeForceSnapshot = f;
+    if (v.excitationProgress == 0.0f)
+        v.strikeForceSnapshot = f;
     v.excitationProgress += v.hitStep;
     v.excitationLevel = 1.0f;
     v.lfoPosition *= 0.5f;
@@ -73,13 +79,19 @@ void scrape(KeyVoice& v, float m, CrtRandom& random)
 
 void excitationStep(KeyVoice& v, float modWheelMotion, CrtRandom& random)
 {
-    if (v.excitationProgress >= v.force) {
+    if (v.excitationProgress >= v.force)
+    {
         v.force = 0.0f; // the strike is over
         v.excitationProgress = 0.0f;
-    } else if (v.hitPower < 1.0f) {
+    }
+    else if (v.hitPower < 1.0f)
+    {
         softStrike(v);
-    } else {
+    }
+    else
+    {
         hit(v);
     }
-    if (modWheelMotion != 0.0f) scrape(v, modWheelMotion, random);
+    if (modWheelMotion != 0.0f)
+        scrape(v, modWheelMotion, random);
 }

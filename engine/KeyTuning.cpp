@@ -28,7 +28,8 @@ float springBFrequency(float factor, float spread, float position, float concert
 void computeMainTuning(EngineState& s)
 {
     const double t2 = s.clock.periodSquared;
-    for (int n = kFirstKey; n <= kLastKey; ++n) {
+    for (int n = kFirstKey; n <= kLastKey; ++n)
+    {
         const float f = std::pow(2.0f, static_cast<float>(n - 69) / 12.0f) * s.tuning.concertA;
         const double k = s.tuning.microtuning[n % 12] * (f * kFourPiSquared * f * t2);
         KeyVoice& v = s.keys[n];
@@ -46,10 +47,12 @@ void computePartialTuning(EngineState& s)
     // the same way, and the audio thread's generator is never touched from here.
     CrtRandom random;
     random.seed(333);
-    for (int n = kFirstKey; n <= kLastKey; ++n) {
+    for (int n = kFirstKey; n <= kLastKey; ++n)
+    {
         const float spread = spreadFactor(random);
         // Tenths of a semitone; bounded so a wild offset cannot overflow the integer.
-        const float cents = clampf((spread * s.tuning.partialSpread + 1.0f) * s.tuning.partialOffset * -480.0f, -1e6f, 1e6f);
+        const float cents =
+            clampf((spread * s.tuning.partialSpread + 1.0f) * s.tuning.partialOffset * -480.0f, -1e6f, 1e6f);
         const int c = -120 - static_cast<int>(std::trunc(cents));
         const double ratio = std::pow(2.0, c / 60.0);
         KeyVoice& v = s.keys[n];
@@ -69,12 +72,16 @@ void computeSpringBTuning(EngineState& s)
     float position = lo;
     CrtRandom random;
     random.seed(3334);
-    for (int n = 0; n < kKeyCount; ++n, position += step) {
+    for (int n = 0; n < kKeyCount; ++n, position += step)
+    {
         // The first draw only decides the 12 kHz limit.
         float f = springBFrequency(spreadFactor(random), t.bSpread, position, t.concertA);
-        if (f > 12000.0f) {
+        if (f > 12000.0f)
+        {
             f = 12000.0f;
-        } else {
+        }
+        else
+        {
             f = springBFrequency(spreadFactor(random), t.bSpread, position, t.concertA);
         }
         KeyVoice& v = s.keys[n];
@@ -83,27 +90,33 @@ void computeSpringBTuning(EngineState& s)
 
         double kB = f * kFourPiSquared * f / (fs * fs) * t.microtuning[n % 12];
         // Drop by octaves until the spring is stable (bounded for any input).
-        for (int i = 0; kB > 1.4 && i < 2100; ++i) kB *= 0.5;
+        for (int i = 0; kB > 1.4 && i < 2100; ++i)
+            kB *= 0.5;
         const float k = static_cast<float>(kB);
         v.bStiffness = k;
         v.bTargetStiffness = k;
         v.bDetunedStiffness = k * t.bDetuneRatio;
-        if (k < 0.7f && t.bOctave == 1.0f) v.bDetunedStiffness *= 4.0f;
+        if (k < 0.7f && t.bOctave == 1.0f)
+            v.bDetunedStiffness *= 4.0f;
     }
     computeBeatGuard(s);
 }
 
 void computeBeatGuard(EngineState& s)
 {
-    for (int n = kFirstKey; n <= kLastKey; ++n) {
+    for (int n = kFirstKey; n <= kLastKey; ++n)
+    {
         KeyVoice& v = s.keys[n];
         float guard = 1.0f;
         const float r = 1.0f / v.bStiffness;
         const float d = std::fabs(1.0f - r * v.partialStiffness);
-        if (d < 0.5f) guard = bend(2.0f * d, 2.0f);
-        if (s.tuning.bOffset < 0.05f) {
+        if (d < 0.5f)
+            guard = bend(2.0f * d, 2.0f);
+        if (s.tuning.bOffset < 0.05f)
+        {
             const float d2 = std::fabs(1.0f - r * v.mainStiffness);
-            if (d2 < 0.5f) guard = (bend(2.0f * d2, 2.0f) * 0.99f + 0.01f) * guard;
+            if (d2 < 0.5f)
+                guard = (bend(2.0f * d2, 2.0f) * 0.99f + 0.01f) * guard;
         }
         v.beatGuard = guard;
     }
@@ -112,17 +125,21 @@ void computeBeatGuard(EngineState& s)
 void computeDrive(EngineState& s)
 {
     const float twiceV = 2.0f * s.tuning.bVolume;
-    for (KeyVoice& v : s.keys) v.bDrive = std::pow(v.mainStiffness * 0.3129890561103821f, 0.75f) * twiceV * 10.0f;
+    for (KeyVoice& v : s.keys)
+        v.bDrive = std::pow(v.mainStiffness * 0.3129890561103821f, 0.75f) * twiceV * 10.0f;
 }
 
 void computeBendScale(EngineState& s, int pitchClass, float u, bool upward)
 {
-    if (pitchClass < 0 || pitchClass > 11) return;
+    if (pitchClass < 0 || pitchClass > 11)
+        return;
     const float range = upward ? s.perf.pitchRange : -s.perf.pitchRange;
     // At range 0 the formula is 0/0 while the bend stays 1.0; its limit is u.
     float scale = u;
-    if (range != 0.0f) scale = (std::pow(2.0f, range * u / 6.0f) - 1.0f) / (std::pow(2.0f, range / 6.0f) - 1.0f);
-    for (int n = pitchClass; n < kKeyCount; n += 12) {
+    if (range != 0.0f)
+        scale = (std::pow(2.0f, range * u / 6.0f) - 1.0f) / (std::pow(2.0f, range / 6.0f) - 1.0f);
+    for (int n = pitchClass; n < kKeyCount; n += 12)
+    {
         if (upward)
             s.keys[n].bendScaleUp = scale;
         else
@@ -136,15 +153,18 @@ void computeNoiseStiffness(EngineState& s, float v)
     float k = f * f * kFourPiSquaredF * s.clock.periodSquared;
     // At low rates the top of the range lies where the filter cannot ring (it
     // would grow without bound): it drops by octaves instead.
-    for (int i = 0; i < 64 && k > 2.8f; ++i) k *= 0.5f;
+    for (int i = 0; i < 64 && k > 2.8f; ++i)
+        k *= 0.5f;
     s.tuning.noiseStiffness = k;
-    for (int n = kFirstKey; n <= kLastKey; ++n) s.keys[n].noiseStiffness = s.tuning.noiseStiffness;
+    for (int n = kFirstKey; n <= kLastKey; ++n)
+        s.keys[n].noiseStiffness = s.tuning.noiseStiffness;
 }
 
 void computeNoiseResonance(EngineState& s, float v)
 {
     s.tuning.noiseResonance = 0.98f * v + 0.01f;
-    for (int n = kFirstKey; n <= kLastKey; ++n) s.keys[n].noiseResonance = s.tuning.noiseResonance;
+    for (int n = kFirstKey; n <= kLastKey; ++n)
+        s.keys[n].noiseResonance = s.tuning.noiseResonance;
 }
 
 void computeRelaxRate(EngineState& s, float v)

@@ -5,7 +5,8 @@
 // One permanent voice per MIDI key: two spring pairs, the body string, the
 // excitation and modulation state, tuning, pans and coefficients. Fields keep
 // this order (the record is plain data, 32-bit floats unless stated).
-struct KeyVoice {
+struct KeyVoice
+{
     // spring A pair
     float aPartialPosition, aMainPosition, aPartialVelocity, aMainVelocity;
     // spring B pair (in NOISE mode the main position is the filter output)

@@ -15,7 +15,8 @@ void beginMidiBatch(EngineState& s)
 
 void startStrike(EngineState& s, int key, float velocity, int32_t startOffset)
 {
-    if (key < 0 || key >= kKeyCount) return;
+    if (key < 0 || key >= kKeyCount)
+        return;
     PerformanceState& p = s.perf;
     p.noteFlag = true;
     p.resetPending = true;
@@ -37,11 +38,13 @@ void startStrike(EngineState& s, int key, float velocity, int32_t startOffset)
 
 void releaseKey(EngineState& s, int key)
 {
-    if (key < 0 || key >= kKeyCount) return;
+    if (key < 0 || key >= kKeyCount)
+        return;
     KeyVoice& v = s.keys[key];
     v.force = 0.0f;
     v.keyDown = false;
-    if (s.perf.sustain == 0) {
+    if (s.perf.sustain == 0)
+    {
         v.decay = s.perf.releaseCoefficient;
         v.bDecay = s.perf.sbDecayCoefficient * s.perf.releaseCoefficient;
     }
@@ -53,12 +56,16 @@ void sustainPedal(EngineState& s, int value)
 {
     PerformanceState& p = s.perf;
     p.sustain = value & 64;
-    for (KeyVoice& v : s.keys) {
-        if (p.sustain != 0) {
+    for (KeyVoice& v : s.keys)
+    {
+        if (p.sustain != 0)
+        {
             v.decay = p.decayCoefficient;
             v.bDecay = p.sbDecayCoefficient * p.decayCoefficient;
             v.bodyDecay = p.bodyDecayCoefficient;
-        } else if (!v.keyDown) {
+        }
+        else if (!v.keyDown)
+        {
             v.decay = p.releaseCoefficient;
             v.bDecay = p.sbDecayCoefficient * p.releaseCoefficient;
             v.bodyDecay = p.bodyDecayCoefficient;
@@ -74,7 +81,8 @@ void modWheel(EngineState& s, int value)
     p.activityLevel = 0.1f;
     p.activityPrevious = 0.0f;
     p.modWheelCurrent = static_cast<float>(value) / 127.0f;
-    if (p.firstModWheel) {
+    if (p.firstModWheel)
+    {
         p.modWheelPrevious = p.modWheelCurrent;
         p.modWheelLast = p.modWheelCurrent;
         p.modWheelMotion = 0.0f;
@@ -94,7 +102,8 @@ void pitchBend(EngineState& s, int lsb, int msb)
 void allNotesOff(EngineState& s)
 {
     PerformanceState& p = s.perf;
-    for (KeyVoice& v : s.keys) {
+    for (KeyVoice& v : s.keys)
+    {
         v.silence();
         v.decay = p.releaseCoefficient;
         v.bDecay = p.sbDecayCoefficient * p.releaseCoefficient;
@@ -114,10 +123,12 @@ void allNotesOff(EngineState& s)
 void handleMidiMessage(EngineState& s, const uint8_t data[3], int32_t startOffset)
 {
     const int key = data[1] & 127;
-    switch (data[0] & 0xF0) {
+    switch (data[0] & 0xF0)
+    {
     case 0x80:
         s.perf.noteFlag = false;
-        if (key >= kFirstKey && key <= kLastKey) releaseKey(s, key);
+        if (key >= kFirstKey && key <= kLastKey)
+            releaseKey(s, key);
         break;
     case 0x90:
         // Velocity 0 is a strike of zero force: the key stays down.
@@ -125,7 +136,8 @@ void handleMidiMessage(EngineState& s, const uint8_t data[3], int32_t startOffse
             startStrike(s, key, static_cast<float>(data[2] & 127) / 127.0f, startOffset);
         break;
     case 0xB0:
-        switch (static_cast<int8_t>(data[1])) {
+        switch (static_cast<int8_t>(data[1]))
+        {
         case 1: modWheel(s, data[2] & 127); break;
         case 64: sustainPedal(s, data[2]); break;
         case 123:
@@ -146,13 +158,16 @@ void Engine::processMidi(const MidiMessage* messages, int count)
     beginMidiBatch(*state_);
     state_->perf.batchSinceLastBlock = true;
     state_->host->flashMidiSignal(messages != nullptr && count > 0);
-    if (messages == nullptr) return;
-    for (int i = 0; i < count; ++i) handleMidiMessage(*state_, messages[i].data, messages[i].deltaFrames);
+    if (messages == nullptr)
+        return;
+    for (int i = 0; i < count; ++i)
+        handleMidiMessage(*state_, messages[i].data, messages[i].deltaFrames);
 }
 
 void Engine::noteOn(int key, int velocity, int deltaFrames)
 {
-    if (key < 0 || key >= kKeyCount) return;
+    if (key < 0 || key >= kKeyCount)
+        return;
     const int vel = velocity < 0 ? 0 : (velocity > 127 ? 127 : velocity);
     startStrike(*state_, key, static_cast<float>(vel) / 127.0f, deltaFrames);
 }

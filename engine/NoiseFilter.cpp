@@ -5,9 +5,11 @@
 
 void noiseFilterStep(KeyVoice& v, float w, CrtRandom& random)
 {
-    if (w > 0.0f && v.bDrive > 0.0f) {
+    if (w > 0.0f && v.bDrive > 0.0f)
+    {
         const float amp = v.bDrive * (v.strikeForceSnapshot * 10.0f * w);
-        if (amp > 0.0f) {
+        if (amp > 0.0f)
+        {
             const float e = (static_cast<float>(random.next()) * (1.0f / 32767.0f) - 0.5f) * amp;
             const float q = v.noiseResonance;
             const float k = v.noiseStiffness;

@@ -4,7 +4,8 @@
 
 double OutputFilters::pole(float v, float fs)
 {
-    if (!std::isfinite(v) || v < 0.0f) v = 0.0f;
+    if (!std::isfinite(v) || v < 0.0f)
+        v = 0.0f;
     const float T = 1.0f / fs;
     const double cutoff = static_cast<double>(2054.949951171875f * v);
     return std::exp(-6.283185307179586 * cutoff * static_cast<double>(T));
@@ -29,7 +30,8 @@ void OutputFilters::clear() { sL_ = sR_ = tL_ = tR_ = 0.0f; }
 void OutputFilters::process(float* left, float* right, int frames)
 {
     float sL = sL_, sR = sR_, tL = tL_, tR = tR_;
-    for (int j = 0; j < frames; ++j) {
+    for (int j = 0; j < frames; ++j)
+    {
         float xL = left[j], xR = right[j];
         // High-pass: the signal minus its own low-passed copy.
         sL = hB_ * xL - hA_ * sL;
@@ -41,5 +43,8 @@ void OutputFilters::process(float* left, float* right, int frames)
         left[j] = tL;
         right[j] = tR;
     }
-    sL_ = sL; sR_ = sR; tL_ = tL; tR_ = tR;
+    sL_ = sL;
+    sR_ = sR;
+    tL_ = tL;
+    tR_ = tR;
 }

@@ -2,7 +2,8 @@
 
 // One-pole high-pass and low-pass over each finished block, both channels.
 // Both corners run from 0 to about 2055 Hz.
-class OutputFilters {
+class OutputFilters
+{
 public:
     // "FLT Highpass": 0 passes the signal.
     void setHighpass(float v, float fs);
@@ -18,7 +19,7 @@ public:
 
 private:
     float hA_ = -1.0f, hB_ = 0.0f; // high-pass: pass until set
-    float lA_ = 0.0f, lB_ = 1.0f;  // low-pass: pass until set
+    float lA_ = 0.0f, lB_ = 1.0f; // low-pass: pass until set
     float sL_ = 0.0f, sR_ = 0.0f;
     float tL_ = 0.0f, tR_ = 0.0f;
 };

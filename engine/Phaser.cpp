@@ -11,10 +11,10 @@ namespace {
 
 constexpr double kTwoPi = 6.283185307179586;
 
-
 inline float unit(float v)
 {
-    if (!(v > 0.0f)) return 0.0f;
+    if (!(v > 0.0f))
+        return 0.0f;
     return v > 1.0f ? 1.0f : v;
 }
 
@@ -22,7 +22,8 @@ inline float unit(float v)
 
 void Phaser::setFrequency(float v, float concertA, float fs)
 {
-    if (!std::isfinite(v)) v = 0.0f;
+    if (!std::isfinite(v))
+        v = 0.0f;
     const double T = 1.0 / static_cast<double>(fs);
     const double f = std::pow(2.0, (128.0 * v - 69.0) / 12.0) * concertA;
     stiffness_ = f * f * 39.47841760435743 * T * T;
@@ -46,15 +47,19 @@ void Phaser::setTremoloRate(float v, float beatsPerSample)
 
 void Phaser::setTremoloWidth(float v)
 {
-    if (!std::isfinite(v)) v = 0.5f;
+    if (!std::isfinite(v))
+        v = 0.5f;
     width_ = (2.0f * v - 1.0f) * 3.14159265f;
 }
 
 void Phaser::updateIncrement(float beatsPerSample)
 {
-    if (sync_ == Sync::Off) {
+    if (sync_ == Sync::Off)
+    {
         increment_ = std::pow(rate_, 4.0f) * 0.002f + 0.0001f;
-    } else {
+    }
+    else
+    {
         const int n = static_cast<int>(16.0f * rate_);
         increment_ = static_cast<float>(std::pow(2.0, n / 2.0) * beatsPerSample);
     }
@@ -62,18 +67,21 @@ void Phaser::updateIncrement(float beatsPerSample)
 
 void Phaser::tempoChanged(float beatsPerSample)
 {
-    if (sync_ == Sync::Tempo) updateIncrement(beatsPerSample);
+    if (sync_ == Sync::Tempo)
+        updateIncrement(beatsPerSample);
 }
 
 void Phaser::followSongPosition(double songPosition)
 {
-    if (sync_ == Sync::Song && std::isfinite(songPosition)) {
+    if (sync_ == Sync::Song && std::isfinite(songPosition))
+    {
         const int n = static_cast<int>(16.0f * rate_);
         // Whole turns change nothing in the sweep; folding them away keeps the
         // phase precise late in a song.
         const double p = std::pow(2.0, n * 0.5) * songPosition * 1.5707963705062866;
         phase_ = std::fmod(p, kTwoPi);
-        if (phase_ < 0.0) phase_ += kTwoPi;
+        if (phase_ < 0.0)
+            phase_ += kTwoPi;
     }
 }
 
@@ -90,18 +98,21 @@ float Phaser::stage(Node& n, float x, double phase, float depth)
     float w = x - n.y * feedback_ * a;
     n.y = n.s - w * a;
     n.s = n.y * a + w;
-    if (isTiny(w)) w = 0.0f;
+    if (isTiny(w))
+        w = 0.0f;
     n.w = w;
     return x - mix_ * w;
 }
 
 void Phaser::process(float& left, float& right, float depth)
 {
-    if (mix_ == 0.0f) return;
+    if (mix_ == 0.0f)
+        return;
     // Depth beyond 0..1 could drive the node's pole through a division by zero.
     depth = unit(depth);
     left = stage(left_, left, phase_, depth);
     right = stage(right_, right, phase_ + width_, depth);
     phase_ += increment_;
-    if (phase_ > kTwoPi) phase_ -= kTwoPi;
+    if (phase_ > kTwoPi)
+        phase_ -= kTwoPi;
 }

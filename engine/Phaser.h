@@ -2,17 +2,23 @@
 
 // The body phaser: one all-pass node per channel whose frequency a tremolo
 // oscillator sweeps, free, at the host tempo, or locked to the song position.
-class Phaser {
+class Phaser
+{
 public:
-    enum class Sync { Off = 0, Tempo = 1, Song = 2 };
+    enum class Sync
+    {
+        Off = 0,
+        Tempo = 1,
+        Song = 2
+    };
 
     void setFrequency(float v, float concertA, float fs); // "Body Phase Frq"
-    void setFeedback(float v);                             // "Body Phase Q": v^0.25
-    void setMix(float v);                                  // "Body Pha.Mix"
+    void setFeedback(float v); // "Body Phase Q": v^0.25
+    void setMix(float v); // "Body Pha.Mix"
     // "Body Tr.Sync" (trunc(2 v)) and "Body Tr.Rate" recompute the increment.
     void setTremoloSync(float v, float beatsPerSample);
     void setTremoloRate(float v, float beatsPerSample);
-    void setTremoloWidth(float v);                         // "Body Tr.Wide"
+    void setTremoloWidth(float v); // "Body Tr.Wide"
 
     // The host tempo changed: in Tempo mode the sweep follows it.
     void tempoChanged(float beatsPerSample);
@@ -33,7 +39,8 @@ public:
     void setPhase(double p) { phase_ = p; }
 
 private:
-    struct Node {
+    struct Node
+    {
         float w = 0.0f, y = 0.0f, s = 0.0f;
     };
     void updateIncrement(float beatsPerSample);

@@ -22,7 +22,8 @@ namespace {
 constexpr float kWakeThreshold = 1e-05f;
 
 // Per-block ramps of the wheel (a tenth of its change per block), saturation and bend.
-struct Ramps {
+struct Ramps
+{
     float modWheel, modWheelStep;
     float saturation, saturationStep;
     float bend, bendStep;
@@ -31,12 +32,16 @@ struct Ramps {
 void readHostTime(EngineState& s)
 {
     float tempo = 0.0f, position = 0.0f;
-    if (!s.host->readHostTime(tempo, position)) return;
-    if (std::isfinite(position)) s.clock.songPosition = position;
+    if (!s.host->readHostTime(tempo, position))
+        return;
+    if (std::isfinite(position))
+        s.clock.songPosition = position;
     // A tempo the engine cannot use (zero, negative, NaN) keeps the last one.
-    if (!(tempo > 0.0f && tempo < 100000.0f)) return;
+    if (!(tempo > 0.0f && tempo < 100000.0f))
+        return;
     s.clock.hostTempo = tempo;
-    if (tempo != s.clock.lastTempo) {
+    if (tempo != s.clock.lastTempo)
+    {
         s.clock.lastTempo = tempo;
         s.clock.beatsPerSample = tempo * 0.016666668f * s.clock.period;
         s.phaser.tempoChanged(s.clock.beatsPerSample);
@@ -75,44 +80,56 @@ void synthesise(EngineState& s, float* outL, float* outR, int frames)
 
     // A strike whose offset lies beyond this block starts on its last sample.
     for (int n = kFirstKey; n <= kLastKey; ++n)
-        if (s.keys[n].startOffset >= frames) s.keys[n].startOffset = frames - 1;
+        if (s.keys[n].startOffset >= frames)
+            s.keys[n].startOffset = frames - 1;
 
-    for (int j = 0; j < frames; ++j) {
-        if (r.modWheelStep != 0.0f) p.modWheelMotion += r.modWheel - p.modWheelLast;
+    for (int j = 0; j < frames; ++j)
+    {
+        if (r.modWheelStep != 0.0f)
+            p.modWheelMotion += r.modWheel - p.modWheelLast;
         p.modWheelMotion *= 0.9995f;
-        if (isTiny(p.modWheelMotion)) p.modWheelMotion = 0.0f;
+        if (isTiny(p.modWheelMotion))
+            p.modWheelMotion = 0.0f;
 
         const KeyTickInputs tick{r.saturation, mod.lfoStiffness, mod.lfoBalance,
-                                 mod.lfoPitch,  mod.envBalance,  mod.envPitch};
+                                 mod.lfoPitch, mod.envBalance,   mod.envPitch};
         float springL = 0.0f, springR = 0.0f, bodyL = 0.0f, bodyR = 0.0f;
-        for (int n = kFirstKey; n <= kLastKey; ++n) {
+        for (int n = kFirstKey; n <= kLastKey; ++n)
+        {
             KeyVoice& v = s.keys[n];
-            if (!v.keyDown) relaxPitch(v, s.tuning.relaxRate);
-            if (v.keyDown && j >= v.startOffset) {
+            if (!v.keyDown)
+                relaxPitch(v, s.tuning.relaxRate);
+            if (v.keyDown && j >= v.startOffset)
+            {
                 excitationStep(v, p.modWheelMotion, s.random);
                 v.startOffset = -1;
                 applyBend(v, n, r.bend, s.tuning);
             }
             const bool aSounds = !isTiny(v.aActivity);
             const bool bSounds = !isTiny(v.bActivity);
-            if (v.keyDown || aSounds || bSounds) {
+            if (v.keyDown || aSounds || bSounds)
+            {
                 springAKeyTick(v, tick, s.random);
-                if (aSounds) {
+                if (aSounds)
+                {
                     springL += v.aOutput * v.panALeft * gainA;
                     springR += v.aOutput * v.panARight * gainA;
                 }
-                if (bSounds) {
+                if (bSounds)
+                {
                     const float b = crushSpringB(v, s.springBCrush);
                     springL += b * v.panBLeft;
                     springR += b * v.panBRight;
                 }
             }
-            if (!aSounds) {
+            if (!aSounds)
+            {
                 v.aOutput = 0.0f;
                 v.aPartialVelocity = 0.0f;
                 v.aMainVelocity = 0.0f;
             }
-            if (!bSounds) {
+            if (!bSounds)
+            {
                 v.bOutput = 0.0f;
                 v.bPartialVelocity = 0.0f;
                 v.bMainVelocity = 0.0f;
@@ -128,10 +145,12 @@ void synthesise(EngineState& s, float* outL, float* outR, int frames)
         springL = zeroIfTiny(springL);
         springR = zeroIfTiny(springR);
         // The body tube is heard on the right and kicks the strings of its key range.
-        if (springL != 0.0f && s.tube.volume() > 0.0f) {
+        if (springL != 0.0f && s.tube.volume() > 0.0f)
+        {
             const float kick = s.tube.step(springL, springR, s.random);
             if (kick != 0.0f)
-                for (int n = s.tube.lowest(); n < s.tube.highest(); ++n) s.keys[n].bodyVelocity += kick;
+                for (int n = s.tube.lowest(); n < s.tube.highest(); ++n)
+                    s.keys[n].bodyVelocity += kick;
         }
         s.phaser.process(bodyL, bodyR, s.parameters[35]); // "Body Tremolo" as stored
         s.crusher.process(springL, springR);
@@ -139,13 +158,15 @@ void synthesise(EngineState& s, float* outL, float* outR, int frames)
         float left = springL + bodyL;
         float right = springR + bodyR;
         const float wet = s.out.bodyWet;
-        if (wet != 0.0f) {
+        if (wet != 0.0f)
+        {
             left += (bodyL - left) * wet;
             right += (bodyR - right) * wet;
         }
         left = masterVolume(zeroIfTiny(left), s.out.volume);
         right = masterVolume(zeroIfTiny(right), s.out.volume);
-        if (s.sand.enabled()) s.sand.process(left, right, s.random);
+        if (s.sand.enabled())
+            s.sand.process(left, right, s.random);
         left = hardClip(left);
         right = hardClip(right);
         outL[j] = left;
@@ -160,22 +181,28 @@ void synthesise(EngineState& s, float* outL, float* outR, int frames)
 
 void Engine::process(float* left, float* right, int frames)
 {
-    if (frames <= 0 || left == nullptr || right == nullptr) return;
+    if (frames <= 0 || left == nullptr || right == nullptr)
+        return;
     ScopedFlushToZero ftz;
     EngineState& s = *state_;
     // Hosts send no batch for blocks without events. Such a block counts as an
     // empty batch, so a held bend or saturation change stays where its ramp
     // ended instead of sweeping again in every block.
-    if (!s.perf.batchSinceLastBlock) beginMidiBatch(s);
+    if (!s.perf.batchSinceLastBlock)
+        beginMidiBatch(s);
     s.perf.batchSinceLastBlock = false;
     std::memset(left, 0, sizeof(float) * static_cast<size_t>(frames));
     std::memset(right, 0, sizeof(float) * static_cast<size_t>(frames));
 
     const bool awake = s.perf.noteFlag || s.perf.activityLevel >= kWakeThreshold;
-    if (awake) {
+    if (awake)
+    {
         synthesise(s, left, right, frames);
-    } else if (s.perf.resetPending) {
-        for (KeyVoice& v : s.keys) v.silence();
+    }
+    else if (s.perf.resetPending)
+    {
+        for (KeyVoice& v : s.keys)
+            v.silence();
         s.perf.resetPending = false;
     }
 

@@ -33,7 +33,8 @@ void Sand::setCount(float v)
 {
     // The count bounds every walk over the table: keep it within 0..100.
     int n = 0;
-    if (v > 0.0f) n = v >= 1.0f ? kGrains : static_cast<int>(100.0f * v);
+    if (v > 0.0f)
+        n = v >= 1.0f ? kGrains : static_cast<int>(100.0f * v);
     count_ = n;
     layout();
     clearState();
@@ -56,7 +57,8 @@ void Sand::setStiffness(float v, float concertA, float fs)
     float k = f * f * 39.47841760435743f * T * T;
     // At low rates the top of the range lies where the filter cannot ring (it
     // would grow without bound): it drops by octaves instead, as the NOISE filter does.
-    for (int i = 0; i < 64 && k > 2.8f; ++i) k *= 0.5f;
+    for (int i = 0; i < 64 && k > 2.8f; ++i)
+        k *= 0.5f;
     stiffness_ = k;
 }
 
@@ -64,10 +66,12 @@ void Sand::setDamping(float v) { damping_ = 0.9f * finiteOrZero(v); }
 
 void Sand::layout()
 {
-    if (count_ <= 0) return;
+    if (count_ <= 0)
+        return;
     const float step = 2.0f / static_cast<float>(count_);
     float x = -1.0f;
-    for (int i = 0; i < count_; ++i) {
+    for (int i = 0; i < count_; ++i)
+    {
         grains_[i] = Grain{x, 0.0f, 0.0f, 0.0f, 0.0f};
         x += step;
     }
@@ -84,7 +88,8 @@ void Sand::clearState()
 void Sand::process(float& L, float& R, CrtRandom& random)
 {
     const int n = count_;
-    if (n <= 0 || n > kGrains) return;
+    if (n <= 0 || n > kGrains)
+        return;
     energyL_ = energyR_ = 0.0f;
     const float in = (L + R) * 0.5f;
     floorSpeed_ = (floorSpeed_ - in) * 0.25f;
@@ -93,34 +98,44 @@ void Sand::process(float& L, float& R, CrtRandom& random)
     const float perGrain = 1.0f / static_cast<float>(n);
     float count = 0.0f;
 
-    for (int i = 0; i < n; ++i) {
+    for (int i = 0; i < n; ++i)
+    {
         Grain& g = grains_[i];
-        if (fh < g.y) g.ySpeed -= g.ySpeed * g.ySpeed + 1e-05f;
+        if (fh < g.y)
+            g.ySpeed -= g.ySpeed * g.ySpeed + 1e-05f;
         g.y += g.ySpeed;
-        if (g.y <= fh) {
+        if (g.y <= fh)
+        {
             // Bounce: mirror the overshoot and lose some speed.
             g.y = (g.ySpeed - (fh - g.y)) + fh;
             const float s = 1.0f - static_cast<float>(random.next()) * 2.0f * (1.0f / 32767.0f);
-            g.ySpeed = std::fmax(floorSpeed_, 0.0f) * 0.005f
-                     - (1.0f - g.x * 0.5f * g.x) * g.ySpeed * (g1_ - std::fabs(s) * g2_);
-            if (std::fabs(g.ySpeed) >= 1.5e-05f) {
+            g.ySpeed = std::fmax(floorSpeed_, 0.0f) * 0.005f -
+                       (1.0f - g.x * 0.5f * g.x) * g.ySpeed * (g1_ - std::fabs(s) * g2_);
+            if (std::fabs(g.ySpeed) >= 1.5e-05f)
+            {
                 g.amplitude += g.ySpeed * 100.0f;
                 g.xSpeed = (s + g.xSpeed) * g.ySpeed * 0.25f;
                 count += perGrain;
-            } else {
+            }
+            else
+            {
                 g.ySpeed = 0.0f;
                 g.y = fh;
                 g.xSpeed = 0.0f;
             }
         }
         g.x += g.xSpeed;
-        if (g.x > 1.0f || g.x < -1.0f) {
+        if (g.x > 1.0f || g.x < -1.0f)
+        {
             g.xSpeed = -g.xSpeed;
             g.x += g.xSpeed;
         }
-        if (isTiny(g.amplitude)) {
+        if (isTiny(g.amplitude))
+        {
             g.amplitude = 0.0f;
-        } else {
+        }
+        else
+        {
             const float p = g.x * 0.5f * width_ + 0.5f;
             const float e = g.amplitude * g.amplitude;
             energyR_ += p * e;

@@ -5,11 +5,13 @@ class CrtRandom;
 // Sand texture: up to 100 grains bounce on a floor moved by the instrument's
 // own output; every bounce clicks, panned by the grain's place and rung through
 // a resonant filter pair per channel. Off while the grain count is 0.
-class Sand {
+class Sand
+{
 public:
     static constexpr int kGrains = 100;
 
-    struct Grain {
+    struct Grain
+    {
         float x, y, xSpeed, ySpeed, amplitude;
     };
 
@@ -21,10 +23,10 @@ public:
     // Parameter 87: trunc(100 v) grains (never above the table); lays the grains
     // out again and clears the state.
     void setCount(float v);
-    void setBounce(float v);                              // 89
-    void setWidth(float v);                               // 90
+    void setBounce(float v); // 89
+    void setWidth(float v); // 90
     void setStiffness(float v, float concertA, float fs); // 91
-    void setDamping(float v);                             // 92
+    void setDamping(float v); // 92
 
     // Grains spread evenly over -1..1, at rest.
     void layout();

@@ -17,27 +17,37 @@ void springAKeyTick(KeyVoice& v, const KeyTickInputs& in, CrtRandom& random)
     // LFO
     v.lfoVelocity -= v.lfoPosition;
     v.lfoPosition += v.lfoVelocity * in.lfoStiffness;
-    if ((in.lfoBalance > 0.0f || in.lfoPitch > 0.0f) && in.lfoStiffness > 0.0f) {
+    if ((in.lfoBalance > 0.0f || in.lfoPitch > 0.0f) && in.lfoStiffness > 0.0f)
+    {
         const float l = v.lfoPosition / std::pow(in.lfoStiffness, 0.5f); // amplitude about 1
-        if (l != 0.0f) {
-            if (in.lfoBalance != 0.0f) balance = clampf(l * in.lfoBalance * 0.5f + balance, 0.0f, 1.0f);
-            if (in.lfoPitch != 0.0f) {
+        if (l != 0.0f)
+        {
+            if (in.lfoBalance != 0.0f)
+                balance = clampf(l * in.lfoBalance * 0.5f + balance, 0.0f, 1.0f);
+            if (in.lfoPitch != 0.0f)
+            {
                 float factor = static_cast<float>(static_cast<double>(l * in.lfoPitch + 1.0f) - 0.5 * in.lfoPitch);
-                if (factor < 0.1f) factor = 0.1f;
+                if (factor < 0.1f)
+                    factor = 0.1f;
                 k *= factor;
             }
         }
     }
 
     // ENV
-    if (v.envLevel > 0.0f && (in.envBalance > 0.0f || in.envPitch > 0.0f)) {
-        if (in.envBalance != 0.0f) balance = clampf(v.envLevel * in.envBalance + balance, 0.0f, 1.0f);
-        if (in.envPitch != 0.0f) {
+    if (v.envLevel > 0.0f && (in.envBalance > 0.0f || in.envPitch > 0.0f))
+    {
+        if (in.envBalance != 0.0f)
+            balance = clampf(v.envLevel * in.envBalance + balance, 0.0f, 1.0f);
+        if (in.envPitch != 0.0f)
+        {
             k *= v.envLevel * in.envPitch + 1.0f;
-            if (k > 1.4f) k = 1.4f;
+            if (k > 1.4f)
+                k = 1.4f;
         }
         v.envLevel *= v.envDecay;
-        if (isTiny(v.envLevel)) v.envLevel = 0.0f;
+        if (isTiny(v.envLevel))
+            v.envLevel = 0.0f;
     }
 
     v.partialWeight = balance;
@@ -53,7 +63,8 @@ void springAKeyTick(KeyVoice& v, const KeyTickInputs& in, CrtRandom& random)
     // Output stage: above S = 0.5 spring A is saturated and never exceeds +-0.5.
     float o = a + b;
     const float s = in.saturation;
-    if (s > 0.5f) {
+    if (s > 0.5f)
+    {
         const float c = clampf(2.0f * o, -1.0f, 1.0f);
         o = signOf(o) * 0.5f * sCurve(std::fabs(c), s);
     }

@@ -4,8 +4,9 @@ struct KeyVoice;
 class CrtRandom;
 
 // Engine-wide values one key tick reads.
-struct KeyTickInputs {
-    float saturation;   // S, ramped per sample
+struct KeyTickInputs
+{
+    float saturation; // S, ramped per sample
     float lfoStiffness;
     float lfoBalance;
     float lfoPitch;

@@ -7,10 +7,13 @@
 inline void dampedStage(float drive, float& position, float& velocity, float damping, float stiffness)
 {
     const float u = velocity - drive;
-    if (isTiny(u)) {
+    if (isTiny(u))
+    {
         velocity = 0.0f;
         position = 0.0f;
-    } else {
+    }
+    else
+    {
         velocity = u * damping;
         position += velocity * stiffness;
     }

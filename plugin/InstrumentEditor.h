@@ -8,7 +8,8 @@
 
 class Kelvane;
 
-class InstrumentEditor : public AEffEditor {
+class InstrumentEditor : public AEffEditor
+{
 public:
     using AEffEditor::AEffEditor;
     virtual void updateControlFromParameter(int32_t index, float value) {}

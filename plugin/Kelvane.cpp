@@ -12,12 +12,12 @@
 #include "plugin/ParameterTable.h"
 
 namespace {
-constexpr unsigned kFlushToZero = 0x8000;   // MXCSR bit 15
+constexpr unsigned kFlushToZero = 0x8000; // MXCSR bit 15
 constexpr unsigned kDenormalsAreZero = 0x0040;
-}  // namespace
+} // namespace
 
-Kelvane::Kelvane(audioMasterCallback master)
-    : AudioEffectX(master, kNumPrograms, kNumParameters), engine(*this) {
+Kelvane::Kelvane(audioMasterCallback master) : AudioEffectX(master, kNumPrograms, kNumParameters), engine(*this)
+{
     // Denormal results of the engine become zero.
     _mm_setcsr(_mm_getcsr() | kFlushToZero);
     programsAreChunks(true);
@@ -26,14 +26,18 @@ Kelvane::Kelvane(audioMasterCallback master)
     // Default-program template and the stored bank.
     std::memset(&templateRecord, 0, sizeof templateRecord);
     templateRecord.version = kRecordVersion;
-    for (int i = 0; i < kNumParameters; ++i) templateRecord.values[i] = ParameterTable::defaultValue(i);
+    for (int i = 0; i < kNumParameters; ++i)
+        templateRecord.values[i] = ParameterTable::defaultValue(i);
     std::memset(&stored, 0, sizeof stored);
-    for (int p = 0; p < kNumPrograms; ++p) stored.programs[p] = templateRecord;
+    for (int p = 0; p < kNumPrograms; ++p)
+        stored.programs[p] = templateRecord;
     std::memset(loadedName, 0, sizeof loadedName);
 
     live.reset(new (std::nothrow) ProgramRecord[kNumPrograms]);
-    if (live) {
-        for (int p = 0; p < kNumPrograms; ++p) {
+    if (live)
+    {
+        for (int p = 0; p < kNumPrograms; ++p)
+        {
             writeField(stored.programs[p].name, kProgramNameChars + 1, p == 0 ? "Init" : "-");
             live[p] = stored.programs[p];
         }
@@ -41,7 +45,8 @@ Kelvane::Kelvane(audioMasterCallback master)
     }
     curProgram = 0;
 
-    if (master) {
+    if (master)
+    {
         setNumInputs(0);
         setNumOutputs(2);
         isSynth(true);
@@ -53,14 +58,17 @@ Kelvane::Kelvane(audioMasterCallback master)
     locatePresetsFolder();
 }
 
-Kelvane::~Kelvane() = default;  // the base releases the editor
+Kelvane::~Kelvane() = default; // the base releases the editor
 
 InstrumentEditor* Kelvane::openGui() { return (gui && gui->isOpen()) ? gui : nullptr; }
 
-intptr_t Kelvane::dispatcher(int32_t opcode, int32_t index, intptr_t value, void* ptr, float opt) {
-    switch (opcode) {
+intptr_t Kelvane::dispatcher(int32_t opcode, int32_t index, intptr_t value, void* ptr, float opt)
+{
+    switch (opcode)
+    {
     case effSetProgram:
-        if (value >= 0 && value < kNumPrograms) setProgram(static_cast<int32_t>(value));
+        if (value >= 0 && value < kNumPrograms)
+            setProgram(static_cast<int32_t>(value));
         return 0;
     case effSetBlockSizeAndSampleRate:
         // Stored only: the engine rate follows effSetSampleRate alone.
@@ -69,7 +77,7 @@ intptr_t Kelvane::dispatcher(int32_t opcode, int32_t index, intptr_t value, void
         return 1;
     case effConnectInput:
     case effConnectOutput: return 1;
-    case effKeysRequired: return 1;  // the editor needs no key events
+    case effKeysRequired: return 1; // the editor needs no key events
     case effGetNumProgramCategories: return 1;
     case effGetSpeakerArrangement: return 0;
     default: return AudioEffectX::dispatcher(opcode, index, value, ptr, opt);
@@ -78,30 +86,37 @@ intptr_t Kelvane::dispatcher(int32_t opcode, int32_t index, intptr_t value, void
 
 // --- identity -------------------------------------------------------------
 
-bool Kelvane::getEffectName(char* name) {
+bool Kelvane::getEffectName(char* name)
+{
     std::snprintf(name, kVstMaxEffectNameLen, "%s", "Vantorel");
     return true;
 }
 
-bool Kelvane::getVendorString(char* text) {
+bool Kelvane::getVendorString(char* text)
+{
     std::snprintf(text, kVstMaxVendorStrLen, "%s", "Orvik");
     return true;
 }
 
-bool Kelvane::getProductString(char* text) {
+bool Kelvane::getProductString(char* text)
+{
     std::snprintf(text, kVstMaxProductStrLen, "%s", "Vantorel v1.0.0");
     return true;
 }
 
-int32_t Kelvane::canDo(char* text) {
+int32_t Kelvane::canDo(char* text)
+{
     static const char* const yes[] = {"receiveVstEvents", "receiveVstMidiEvent", "midiProgramNames"};
     for (const char* cap : yes)
-        if (std::strcmp(text, cap) == 0) return 1;
+        if (std::strcmp(text, cap) == 0)
+            return 1;
     return -1;
 }
 
-bool Kelvane::getOutputProperties(int32_t index, VstPinProperties* properties) {
-    if (index < 0 || index > 1) return false;
+bool Kelvane::getOutputProperties(int32_t index, VstPinProperties* properties)
+{
+    if (index < 0 || index > 1)
+        return false;
     std::snprintf(properties->label, kVstMaxLabelLen, "Vant %1d", index + 1);
     properties->flags = kVstPinIsActive | kVstPinIsStereo;
     return true;
@@ -111,7 +126,8 @@ bool Kelvane::getOutputProperties(int32_t index, VstPinProperties* properties) {
 
 void Kelvane::resume() { callHost(audioMasterWantMidi, 0, 1); }
 
-void Kelvane::setSampleRate(float rate) {
+void Kelvane::setSampleRate(float rate)
+{
     RenderGuard::ReplaceScope replacing(guard);
     sampleRate = rate;
     suspend();
@@ -127,59 +143,78 @@ int Kelvane::getEchoLineLength(int line) { return engine.echoLineLength(line); }
 
 // --- audio thread -----------------------------------------------------------
 
-void Kelvane::flushPendingMidi() {
-    if (pendingCount == 0) return;
-    for (int i = 0; i < pendingCount; ++i) pendingMidi[i].deltaFrames = 0;  // late: at the block start
+void Kelvane::flushPendingMidi()
+{
+    if (pendingCount == 0)
+        return;
+    for (int i = 0; i < pendingCount; ++i)
+        pendingMidi[i].deltaFrames = 0; // late: at the block start
     engine.processMidi(pendingMidi, pendingCount);
     pendingCount = 0;
 }
 
-int32_t Kelvane::processEvents(VstEvents* events) {
-    if (!events || events->numEvents <= 0) return 1;
+int32_t Kelvane::processEvents(VstEvents* events)
+{
+    if (!events || events->numEvents <= 0)
+        return 1;
     const bool entered = guard.tryEnterRender();
-    if (entered) flushPendingMidi();
+    if (entered)
+        flushPendingMidi();
 
     // Converted in fixed-size chunks: no allocation, the loop bounded by the batch.
     constexpr int kChunk = 64;
     MidiMessage chunk[kChunk];
     int n = 0;
-    VstEvent* const* slots = events->events;  // numEvents entries, past the declared two
-    for (int32_t i = 0; i < events->numEvents; ++i) {
+    VstEvent* const* slots = events->events; // numEvents entries, past the declared two
+    for (int32_t i = 0; i < events->numEvents; ++i)
+    {
         const VstEvent* e = slots[i];
-        if (!e || e->type != kVstMidiType) continue;
+        if (!e || e->type != kVstMidiType)
+            continue;
         const auto* midi = reinterpret_cast<const VstMidiEvent*>(e);
         MidiMessage m;
         m.deltaFrames = midi->deltaFrames;
-        for (int b = 0; b < 3; ++b) m.data[b] = static_cast<uint8_t>(midi->midiData[b]);
-        if (!entered) {
+        for (int b = 0; b < 3; ++b)
+            m.data[b] = static_cast<uint8_t>(midi->midiData[b]);
+        if (!entered)
+        {
             // The engine is being replaced: keep the message for the next block.
-            if (pendingCount < kPendingMidi) pendingMidi[pendingCount++] = m;
+            if (pendingCount < kPendingMidi)
+                pendingMidi[pendingCount++] = m;
             continue;
         }
         chunk[n++] = m;
-        if (n == kChunk) {
+        if (n == kChunk)
+        {
             engine.processMidi(chunk, n);
             n = 0;
         }
     }
-    if (entered) {
-        if (n) engine.processMidi(chunk, n);
+    if (entered)
+    {
+        if (n)
+            engine.processMidi(chunk, n);
         guard.leaveRender();
     }
     return 1;
 }
 
-void Kelvane::processReplacing(float** inputs, float** outputs, int32_t sampleFrames) {
-    if (!outputs || !outputs[0] || !outputs[1] || sampleFrames <= 0) return;
+void Kelvane::processReplacing(float** inputs, float** outputs, int32_t sampleFrames)
+{
+    if (!outputs || !outputs[0] || !outputs[1] || sampleFrames <= 0)
+        return;
     // The host's audio thread need not be the constructing one: flush denormals
     // here as well, and give the thread its own mode back afterwards.
     const unsigned savedCsr = _mm_getcsr();
     _mm_setcsr(savedCsr | kFlushToZero | kDenormalsAreZero);
-    if (guard.tryEnterRender()) {
+    if (guard.tryEnterRender())
+    {
         flushPendingMidi();
         engine.process(outputs[0], outputs[1], sampleFrames);
         guard.leaveRender();
-    } else {
+    }
+    else
+    {
         std::memset(outputs[0], 0, sizeof(float) * static_cast<size_t>(sampleFrames));
         std::memset(outputs[1], 0, sizeof(float) * static_cast<size_t>(sampleFrames));
     }
@@ -194,36 +229,45 @@ void Kelvane::noteOff(int key) { engine.noteOff(key); }
 
 void Kelvane::resetEngine() { engine.resetEngine(); }
 
-void Kelvane::flashMidiSignal(bool on) {
-    if (gui) gui->flashMidiSignal(on);
+void Kelvane::flashMidiSignal(bool on)
+{
+    if (gui)
+        gui->flashMidiSignal(on);
 }
 
-void Kelvane::reportBroken() {
+void Kelvane::reportBroken()
+{
     // The one message the instrument ever gives; there is no message box here.
     std::fputs("BROKEN\n", stderr);
 }
 
-bool Kelvane::pollHostTime() {
+bool Kelvane::pollHostTime()
+{
     const VstTimeInfo* info = getTimeInfo(kVstTempoValid);
-    if (!info) return false;
+    if (!info)
+        return false;
     if ((info->flags & kVstPpqPosValid) && std::isfinite(info->ppqPos))
         hostPosition = static_cast<float>(info->ppqPos);
-    if ((info->flags & kVstTempoValid) && std::isfinite(info->tempo) && info->tempo > 0.0) {
+    if ((info->flags & kVstTempoValid) && std::isfinite(info->tempo) && info->tempo > 0.0)
+    {
         lastHostTempo = hostTempo;
         hostTempo = static_cast<float>(info->tempo);
     }
     return true;
 }
 
-float Kelvane::readHostTempo() {
+float Kelvane::readHostTempo()
+{
     pollHostTime();
     return hostTempo;
 }
 
 void Kelvane::readHostPosition() { pollHostTime(); }
 
-bool Kelvane::readHostTime(float& tempoBpm, float& ppqPosition) {
-    if (!pollHostTime()) return false;
+bool Kelvane::readHostTime(float& tempoBpm, float& ppqPosition)
+{
+    if (!pollHostTime())
+        return false;
     tempoBpm = hostTempo;
     ppqPosition = hostPosition;
     return true;

@@ -13,9 +13,10 @@
 #include "plugin/RenderGuard.h"
 #include "vst2/AudioEffectX.h"
 
-class Kelvane : public AudioEffectX, public EngineHost {
+class Kelvane : public AudioEffectX, public EngineHost
+{
 public:
-    static constexpr int32_t kUniqueId = 0x564E5432;  // 'VNT2'
+    static constexpr int32_t kUniqueId = 0x564E5432; // 'VNT2'
 
     explicit Kelvane(audioMasterCallback master);
     ~Kelvane() override;

@@ -6,47 +6,56 @@
 #include "plugin/Kelvane.h"
 #include "plugin/ParameterTable.h"
 
-const ProgramRecord& Kelvane::liveRecord() const {
-    return live ? live[curProgram] : stored.programs[curProgram];
-}
+const ProgramRecord& Kelvane::liveRecord() const { return live ? live[curProgram] : stored.programs[curProgram]; }
 
-void Kelvane::setParameter(int32_t index, float value) {
-    if (index < 0 || index >= kNumParameters) return;
+void Kelvane::setParameter(int32_t index, float value)
+{
+    if (index < 0 || index >= kNumParameters)
+        return;
     stored.programs[curProgram].values[index] = value;
-    if (live) live[curProgram].values[index] = value;
-    if (index == ParameterTable::kConcertA) concertPitch = ParameterTable::concertPitch(value);
-    if (index < kNumParameters - 1) engine.setParameter(index, value);  // 110 is stored only
-    if (InstrumentEditor* g = openGui()) g->updateControlFromParameter(index, value);
+    if (live)
+        live[curProgram].values[index] = value;
+    if (index == ParameterTable::kConcertA)
+        concertPitch = ParameterTable::concertPitch(value);
+    if (index < kNumParameters - 1)
+        engine.setParameter(index, value); // 110 is stored only
+    if (InstrumentEditor* g = openGui())
+        g->updateControlFromParameter(index, value);
 }
 
-float Kelvane::getParameter(int32_t index) {
-    if (index < 0 || index >= kNumParameters) return 0.f;
+float Kelvane::getParameter(int32_t index)
+{
+    if (index < 0 || index >= kNumParameters)
+        return 0.f;
     return liveRecord().values[index];
 }
 
-void Kelvane::getParameterName(int32_t index, char* text) {
+void Kelvane::getParameterName(int32_t index, char* text)
+{
     copyBounded(text, ParameterTable::name(index, getParameter(ParameterTable::kNoiseSelect)),
                 ParameterTable::kNameChars);
 }
 
-void Kelvane::getParameterLabel(int32_t index, char* text) {
+void Kelvane::getParameterLabel(int32_t index, char* text)
+{
     copyBounded(text, ParameterTable::label(index, getParameter(ParameterTable::kNoiseSelect)),
                 ParameterTable::kNameChars);
 }
 
-void Kelvane::getParameterDisplay(int32_t index, char* text) {
+void Kelvane::getParameterDisplay(int32_t index, char* text)
+{
     ParameterTable::formatDisplay(index, liveRecord().values, text);
 }
 
-void Kelvane::reapplyParameters() {
-    for (int i = 0; i < kNumParameters; ++i) setParameter(i, getParameter(i));
+void Kelvane::reapplyParameters()
+{
+    for (int i = 0; i < kNumParameters; ++i)
+        setParameter(i, getParameter(i));
 }
 
 float Kelvane::getConcertPitch() { return concertPitch; }
 
-float Kelvane::getPitchBendRange() {
-    return std::trunc(12.f * getParameter(ParameterTable::kPitchRange));
-}
+float Kelvane::getPitchBendRange() { return std::trunc(12.f * getParameter(ParameterTable::kPitchRange)); }
 
 bool Kelvane::isSpringBLinked() { return getParameter(ParameterTable::kSpringBLink) != 0.f; }
 

@@ -8,7 +8,7 @@
 
 namespace ParameterTable {
 
-constexpr int kNoiseSelect = 22;    // "sB Diffusion" / "NOISE"
+constexpr int kNoiseSelect = 22; // "sB Diffusion" / "NOISE"
 constexpr int kConcertA = 39;
 constexpr int kPitchRange = 44;
 constexpr int kSpringBLink = 21;
@@ -19,8 +19,8 @@ constexpr int kEchoRightRate = 94;
 constexpr int kEchoSync = 95;
 constexpr int kLfoSync = 100;
 
-constexpr size_t kNameChars = 16;     // names and labels are cut to 16 characters
-constexpr size_t kDisplayChars = 8;   // display texts are cut to 8 characters
+constexpr size_t kNameChars = 16; // names and labels are cut to 16 characters
+constexpr size_t kDisplayChars = 8; // display texts are cut to 8 characters
 
 float defaultValue(int index);
 // NOISE mode renames 14, 15 and 22; the caller passes the value of parameter 22.
@@ -35,4 +35,4 @@ float concertPitch(float concertA);
 // The note-value text of a tempo-synced rate, e.g. "1/4" or "1/8T".
 void formatSyncDivision(float value, char* out, size_t outSize);
 
-}  // namespace ParameterTable
+} // namespace ParameterTable

@@ -19,7 +19,8 @@ namespace {
 // Any symbol of this module: dladdr maps it to the shared object that holds it.
 void moduleAnchor() {}
 
-std::string folderOf(const std::string& file) {
+std::string folderOf(const std::string& file)
+{
     size_t slash = file.rfind('/');
     return slash == std::string::npos ? file : file.substr(0, slash);
 }
@@ -29,36 +30,45 @@ void setPathField(char* field, const char* path) { writeField(field, kPathFieldB
 
 // Reads up to size bytes from the start of the file over dest; a short file
 // replaces only what it holds. False when the file does not open.
-bool readOver(const char* path, void* dest, size_t size) {
-    if (!path) return false;
+bool readOver(const char* path, void* dest, size_t size)
+{
+    if (!path)
+        return false;
     FILE* f = std::fopen(path, "rb");
-    if (!f) return false;
+    if (!f)
+        return false;
     std::vector<unsigned char> buffer(size);
     size_t got = std::fread(buffer.data(), 1, size, f);
     std::fclose(f);
-    if (got) std::memcpy(dest, buffer.data(), got);
+    if (got)
+        std::memcpy(dest, buffer.data(), got);
     return true;
 }
 
-}  // namespace
+} // namespace
 
-void Kelvane::locatePresetsFolder() {
+void Kelvane::locatePresetsFolder()
+{
     Dl_info info{};
     std::string file;
-    if (dladdr(reinterpret_cast<void*>(&moduleAnchor), &info) && info.dli_fname) {
+    if (dladdr(reinterpret_cast<void*>(&moduleAnchor), &info) && info.dli_fname)
+    {
         char resolved[PATH_MAX];
         file = realpath(info.dli_fname, resolved) ? resolved : info.dli_fname;
     }
     moduleFolder = folderOf(file);
     std::string presets = moduleFolder + "/presets";
-    struct stat st{};
+    struct stat st
+    {};
     presetsFolder = (::stat(presets.c_str(), &st) == 0) ? presets : moduleFolder;
 }
 
 std::string Kelvane::getFolder(bool presets) { return presets ? presetsFolder : moduleFolder; }
 
-bool Kelvane::saveProgramFile(int p, const char* path) {
-    if (p < 0 || p >= kNumPrograms) return true;
+bool Kelvane::saveProgramFile(int p, const char* path)
+{
+    if (p < 0 || p >= kNumPrograms)
+        return true;
     ProgramRecord& record = stored.programs[p];
     record.version = kRecordVersion;
     setPathField(record.path, path);
@@ -66,27 +76,33 @@ bool Kelvane::saveProgramFile(int p, const char* path) {
     return true;
 }
 
-bool Kelvane::loadProgramFile(int p, const char* path) {
-    if (p < 0 || p >= kNumPrograms) return true;
+bool Kelvane::loadProgramFile(int p, const char* path)
+{
+    if (p < 0 || p >= kNumPrograms)
+        return true;
     ProgramRecord& record = stored.programs[p];
     readOver(path, &record, kProgramRecordBytes);
     setPathField(record.path, path);
     // Old records in NOISE mode meant the widest noise band.
-    if (record.version == kOldRecordVersion && record.values[ParameterTable::kNoiseSelect] == 1.f) {
+    if (record.version == kOldRecordVersion && record.values[ParameterTable::kNoiseSelect] == 1.f)
+    {
         record.values[14] = 1.f;
         record.values[15] = 0.5f;
     }
     return true;
 }
 
-bool Kelvane::saveBankFile(const char* path) {
+bool Kelvane::saveBankFile(const char* path)
+{
     setPathField(stored.bankPath, path);
-    for (ProgramRecord& record : stored.programs) setPathField(record.path, path);
+    for (ProgramRecord& record : stored.programs)
+        setPathField(record.path, path);
     replaceFileContents(path, &stored, kBankImageBytes);
     return true;
 }
 
-bool Kelvane::loadBankFile(const char* path) {
+bool Kelvane::loadBankFile(const char* path)
+{
     // Loads go into the stored bank only; the next setProgram brings the rest along.
     readOver(path, &stored, kBankImageBytes);
     return true;

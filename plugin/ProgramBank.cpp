@@ -8,20 +8,25 @@
 namespace {
 // Names live in a 28-byte field: 24 characters, the terminator at byte 24.
 constexpr size_t kNameField = kProgramNameChars + 1;
-}  // namespace
+} // namespace
 
-void Kelvane::setProgram(int32_t p) {
-    if (p < 0 || p >= kNumPrograms) return;
+void Kelvane::setProgram(int32_t p)
+{
+    if (p < 0 || p >= kNumPrograms)
+        return;
     RenderGuard::ReplaceScope replacing(guard);
     curProgram = p;
     const ProgramRecord& record = stored.programs[p];
-    if (live) live[p] = record;
+    if (live)
+        live[p] = record;
     copyBounded(loadedName, record.name, kProgramNameChars);
     // A copy: setParameter writes back into the record while we walk it.
     float values[kNumParameters];
     std::memcpy(values, record.values, sizeof values);
-    for (int i = 0; i < kNumParameters; ++i) setParameter(i, values[i]);
-    if (InstrumentEditor* g = openGui()) {
+    for (int i = 0; i < kNumParameters; ++i)
+        setParameter(i, values[i]);
+    if (InstrumentEditor* g = openGui())
+    {
         g->showProgramName(loadedName);
         g->showParameterReadout(1, 0);
         g->showParameterReadout(2, 0);
@@ -31,10 +36,13 @@ void Kelvane::setProgram(int32_t p) {
     engine.applyReleaseToFreeVoices();
 }
 
-void Kelvane::setProgramName(char* name) {
+void Kelvane::setProgramName(char* name)
+{
     writeField(stored.programs[curProgram].name, kNameField, name);
-    if (live) writeField(live[curProgram].name, kNameField, name);
-    if (InstrumentEditor* g = openGui()) {
+    if (live)
+        writeField(live[curProgram].name, kNameField, name);
+    if (InstrumentEditor* g = openGui())
+    {
         char shown[kProgramNameChars + 1];
         copyBounded(shown, stored.programs[curProgram].name, kProgramNameChars);
         g->showProgramName(shown);
@@ -43,14 +51,18 @@ void Kelvane::setProgramName(char* name) {
 
 void Kelvane::getProgramName(char* name) { copyBounded(name, stored.programs[curProgram].name, kProgramNameChars); }
 
-bool Kelvane::getProgramNameIndexed(int32_t category, int32_t index, char* text) {
-    if (index < 0 || index >= kNumPrograms) return false;
+bool Kelvane::getProgramNameIndexed(int32_t category, int32_t index, char* text)
+{
+    if (index < 0 || index >= kNumPrograms)
+        return false;
     copyBounded(text, stored.programs[index].name, kProgramNameChars);
     return true;
 }
 
-int32_t Kelvane::getChunk(void** data, bool isPreset) {
-    if (isPreset) {
+int32_t Kelvane::getChunk(void** data, bool isPreset)
+{
+    if (isPreset)
+    {
         *data = &stored.programs[curProgram];
         return kProgramRecordBytes;
     }
@@ -58,9 +70,12 @@ int32_t Kelvane::getChunk(void** data, bool isPreset) {
     return kBankImageBytes;
 }
 
-int32_t Kelvane::setChunk(void* data, int32_t byteSize, bool isPreset) {
-    if (!data) return 0;
-    if (isPreset ? byteSize != kProgramRecordBytes : byteSize != kBankImageBytes) return 0;
+int32_t Kelvane::setChunk(void* data, int32_t byteSize, bool isPreset)
+{
+    if (!data)
+        return 0;
+    if (isPreset ? byteSize != kProgramRecordBytes : byteSize != kBankImageBytes)
+        return 0;
     RenderGuard::ReplaceScope replacing(guard);
     if (isPreset)
         std::memcpy(&stored.programs[curProgram], data, kProgramRecordBytes);
@@ -70,19 +85,25 @@ int32_t Kelvane::setChunk(void* data, int32_t byteSize, bool isPreset) {
     return 1;
 }
 
-bool Kelvane::storeProgram(int p) {
-    if (p < 0 || p >= kNumPrograms) return false;
+bool Kelvane::storeProgram(int p)
+{
+    if (p < 0 || p >= kNumPrograms)
+        return false;
     ProgramRecord& target = stored.programs[p];
-    for (int i = 0; i < kNumParameters; ++i) target.values[i] = getParameter(i);
+    for (int i = 0; i < kNumParameters; ++i)
+        target.values[i] = getParameter(i);
     curProgram = p;
     writeField(target.name, kNameField, loadedName);
     setProgram(p);
     return true;
 }
 
-void Kelvane::removeProgram(int p) {
-    if (p < 0 || p >= kNumPrograms) return;
-    for (int k = p; k < kNumPrograms - 1; ++k) {
+void Kelvane::removeProgram(int p)
+{
+    if (p < 0 || p >= kNumPrograms)
+        return;
+    for (int k = p; k < kNumPrograms - 1; ++k)
+    {
         ProgramRecord& to = stored.programs[k];
         const ProgramRecord& from = stored.programs[k + 1];
         std::memcpy(to.values, from.values, sizeof to.values);
@@ -93,12 +114,15 @@ void Kelvane::removeProgram(int p) {
     setProgram(p);
 }
 
-void Kelvane::initBank() {
+void Kelvane::initBank()
+{
     RenderGuard::ReplaceScope replacing(guard);
-    for (int p = 0; p < kNumPrograms; ++p) {
+    for (int p = 0; p < kNumPrograms; ++p)
+    {
         curProgram = p;
         std::memcpy(stored.programs[p].values, templateRecord.values, sizeof templateRecord.values);
-        if (live) std::memcpy(live[p].values, templateRecord.values, sizeof templateRecord.values);
+        if (live)
+            std::memcpy(live[p].values, templateRecord.values, sizeof templateRecord.values);
         char name[2 + 3];
         std::strcpy(name, p == 0 ? "Init" : "-");
         setProgramName(name);
@@ -108,17 +132,19 @@ void Kelvane::initBank() {
 
 void Kelvane::getLoadedName(char* text) { copyBounded(text, loadedName, kProgramNameChars); }
 
-float Kelvane::getStoredParameter(int index) {
-    if (index < 0 || index >= kNumParameters) return 0.f;
+float Kelvane::getStoredParameter(int index)
+{
+    if (index < 0 || index >= kNumParameters)
+        return 0.f;
     return stored.programs[curProgram].values[index];
 }
 
-void Kelvane::getProgramPath(char* text) {
-    copyBounded(text, stored.programs[curProgram].path, kPathFieldBytes);
-}
+void Kelvane::getProgramPath(char* text) { copyBounded(text, stored.programs[curProgram].path, kPathFieldBytes); }
 
-bool Kelvane::getBankPath(char* text) {
-    if (stored.bankPath[0] == 0) return false;
+bool Kelvane::getBankPath(char* text)
+{
+    if (stored.bankPath[0] == 0)
+        return false;
     copyBounded(text, stored.bankPath, kPathFieldBytes - 1);
     return true;
 }

@@ -7,20 +7,22 @@
 
 constexpr int kNumPrograms = 64;
 constexpr int kNumParameters = 111;
-constexpr int kProgramNameChars = 24;  // characters a name may hold, terminator extra
+constexpr int kProgramNameChars = 24; // characters a name may hold, terminator extra
 constexpr int kPathFieldBytes = 1024;
 constexpr uint8_t kRecordVersion = 2;
 constexpr uint8_t kOldRecordVersion = 1;
 
-struct ProgramRecord {
+struct ProgramRecord
+{
     uint8_t version;
     uint8_t unused[3];
     float values[kNumParameters];
     char path[kPathFieldBytes];
-    char name[28];  // at most 24 characters; byte 24 is the terminator
+    char name[28]; // at most 24 characters; byte 24 is the terminator
 };
 
-struct BankImage {
+struct BankImage
+{
     ProgramRecord programs[kNumPrograms];
     char bankPath[kPathFieldBytes];
 };

@@ -14,12 +14,15 @@
 #include <atomic>
 #include <thread>
 
-class RenderGuard {
+class RenderGuard
+{
 public:
     // Audio thread. True: go ahead and call leaveRender() afterwards.
-    bool tryEnterRender() {
+    bool tryEnterRender()
+    {
         rendering.store(true, std::memory_order_seq_cst);
-        if (busy.load(std::memory_order_seq_cst) != 0) {
+        if (busy.load(std::memory_order_seq_cst) != 0)
+        {
             rendering.store(false, std::memory_order_release);
             return false;
         }
@@ -28,13 +31,16 @@ public:
     void leaveRender() { rendering.store(false, std::memory_order_release); }
 
     // User-interface thread.
-    void beginReplace() {
+    void beginReplace()
+    {
         busy.fetch_add(1, std::memory_order_seq_cst);
-        while (rendering.load(std::memory_order_seq_cst)) std::this_thread::yield();
+        while (rendering.load(std::memory_order_seq_cst))
+            std::this_thread::yield();
     }
     void endReplace() { busy.fetch_sub(1, std::memory_order_release); }
 
-    class ReplaceScope {
+    class ReplaceScope
+    {
     public:
         explicit ReplaceScope(RenderGuard& g) : guard(g) { guard.beginReplace(); }
         ~ReplaceScope() { guard.endReplace(); }

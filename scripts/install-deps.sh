@@ -10,6 +10,7 @@ PKGS=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
   xvfb xauth
+  clang-format
 )
 missing=()
 for p in "${PKGS[@]}"; do

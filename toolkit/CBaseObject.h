@@ -7,7 +7,11 @@
 namespace VSTGUI {
 
 using CMessageResult = int32_t;
-enum : int32_t { kMessageUnknown = 0, kMessageNotified = 1 };
+enum : int32_t
+{
+    kMessageUnknown = 0,
+    kMessageNotified = 1
+};
 
 class CBaseObject
 {

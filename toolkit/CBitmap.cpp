@@ -31,10 +31,7 @@ private:
 class CairoBitmap : public IPlatformBitmap
 {
 public:
-    CairoBitmap(int32_t w, int32_t h)
-        : surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h)), size(w, h)
-    {
-    }
+    CairoBitmap(int32_t w, int32_t h) : surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h)), size(w, h) {}
     ~CairoBitmap() override { cairo_surface_destroy(surface); }
     bool ok() const { return cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS; }
 

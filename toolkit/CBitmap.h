@@ -19,8 +19,7 @@ public:
 
     // Paints the part that starts at offset into rect (clipped to rect,
     // destination rounded to whole pixels, no scaling).
-    virtual void draw(CDrawContext* context, const CRect& rect, const CPoint& offset = CPoint(0, 0),
-                      float alpha = 1.f);
+    virtual void draw(CDrawContext* context, const CRect& rect, const CPoint& offset = CPoint(0, 0), float alpha = 1.f);
 
     CCoord getWidth() const;
     CCoord getHeight() const;

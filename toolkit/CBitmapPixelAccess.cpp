@@ -17,8 +17,7 @@ CBitmapPixelAccess* CBitmapPixelAccess::create(CBitmap* bitmap, bool alphaPremul
 CBitmapPixelAccess::CBitmapPixelAccess(CBitmap* bmp, SharedPointer<IPlatformBitmapPixelAccess> a)
     : bitmap(bmp), access(a), address(a->getAddress()), current(address), bytesPerRow(a->getBytesPerRow()),
       width(static_cast<uint32_t>(bmp->getWidth())), height(static_cast<uint32_t>(bmp->getHeight()))
-{
-}
+{}
 
 CBitmapPixelAccess::~CBitmapPixelAccess() = default;
 

@@ -9,8 +9,7 @@ struct CColor
 {
     constexpr CColor(uint8_t r = 255, uint8_t g = 255, uint8_t b = 255, uint8_t a = 255)
         : red(r), green(g), blue(b), alpha(a)
-    {
-    }
+    {}
     constexpr bool operator==(const CColor& o) const
     {
         return red == o.red && green == o.green && blue == o.blue && alpha == o.alpha;

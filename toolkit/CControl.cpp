@@ -16,8 +16,7 @@ CControl::CControl(const CRect& r, IControlListener* l, int32_t t, CBitmap* bg) 
 CControl::CControl(const CControl& c)
     : CView(c), listener(c.listener), tag(c.tag), value(c.value), vmin(c.vmin), vmax(c.vmax), oldValue(c.oldValue),
       defaultValue(c.defaultValue), wheelInc(c.wheelInc)
-{
-}
+{}
 
 CControl::~CControl() = default;
 

@@ -11,8 +11,7 @@ namespace VSTGUI {
 class CControl : public CView
 {
 public:
-    CControl(const CRect& size, IControlListener* listener = nullptr, int32_t tag = 0,
-             CBitmap* background = nullptr);
+    CControl(const CRect& size, IControlListener* listener = nullptr, int32_t tag = 0, CBitmap* background = nullptr);
     CControl(const CControl& c);
     ~CControl() override;
 

@@ -205,15 +205,15 @@ void CDrawContext::applyLineStyle()
     const CLineStyle& s = current.lineStyle;
     switch (s.getLineCap())
     {
-        case CLineStyle::kLineCapButt: cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT); break;
-        case CLineStyle::kLineCapRound: cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND); break;
-        case CLineStyle::kLineCapSquare: cairo_set_line_cap(cr, CAIRO_LINE_CAP_SQUARE); break;
+    case CLineStyle::kLineCapButt: cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT); break;
+    case CLineStyle::kLineCapRound: cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND); break;
+    case CLineStyle::kLineCapSquare: cairo_set_line_cap(cr, CAIRO_LINE_CAP_SQUARE); break;
     }
     switch (s.getLineJoin())
     {
-        case CLineStyle::kLineJoinMiter: cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER); break;
-        case CLineStyle::kLineJoinRound: cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND); break;
-        case CLineStyle::kLineJoinBevel: cairo_set_line_join(cr, CAIRO_LINE_JOIN_BEVEL); break;
+    case CLineStyle::kLineJoinMiter: cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER); break;
+    case CLineStyle::kLineJoinRound: cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND); break;
+    case CLineStyle::kLineJoinBevel: cairo_set_line_join(cr, CAIRO_LINE_JOIN_BEVEL); break;
     }
     cairo_set_miter_limit(cr, 10.0);
     if (s.getDashCount() > 0)
@@ -331,62 +331,60 @@ void CDrawContext::appendPath(const CGraphicsPath& path)
         using E = CGraphicsPath::Element;
         switch (e.type)
         {
-            case E::kBeginSubpath:
-                cairo_move_to(cr, e.p1.x, e.p1.y);
-                figureOpen = true;
-                break;
-            case E::kLine:
-                cairo_line_to(cr, e.p1.x, e.p1.y);
-                figureOpen = true;
-                break;
-            case E::kBezierCurve:
-                cairo_curve_to(cr, e.p1.x, e.p1.y, e.p2.x, e.p2.y, e.p3.x, e.p3.y);
-                figureOpen = true;
-                break;
-            case E::kArc:
-                if (!figureOpen)
-                    cairo_new_sub_path(cr);
-                arcPath(e.rect, e.startAngle, e.endAngle, e.clockwise);
-                figureOpen = true;
-                break;
-            case E::kEllipse:
-            {
-                const double rx = e.rect.getWidth() / 2, ry = e.rect.getHeight() / 2;
-                if (rx > 0 && ry > 0 && std::isfinite(rx) && std::isfinite(ry))
-                {
-                    cairo_new_sub_path(cr);
-                    cairo_save(cr);
-                    cairo_translate(cr, e.rect.getCenter().x, e.rect.getCenter().y);
-                    cairo_scale(cr, rx, ry);
-                    cairo_arc(cr, 0, 0, 1, 0, 2 * kPi);
-                    cairo_restore(cr);
-                    cairo_close_path(cr);
-                }
-                figureOpen = false;
-                break;
-            }
-            case E::kRect:
-                cairo_rectangle(cr, e.rect.left, e.rect.top, e.rect.getWidth(), e.rect.getHeight());
-                figureOpen = false;
-                break;
-            case E::kRoundRect:
-            {
-                const CRect& r = e.rect;
-                const double rad = e.radius;
+        case E::kBeginSubpath:
+            cairo_move_to(cr, e.p1.x, e.p1.y);
+            figureOpen = true;
+            break;
+        case E::kLine:
+            cairo_line_to(cr, e.p1.x, e.p1.y);
+            figureOpen = true;
+            break;
+        case E::kBezierCurve:
+            cairo_curve_to(cr, e.p1.x, e.p1.y, e.p2.x, e.p2.y, e.p3.x, e.p3.y);
+            figureOpen = true;
+            break;
+        case E::kArc:
+            if (!figureOpen)
                 cairo_new_sub_path(cr);
-                cairo_move_to(cr, r.right - rad, r.top);
-                cairo_arc(cr, r.right - rad, r.top + rad, rad, -kPi / 2, 0);
-                cairo_arc(cr, r.right - rad, r.bottom - rad, rad, 0, kPi / 2);
-                cairo_arc(cr, r.left + rad, r.bottom - rad, rad, kPi / 2, kPi);
-                cairo_arc(cr, r.left + rad, r.top + rad, rad, kPi, 3 * kPi / 2);
+            arcPath(e.rect, e.startAngle, e.endAngle, e.clockwise);
+            figureOpen = true;
+            break;
+        case E::kEllipse: {
+            const double rx = e.rect.getWidth() / 2, ry = e.rect.getHeight() / 2;
+            if (rx > 0 && ry > 0 && std::isfinite(rx) && std::isfinite(ry))
+            {
+                cairo_new_sub_path(cr);
+                cairo_save(cr);
+                cairo_translate(cr, e.rect.getCenter().x, e.rect.getCenter().y);
+                cairo_scale(cr, rx, ry);
+                cairo_arc(cr, 0, 0, 1, 0, 2 * kPi);
+                cairo_restore(cr);
                 cairo_close_path(cr);
-                figureOpen = false;
-                break;
             }
-            case E::kCloseSubpath:
-                cairo_close_path(cr);
-                figureOpen = false;
-                break;
+            figureOpen = false;
+            break;
+        }
+        case E::kRect:
+            cairo_rectangle(cr, e.rect.left, e.rect.top, e.rect.getWidth(), e.rect.getHeight());
+            figureOpen = false;
+            break;
+        case E::kRoundRect: {
+            const CRect& r = e.rect;
+            const double rad = e.radius;
+            cairo_new_sub_path(cr);
+            cairo_move_to(cr, r.right - rad, r.top);
+            cairo_arc(cr, r.right - rad, r.top + rad, rad, -kPi / 2, 0);
+            cairo_arc(cr, r.right - rad, r.bottom - rad, rad, 0, kPi / 2);
+            cairo_arc(cr, r.left + rad, r.bottom - rad, rad, kPi / 2, kPi);
+            cairo_arc(cr, r.left + rad, r.top + rad, rad, kPi, 3 * kPi / 2);
+            cairo_close_path(cr);
+            figureOpen = false;
+            break;
+        }
+        case E::kCloseSubpath:
+            cairo_close_path(cr);
+            figureOpen = false;
+            break;
         }
     }
 }
@@ -506,8 +504,7 @@ void CDrawContext::drawEllipse(const CRect& rect, const CDrawStyle drawStyle)
     paintPath(drawStyle);
 }
 
-void CDrawContext::drawArc(const CRect& rect, const float startAngle, const float endAngle,
-                           const CDrawStyle drawStyle)
+void CDrawContext::drawArc(const CRect& rect, const float startAngle, const float endAngle, const CDrawStyle drawStyle)
 {
     CRect r = alignRect(rect);
     r.normalize();
@@ -673,7 +670,7 @@ void CDrawContext::drawString(UTF8StringPtr string, const CRect& rect, const CHo
     CCoord width = 0;
     {
         ensureUsable();
-    SavedCairo saved(cr);
+        SavedCairo saved(cr);
         setupFont(antialias);
         cairo_text_extents_t ext;
         cairo_text_extents(cr, "H", &ext);
@@ -691,9 +688,9 @@ void CDrawContext::drawString(UTF8StringPtr string, const CRect& rect, const CHo
     }
     switch (hAlign)
     {
-        case kLeftText: p.x = rect.left; break;
-        case kRightText: p.x = rect.right - width; break;
-        default: p.x = rect.left + rect.getWidth() / 2 - width / 2; break;
+    case kLeftText: p.x = rect.left; break;
+    case kRightText: p.x = rect.right - width; break;
+    default: p.x = rect.left + rect.getWidth() / 2 - width / 2; break;
     }
     drawString(string, p, antialias);
 }

@@ -38,7 +38,10 @@ public:
     constexpr bool integralMode() const { return (mode & kNonIntegralMode) == 0; }
     constexpr bool antiAliasing() const { return modeIgnoringIntegralMode() == kAntiAliasing; }
     constexpr uint32_t operator()() const { return mode; }
-    constexpr bool operator==(const CDrawMode& o) const { return modeIgnoringIntegralMode() == o.modeIgnoringIntegralMode(); }
+    constexpr bool operator==(const CDrawMode& o) const
+    {
+        return modeIgnoringIntegralMode() == o.modeIgnoringIntegralMode();
+    }
     constexpr bool operator!=(const CDrawMode& o) const { return !(*this == o); }
 
 private:
@@ -64,12 +67,10 @@ public:
 
     CLineStyle(LineCap c = kLineCapButt, LineJoin j = kLineJoinMiter, CCoord phase = 0, const CoordVector& dashes = {})
         : cap(c), join(j), dashPhase(phase), dashLengths(dashes)
-    {
-    }
+    {}
     CLineStyle(LineCap c, LineJoin j, CCoord phase, uint32_t dashCount, const CCoord* dashes)
         : cap(c), join(j), dashPhase(phase), dashLengths(dashes, dashes + dashCount)
-    {
-    }
+    {}
 
     LineCap getLineCap() const { return cap; }
     LineJoin getLineJoin() const { return join; }

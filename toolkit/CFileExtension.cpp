@@ -5,8 +5,7 @@ namespace VSTGUI {
 CFileExtension::CFileExtension(const char* desc, const char* ext, const char* mime, int32_t mac, const char* u)
     : description(desc ? desc : ""), extension(ext ? ext : ""), mimeType(mime ? mime : ""), uti(u ? u : ""),
       macType(mac)
-{
-}
+{}
 
 bool CFileExtension::operator==(const CFileExtension& o) const
 {

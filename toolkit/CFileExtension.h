@@ -10,8 +10,8 @@ namespace VSTGUI {
 class CFileExtension
 {
 public:
-    CFileExtension(const char* description, const char* extension, const char* mimeType = "",
-                   int32_t macType = 0, const char* uti = "");
+    CFileExtension(const char* description, const char* extension, const char* mimeType = "", int32_t macType = 0,
+                   const char* uti = "");
 
     const char* getDescription() const { return description.c_str(); }
     const char* getExtension() const { return extension.c_str(); }

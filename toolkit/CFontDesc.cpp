@@ -10,10 +10,7 @@ void CFontDesc::setName(UTF8StringPtr newName) { name = newName ? newName : ""; 
 void CFontDesc::setSize(CCoord newSize) { size = newSize; }
 void CFontDesc::setStyle(int32_t newStyle) { style = newStyle; }
 
-bool CFontDesc::operator==(const CFontDesc& o) const
-{
-    return name == o.name && size == o.size && style == o.style;
-}
+bool CFontDesc::operator==(const CFontDesc& o) const { return name == o.name && size == o.size && style == o.style; }
 
 namespace {
 // Stock fonts live for the whole process; the extra reference keeps a

@@ -41,12 +41,12 @@ private:
 
 // Stock fonts (never forget them): kSystemFont is "Arial" 12.
 extern const CFontRef kSystemFont;
-extern const CFontRef kNormalFontVeryBig;  // Arial 18
-extern const CFontRef kNormalFontBig;      // Arial 14
-extern const CFontRef kNormalFont;         // Arial 12
-extern const CFontRef kNormalFontSmall;    // Arial 11
-extern const CFontRef kNormalFontSmaller;  // Arial 10
+extern const CFontRef kNormalFontVeryBig; // Arial 18
+extern const CFontRef kNormalFontBig; // Arial 14
+extern const CFontRef kNormalFont; // Arial 12
+extern const CFontRef kNormalFontSmall; // Arial 11
+extern const CFontRef kNormalFontSmaller; // Arial 10
 extern const CFontRef kNormalFontVerySmall; // Arial 9
-extern const CFontRef kSymbolFont;         // Symbol 12
+extern const CFontRef kSymbolFont; // Symbol 12
 
 } // namespace VSTGUI

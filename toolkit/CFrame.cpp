@@ -25,10 +25,7 @@ bool isInside(const CView* view, const CView* ancestor)
 }
 } // namespace
 
-CFrame::CFrame(const CRect& r, VSTGUIEditorInterface* ed) : CViewContainer(r), editor(ed)
-{
-    parentFrame = this;
-}
+CFrame::CFrame(const CRect& r, VSTGUIEditorInterface* ed) : CViewContainer(r), editor(ed) { parentFrame = this; }
 
 CFrame::~CFrame()
 {
@@ -405,9 +402,9 @@ void CFrame::clearHover(const CPoint& where, const CButtonState& buttons)
 
 void CFrame::onViewRemoved(CView* view)
 {
-    hoverViews.erase(std::remove_if(hoverViews.begin(), hoverViews.end(),
-                                    [view](CView* v) { return isInside(v, view); }),
-                     hoverViews.end());
+    hoverViews.erase(
+        std::remove_if(hoverViews.begin(), hoverViews.end(), [view](CView* v) { return isInside(v, view); }),
+        hoverViews.end());
     if (focusView && isInside(focusView, view))
     {
         CView* old = focusView;
@@ -439,8 +436,8 @@ bool CFrame::removeAll(bool withForget)
 
 CColor CFrame::getPixel(int32_t x, int32_t y) const
 {
-    if (!backBuffer || x < 0 || y < 0 || x >= cairo_image_surface_get_width(backBuffer)
-        || y >= cairo_image_surface_get_height(backBuffer))
+    if (!backBuffer || x < 0 || y < 0 || x >= cairo_image_surface_get_width(backBuffer) ||
+        y >= cairo_image_surface_get_height(backBuffer))
         return kTransparentCColor;
     cairo_surface_flush(backBuffer);
     const unsigned char* row =

@@ -73,24 +73,21 @@ CRect CGraphicsPath::getBoundingBox() const
     {
         switch (e.type)
         {
-            case Element::kBeginSubpath:
-            case Element::kLine:
-                add(e.p1);
-                break;
-            case Element::kBezierCurve:
-                add(e.p1);
-                add(e.p2);
-                add(e.p3);
-                break;
-            case Element::kArc:
-            case Element::kEllipse:
-            case Element::kRect:
-            case Element::kRoundRect:
-                add(e.rect.getTopLeft());
-                add(e.rect.getBottomRight());
-                break;
-            case Element::kCloseSubpath:
-                break;
+        case Element::kBeginSubpath:
+        case Element::kLine: add(e.p1); break;
+        case Element::kBezierCurve:
+            add(e.p1);
+            add(e.p2);
+            add(e.p3);
+            break;
+        case Element::kArc:
+        case Element::kEllipse:
+        case Element::kRect:
+        case Element::kRoundRect:
+            add(e.rect.getTopLeft());
+            add(e.rect.getBottomRight());
+            break;
+        case Element::kCloseSubpath: break;
         }
     }
     return box;

@@ -6,9 +6,9 @@
 
 namespace VSTGUI {
 
-COffscreenContext::COffscreenContext(CBitmap* bmp) : CDrawContext(bmp->getPlatformBitmap()->getCairoSurface()), bitmap(bmp)
-{
-}
+COffscreenContext::COffscreenContext(CBitmap* bmp)
+    : CDrawContext(bmp->getPlatformBitmap()->getCairoSurface()), bitmap(bmp)
+{}
 
 SharedPointer<COffscreenContext> COffscreenContext::create(CFrame* frame, CCoord width, CCoord height,
                                                            double scaleFactor)
@@ -35,9 +35,6 @@ CCoord COffscreenContext::getHeight() const { return bitmap->getHeight(); }
 
 void COffscreenContext::beginDraw() { cairo_surface_flush(getSurface()); }
 
-void COffscreenContext::endDraw()
-{
-    cairo_surface_flush(getSurface());
-}
+void COffscreenContext::endDraw() { cairo_surface_flush(getSurface()); }
 
 } // namespace VSTGUI

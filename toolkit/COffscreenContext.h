@@ -12,8 +12,7 @@ class COffscreenContext : public CDrawContext
 {
 public:
     // Null unless width and height are at least 1 and the frame is open.
-    static SharedPointer<COffscreenContext> create(CFrame* frame, CCoord width, CCoord height,
-                                                   double scaleFactor = 1.);
+    static SharedPointer<COffscreenContext> create(CFrame* frame, CCoord width, CCoord height, double scaleFactor = 1.);
     // Without a frame: for renderers that draw before any window exists.
     static SharedPointer<COffscreenContext> create(CCoord width, CCoord height);
 

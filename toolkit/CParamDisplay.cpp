@@ -8,15 +8,13 @@ namespace VSTGUI {
 
 CParamDisplay::CParamDisplay(const CRect& r, CBitmap* bg, int32_t st)
     : CControl(r, nullptr, -1, bg), font(kNormalFont), style(st)
-{
-}
+{}
 
 CParamDisplay::CParamDisplay(const CParamDisplay& p)
     : CControl(p), font(p.font), fontColor(p.fontColor), backColor(p.backColor), frameColor(p.frameColor),
       shadowColor(p.shadowColor), textInset(p.textInset), horiTxtAlign(p.horiTxtAlign), style(p.style),
       antialias(p.antialias)
-{
-}
+{}
 
 void CParamDisplay::setFont(CFontRef f)
 {

@@ -15,8 +15,7 @@ public:
     constexpr CRect(CCoord l = 0, CCoord t = 0, CCoord r = 0, CCoord b = 0) : left(l), top(t), right(r), bottom(b) {}
     constexpr CRect(const CPoint& origin, const CPoint& size)
         : left(origin.x), top(origin.y), right(origin.x + size.x), bottom(origin.y + size.y)
-    {
-    }
+    {}
 
     CRect& operator()(CCoord l, CCoord t, CCoord r, CCoord b)
     {

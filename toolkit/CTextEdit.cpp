@@ -58,8 +58,7 @@ std::string utf8Of(int32_t cp)
 
 } // namespace
 
-CTextEdit::CTextEdit(const CRect& r, IControlListener* l, int32_t t, UTF8StringPtr txt, CBitmap* bg,
-                     const int32_t st)
+CTextEdit::CTextEdit(const CRect& r, IControlListener* l, int32_t t, UTF8StringPtr txt, CBitmap* bg, const int32_t st)
     : CTextLabel(r, txt, bg, st), editBuffer(text)
 {
     setListener(l);
@@ -133,41 +132,38 @@ int32_t CTextEdit::onKeyDown(VstKeyCode& key)
         return -1;
     switch (key.virt)
     {
-        case VKEY_RETURN:
-        case VKEY_ENTER:
-            looseFocus();
-            return 1;
-        case VKEY_ESCAPE:
-            escaped = true;
-            looseFocus();
-            return 1;
-        case VKEY_BACK:
-            if (caret > 0)
-            {
-                const size_t p = previousChar(editBuffer, caret);
-                editBuffer.erase(p, caret - p);
-                caret = p;
-            }
-            break;
-        case VKEY_DELETE:
-            if (caret < editBuffer.size())
-                editBuffer.erase(caret, nextChar(editBuffer, caret) - caret);
-            break;
-        case VKEY_LEFT: caret = previousChar(editBuffer, caret); break;
-        case VKEY_RIGHT: caret = nextChar(editBuffer, caret); break;
-        case VKEY_HOME: caret = 0; break;
-        case VKEY_END: caret = editBuffer.size(); break;
-        default:
+    case VKEY_RETURN:
+    case VKEY_ENTER: looseFocus(); return 1;
+    case VKEY_ESCAPE:
+        escaped = true;
+        looseFocus();
+        return 1;
+    case VKEY_BACK:
+        if (caret > 0)
         {
-            if (key.character < 32 || key.character == 127 || (key.modifier & MODIFIER_CONTROL))
-                return -1;
-            const std::string s = utf8Of(key.character);
-            if (editBuffer.size() + s.size() > maxLength)
-                return 1;
-            editBuffer.insert(caret, s);
-            caret += s.size();
-            break;
+            const size_t p = previousChar(editBuffer, caret);
+            editBuffer.erase(p, caret - p);
+            caret = p;
         }
+        break;
+    case VKEY_DELETE:
+        if (caret < editBuffer.size())
+            editBuffer.erase(caret, nextChar(editBuffer, caret) - caret);
+        break;
+    case VKEY_LEFT: caret = previousChar(editBuffer, caret); break;
+    case VKEY_RIGHT: caret = nextChar(editBuffer, caret); break;
+    case VKEY_HOME: caret = 0; break;
+    case VKEY_END: caret = editBuffer.size(); break;
+    default: {
+        if (key.character < 32 || key.character == 127 || (key.modifier & MODIFIER_CONTROL))
+            return -1;
+        const std::string s = utf8Of(key.character);
+        if (editBuffer.size() + s.size() > maxLength)
+            return 1;
+        editBuffer.insert(caret, s);
+        caret += s.size();
+        break;
+    }
     }
     invalid();
     return 1;

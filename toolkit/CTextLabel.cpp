@@ -4,8 +4,7 @@ namespace VSTGUI {
 
 CTextLabel::CTextLabel(const CRect& r, UTF8StringPtr txt, CBitmap* bg, const int32_t st)
     : CParamDisplay(r, bg, st), text(txt ? txt : "")
-{
-}
+{}
 
 void CTextLabel::setText(UTF8StringPtr txt)
 {

@@ -8,8 +8,7 @@ namespace VSTGUI {
 class CTextLabel : public CParamDisplay
 {
 public:
-    CTextLabel(const CRect& size, UTF8StringPtr txt = nullptr, CBitmap* background = nullptr,
-               const int32_t style = 0);
+    CTextLabel(const CRect& size, UTF8StringPtr txt = nullptr, CBitmap* background = nullptr, const int32_t style = 0);
 
     virtual void setText(UTF8StringPtr txt);
     UTF8StringPtr getText() const { return text.c_str(); }

@@ -8,11 +8,9 @@ namespace VSTGUI {
 CView::CView(const CRect& r) : size(r), mouseableArea(r) {}
 
 CView::CView(const CView& v)
-    : CBaseObject(v), size(v.size), mouseableArea(v.mouseableArea), background(v.background),
-      alphaValue(v.alphaValue), visible(v.visible), mouseEnabled(v.mouseEnabled), transparent(v.transparent),
-      wantsFocusFlag(v.wantsFocusFlag)
-{
-}
+    : CBaseObject(v), size(v.size), mouseableArea(v.mouseableArea), background(v.background), alphaValue(v.alphaValue),
+      visible(v.visible), mouseEnabled(v.mouseEnabled), transparent(v.transparent), wantsFocusFlag(v.wantsFocusFlag)
+{}
 
 CView::~CView() = default;
 

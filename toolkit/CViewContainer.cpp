@@ -243,8 +243,8 @@ CMouseEventResult CViewContainer::onMouseDown(CPoint& where, const CButtonState&
         if (buttons & (kAlt | kShift | kControl | kApple | kRButton))
         {
             auto* control = dynamic_cast<CControl*>(v);
-            if (control && control->getListener()
-                && control->getListener()->controlModifierClicked(control, buttons) != 0)
+            if (control && control->getListener() &&
+                control->getListener()->controlModifierClicked(control, buttons) != 0)
                 return kMouseDownEventHandledButDontNeedMovedOrUpEvents;
         }
         if (v->wantsFocus())

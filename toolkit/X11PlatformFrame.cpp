@@ -94,12 +94,12 @@ int32_t buttonBit(unsigned int button)
 {
     switch (button)
     {
-        case 1: return kLButton;
-        case 2: return kMButton;
-        case 3: return kRButton;
-        case 8: return kButton4;
-        case 9: return kButton5;
-        default: return 0;
+    case 1: return kLButton;
+    case 2: return kMButton;
+    case 3: return kRButton;
+    case 8: return kButton4;
+    case 9: return kButton5;
+    default: return 0;
     }
 }
 
@@ -107,44 +107,44 @@ unsigned char virtualKeyOf(KeySym sym)
 {
     switch (sym)
     {
-        case XK_BackSpace: return VKEY_BACK;
-        case XK_Tab: return VKEY_TAB;
-        case XK_Clear: return VKEY_CLEAR;
-        case XK_Return: return VKEY_RETURN;
-        case XK_Pause: return VKEY_PAUSE;
-        case XK_Escape: return VKEY_ESCAPE;
-        case XK_space: return VKEY_SPACE;
-        case XK_Next: return VKEY_NEXT;
-        case XK_End: return VKEY_END;
-        case XK_Home: return VKEY_HOME;
-        case XK_Left: return VKEY_LEFT;
-        case XK_Up: return VKEY_UP;
-        case XK_Right: return VKEY_RIGHT;
-        case XK_Down: return VKEY_DOWN;
-        case XK_Prior: return VKEY_PAGEUP;
-        case XK_KP_Enter: return VKEY_ENTER;
-        case XK_Insert: return VKEY_INSERT;
-        case XK_Delete: return VKEY_DELETE;
-        case XK_Help: return VKEY_HELP;
-        case XK_F1: return VKEY_F1;
-        case XK_F2: return VKEY_F2;
-        case XK_F3: return VKEY_F3;
-        case XK_F4: return VKEY_F4;
-        case XK_F5: return VKEY_F5;
-        case XK_F6: return VKEY_F6;
-        case XK_F7: return VKEY_F7;
-        case XK_F8: return VKEY_F8;
-        case XK_F9: return VKEY_F9;
-        case XK_F10: return VKEY_F10;
-        case XK_F11: return VKEY_F11;
-        case XK_F12: return VKEY_F12;
-        case XK_Shift_L:
-        case XK_Shift_R: return VKEY_SHIFT;
-        case XK_Control_L:
-        case XK_Control_R: return VKEY_CONTROL;
-        case XK_Alt_L:
-        case XK_Alt_R: return VKEY_ALT;
-        default: return 0;
+    case XK_BackSpace: return VKEY_BACK;
+    case XK_Tab: return VKEY_TAB;
+    case XK_Clear: return VKEY_CLEAR;
+    case XK_Return: return VKEY_RETURN;
+    case XK_Pause: return VKEY_PAUSE;
+    case XK_Escape: return VKEY_ESCAPE;
+    case XK_space: return VKEY_SPACE;
+    case XK_Next: return VKEY_NEXT;
+    case XK_End: return VKEY_END;
+    case XK_Home: return VKEY_HOME;
+    case XK_Left: return VKEY_LEFT;
+    case XK_Up: return VKEY_UP;
+    case XK_Right: return VKEY_RIGHT;
+    case XK_Down: return VKEY_DOWN;
+    case XK_Prior: return VKEY_PAGEUP;
+    case XK_KP_Enter: return VKEY_ENTER;
+    case XK_Insert: return VKEY_INSERT;
+    case XK_Delete: return VKEY_DELETE;
+    case XK_Help: return VKEY_HELP;
+    case XK_F1: return VKEY_F1;
+    case XK_F2: return VKEY_F2;
+    case XK_F3: return VKEY_F3;
+    case XK_F4: return VKEY_F4;
+    case XK_F5: return VKEY_F5;
+    case XK_F6: return VKEY_F6;
+    case XK_F7: return VKEY_F7;
+    case XK_F8: return VKEY_F8;
+    case XK_F9: return VKEY_F9;
+    case XK_F10: return VKEY_F10;
+    case XK_F11: return VKEY_F11;
+    case XK_F12: return VKEY_F12;
+    case XK_Shift_L:
+    case XK_Shift_R: return VKEY_SHIFT;
+    case XK_Control_L:
+    case XK_Control_R: return VKEY_CONTROL;
+    case XK_Alt_L:
+    case XK_Alt_R: return VKEY_ALT;
+    default: return 0;
     }
 }
 
@@ -190,13 +190,12 @@ bool X11PlatformFrame::createWindow()
     XSetWindowAttributes attrs{};
     attrs.background_pixmap = None; // no server clears: no flicker
     attrs.bit_gravity = NorthWestGravity;
-    attrs.event_mask = ExposureMask | ButtonPressMask | ButtonReleaseMask | PointerMotionMask | EnterWindowMask
-                       | LeaveWindowMask | KeyPressMask | KeyReleaseMask | FocusChangeMask | StructureNotifyMask
-                       | PropertyChangeMask;
+    attrs.event_mask = ExposureMask | ButtonPressMask | ButtonReleaseMask | PointerMotionMask | EnterWindowMask |
+                       LeaveWindowMask | KeyPressMask | KeyReleaseMask | FocusChangeMask | StructureNotifyMask |
+                       PropertyChangeMask;
     XErrorGuard guard(display);
-    window = XCreateWindow(display, parent, 0, 0, static_cast<unsigned>(w), static_cast<unsigned>(h), 0,
-                           CopyFromParent, InputOutput, CopyFromParent, CWBackPixmap | CWBitGravity | CWEventMask,
-                           &attrs);
+    window = XCreateWindow(display, parent, 0, 0, static_cast<unsigned>(w), static_cast<unsigned>(h), 0, CopyFromParent,
+                           InputOutput, CopyFromParent, CWBackPixmap | CWBitGravity | CWEventMask, &attrs);
     XWindowAttributes wa{};
     if (!window || !XGetWindowAttributes(display, window, &wa))
     {
@@ -225,8 +224,8 @@ bool X11PlatformFrame::createWindow()
     gc = XCreateGC(display, window, 0, nullptr);
     // Fast path: a 24/32-bit TrueColor visual with the byte order of the
     // back buffer takes its pixels as they are.
-    directImage = ImageByteOrder(display) == LSBFirst && (depth == 24 || depth == 32)
-                  && wa.visual->red_mask == 0xff0000 && wa.visual->green_mask == 0xff00 && wa.visual->blue_mask == 0xff;
+    directImage = ImageByteOrder(display) == LSBFirst && (depth == 24 || depth == 32) &&
+                  wa.visual->red_mask == 0xff0000 && wa.visual->green_mask == 0xff00 && wa.visual->blue_mask == 0xff;
     XMapWindow(display, window);
     XFlush(display);
     return true;
@@ -270,125 +269,110 @@ void X11PlatformFrame::dispatch(XEvent& event)
         return;
     switch (event.type)
     {
-        case Expose:
+    case Expose: {
+        exposed.emplace_back(event.xexpose.x, event.xexpose.y, event.xexpose.x + event.xexpose.width,
+                             event.xexpose.y + event.xexpose.height);
+        if (event.xexpose.count == 0)
         {
-            exposed.emplace_back(event.xexpose.x, event.xexpose.y, event.xexpose.x + event.xexpose.width,
-                                 event.xexpose.y + event.xexpose.height);
-            if (event.xexpose.count == 0)
-            {
-                // The back buffer still holds the picture; just show it again.
-                for (const CRect& r : exposed)
-                    presentRect(r);
-                exposed.clear();
-                XFlush(display);
-            }
+            // The back buffer still holds the picture; just show it again.
+            for (const CRect& r : exposed)
+                presentRect(r);
+            exposed.clear();
+            XFlush(display);
+        }
+        break;
+    }
+    case ButtonPress: {
+        const unsigned int b = event.xbutton.button;
+        CPoint where(event.xbutton.x, event.xbutton.y);
+        const int32_t modifiers = modifiersOf(event.xbutton.state);
+        if (b >= 4 && b <= 7)
+        {
+            // Wheel notches arrive as press/release pairs; the press counts.
+            const CMouseWheelAxis axis = b <= 5 ? kMouseWheelAxisY : kMouseWheelAxisX;
+            const float distance = (b == 4 || b == 6) ? 1.f : -1.f;
+            frame->onWheel(where, axis, distance, modifiers);
             break;
         }
-        case ButtonPress:
-        {
-            const unsigned int b = event.xbutton.button;
-            CPoint where(event.xbutton.x, event.xbutton.y);
-            const int32_t modifiers = modifiersOf(event.xbutton.state);
-            if (b >= 4 && b <= 7)
-            {
-                // Wheel notches arrive as press/release pairs; the press counts.
-                const CMouseWheelAxis axis = b <= 5 ? kMouseWheelAxisY : kMouseWheelAxisX;
-                const float distance = (b == 4 || b == 6) ? 1.f : -1.f;
-                frame->onWheel(where, axis, distance, modifiers);
-                break;
-            }
-            int32_t state = buttonsOf(event.xbutton.state) | buttonBit(b) | modifiers;
-            const long dx = static_cast<long>(event.xbutton.x) - lastPressX;
-            const long dy = static_cast<long>(event.xbutton.y) - lastPressY;
-            const bool isDouble = !lastPressWasDouble && b == lastPressButton
-                                  && event.xbutton.time - lastPressTime <= kDoubleClickTime
-                                  && std::labs(dx) <= kDoubleClickDistance && std::labs(dy) <= kDoubleClickDistance;
-            if (isDouble)
-                state |= kDoubleClick;
-            lastPressWasDouble = isDouble;
-            lastPressButton = b;
-            lastPressTime = event.xbutton.time;
-            lastPressX = event.xbutton.x;
-            lastPressY = event.xbutton.y;
-            buttonsDown |= buttonBit(b);
-            // The keyboard stays with the host (its shortcuts keep working)
-            // unless a view that edits text takes it.
-            frame->onMouseDown(where, state);
+        int32_t state = buttonsOf(event.xbutton.state) | buttonBit(b) | modifiers;
+        const long dx = static_cast<long>(event.xbutton.x) - lastPressX;
+        const long dy = static_cast<long>(event.xbutton.y) - lastPressY;
+        const bool isDouble = !lastPressWasDouble && b == lastPressButton &&
+                              event.xbutton.time - lastPressTime <= kDoubleClickTime &&
+                              std::labs(dx) <= kDoubleClickDistance && std::labs(dy) <= kDoubleClickDistance;
+        if (isDouble)
+            state |= kDoubleClick;
+        lastPressWasDouble = isDouble;
+        lastPressButton = b;
+        lastPressTime = event.xbutton.time;
+        lastPressX = event.xbutton.x;
+        lastPressY = event.xbutton.y;
+        buttonsDown |= buttonBit(b);
+        // The keyboard stays with the host (its shortcuts keep working)
+        // unless a view that edits text takes it.
+        frame->onMouseDown(where, state);
+        break;
+    }
+    case ButtonRelease: {
+        const unsigned int b = event.xbutton.button;
+        if (b >= 4 && b <= 7)
             break;
-        }
-        case ButtonRelease:
-        {
-            const unsigned int b = event.xbutton.button;
-            if (b >= 4 && b <= 7)
-                break;
-            CPoint where(event.xbutton.x, event.xbutton.y);
-            // The release state still holds the released button.
-            const int32_t state = buttonsOf(event.xbutton.state) | buttonBit(b) | modifiersOf(event.xbutton.state);
-            buttonsDown &= ~buttonBit(b);
-            frame->onMouseUp(where, state);
+        CPoint where(event.xbutton.x, event.xbutton.y);
+        // The release state still holds the released button.
+        const int32_t state = buttonsOf(event.xbutton.state) | buttonBit(b) | modifiersOf(event.xbutton.state);
+        buttonsDown &= ~buttonBit(b);
+        frame->onMouseUp(where, state);
+        break;
+    }
+    case MotionNotify: {
+        // Only the latest position matters.
+        while (XCheckTypedWindowEvent(display, window, MotionNotify, &event))
+        {}
+        CPoint where(event.xmotion.x, event.xmotion.y);
+        frame->onMouseMoved(where, buttonsOf(event.xmotion.state) | modifiersOf(event.xmotion.state));
+        break;
+    }
+    case EnterNotify: {
+        if (event.xcrossing.mode != NotifyNormal)
             break;
-        }
-        case MotionNotify:
-        {
-            // Only the latest position matters.
-            while (XCheckTypedWindowEvent(display, window, MotionNotify, &event))
-            {
-            }
-            CPoint where(event.xmotion.x, event.xmotion.y);
-            frame->onMouseMoved(where, buttonsOf(event.xmotion.state) | modifiersOf(event.xmotion.state));
+        CPoint where(event.xcrossing.x, event.xcrossing.y);
+        frame->onMouseMoved(where, buttonsOf(event.xcrossing.state) | modifiersOf(event.xcrossing.state));
+        break;
+    }
+    case LeaveNotify: {
+        if (event.xcrossing.mode != NotifyNormal || event.xcrossing.detail == NotifyInferior)
             break;
-        }
-        case EnterNotify:
-        {
-            if (event.xcrossing.mode != NotifyNormal)
-                break;
-            CPoint where(event.xcrossing.x, event.xcrossing.y);
-            frame->onMouseMoved(where, buttonsOf(event.xcrossing.state) | modifiersOf(event.xcrossing.state));
-            break;
-        }
-        case LeaveNotify:
-        {
-            if (event.xcrossing.mode != NotifyNormal || event.xcrossing.detail == NotifyInferior)
-                break;
-            CPoint where(event.xcrossing.x, event.xcrossing.y);
-            frame->onMouseExited(where, modifiersOf(event.xcrossing.state));
-            break;
-        }
-        case KeyPress:
-        {
-            VstKeyCode key = keyCodeOf(event.xkey);
-            if (key.virt || key.character)
-                frame->onKeyDown(key);
-            break;
-        }
-        case KeyRelease:
-        {
-            VstKeyCode key = keyCodeOf(event.xkey);
-            if (key.virt || key.character)
-                frame->onKeyUp(key);
-            break;
-        }
-        case MapNotify:
-            mapped = true;
-            break;
-        case DestroyNotify:
-            // The host destroyed its window (and ours with it).
-            gone = true;
-            mapped = false;
-            break;
-        case UnmapNotify:
-            mapped = false;
-            break;
-        case ClientMessage:
-        {
-            static const char* const kXEmbed = "_XEMBED";
-            if (event.xclient.message_type == XInternAtom(display, kXEmbed, False)
-                && event.xclient.data.l[1] == 0 && !mapped)
-                XMapWindow(display, window); // embedded notify
-            break;
-        }
-        default:
-            break;
+        CPoint where(event.xcrossing.x, event.xcrossing.y);
+        frame->onMouseExited(where, modifiersOf(event.xcrossing.state));
+        break;
+    }
+    case KeyPress: {
+        VstKeyCode key = keyCodeOf(event.xkey);
+        if (key.virt || key.character)
+            frame->onKeyDown(key);
+        break;
+    }
+    case KeyRelease: {
+        VstKeyCode key = keyCodeOf(event.xkey);
+        if (key.virt || key.character)
+            frame->onKeyUp(key);
+        break;
+    }
+    case MapNotify: mapped = true; break;
+    case DestroyNotify:
+        // The host destroyed its window (and ours with it).
+        gone = true;
+        mapped = false;
+        break;
+    case UnmapNotify: mapped = false; break;
+    case ClientMessage: {
+        static const char* const kXEmbed = "_XEMBED";
+        if (event.xclient.message_type == XInternAtom(display, kXEmbed, False) && event.xclient.data.l[1] == 0 &&
+            !mapped)
+            XMapWindow(display, window); // embedded notify
+        break;
+    }
+    default: break;
     }
 }
 
@@ -445,13 +429,13 @@ void X11PlatformFrame::presentRect(const CRect& rect)
     };
     for (unsigned j = 0; j < h; ++j)
     {
-        const auto* row = reinterpret_cast<const unsigned char*>(data) + static_cast<size_t>(y + static_cast<int>(j)) * stride;
+        const auto* row =
+            reinterpret_cast<const unsigned char*>(data) + static_cast<size_t>(y + static_cast<int>(j)) * stride;
         for (unsigned i = 0; i < w; ++i)
         {
             const unsigned char* px = row + 4 * (x + static_cast<int>(i));
             XPutPixel(image, static_cast<int>(i), static_cast<int>(j),
-                      channel(vis->red_mask, px[2]) | channel(vis->green_mask, px[1])
-                          | channel(vis->blue_mask, px[0]));
+                      channel(vis->red_mask, px[2]) | channel(vis->green_mask, px[1]) | channel(vis->blue_mask, px[0]));
         }
     }
     XPutImage(display, window, gc, image, 0, 0, x, y, w, h);
@@ -486,17 +470,17 @@ unsigned long X11PlatformFrame::cursorFor(CCursorType type)
     unsigned int shape = XC_left_ptr;
     switch (type)
     {
-        case kCursorWait: shape = XC_watch; break;
-        case kCursorHSize: shape = XC_sb_h_double_arrow; break;
-        case kCursorVSize: shape = XC_sb_v_double_arrow; break;
-        case kCursorSizeAll: shape = XC_fleur; break;
-        case kCursorNESWSize: shape = XC_bottom_left_corner; break;
-        case kCursorNWSESize: shape = XC_bottom_right_corner; break;
-        case kCursorCopy: shape = XC_plus; break;
-        case kCursorNotAllowed: shape = XC_X_cursor; break;
-        case kCursorHand: shape = XC_hand2; break;
-        case kCursorIBeam: shape = XC_xterm; break;
-        default: break;
+    case kCursorWait: shape = XC_watch; break;
+    case kCursorHSize: shape = XC_sb_h_double_arrow; break;
+    case kCursorVSize: shape = XC_sb_v_double_arrow; break;
+    case kCursorSizeAll: shape = XC_fleur; break;
+    case kCursorNESWSize: shape = XC_bottom_left_corner; break;
+    case kCursorNWSESize: shape = XC_bottom_right_corner; break;
+    case kCursorCopy: shape = XC_plus; break;
+    case kCursorNotAllowed: shape = XC_X_cursor; break;
+    case kCursorHand: shape = XC_hand2; break;
+    case kCursorIBeam: shape = XC_xterm; break;
+    default: break;
     }
     auto it = cursors.find(static_cast<int>(shape));
     if (it != cursors.end())
@@ -518,10 +502,9 @@ void X11PlatformFrame::setCursor(CCursorType type)
         hidden = true;
         // Keep the pointer hidden outside the window while a button is held.
         if (buttonsDown && !pointerGrabbed)
-            pointerGrabbed = XGrabPointer(display, window, False,
-                                          ButtonPressMask | ButtonReleaseMask | PointerMotionMask, GrabModeAsync,
-                                          GrabModeAsync, None, c, CurrentTime)
-                             == GrabSuccess;
+            pointerGrabbed =
+                XGrabPointer(display, window, False, ButtonPressMask | ButtonReleaseMask | PointerMotionMask,
+                             GrabModeAsync, GrabModeAsync, None, c, CurrentTime) == GrabSuccess;
     }
     else
     {

@@ -11,9 +11,11 @@
 
 using CommandAdder = void (*)(CLI::App&);
 
-struct CommandRegistrar {
+struct CommandRegistrar
+{
     explicit CommandRegistrar(CommandAdder add) { commands().push_back(add); }
-    static std::vector<CommandAdder>& commands() {
+    static std::vector<CommandAdder>& commands()
+    {
         static std::vector<CommandAdder> list;
         return list;
     }

@@ -14,10 +14,12 @@
 
 typedef AEffect* (*VstEntryProc)(audioMasterCallback);
 
-class HostModule {
+class HostModule
+{
 public:
     // One host-callback call as the plug-in made it.
-    struct HostCall {
+    struct HostCall
+    {
         int32_t opcode;
         int32_t index;
         intptr_t value;
@@ -59,7 +61,8 @@ public:
     float getParameter(int32_t index);
     void setProgram(int32_t program) { dispatch(effSetProgram, 0, program); }
     int32_t getProgram() { return static_cast<int32_t>(dispatch(effGetProgram)); }
-    void setSampleRate(float rate) {
+    void setSampleRate(float rate)
+    {
         time.sampleRate = rate;
         dispatch(effSetSampleRate, 0, 0, nullptr, rate);
     }
@@ -93,8 +96,7 @@ public:
     std::vector<std::pair<int32_t, float>> automation() const;
 
 private:
-    static intptr_t hostCallback(AEffect* effect, int32_t opcode, int32_t index, intptr_t value, void* ptr,
-                                 float opt);
+    static intptr_t hostCallback(AEffect* effect, int32_t opcode, int32_t index, intptr_t value, void* ptr, float opt);
     intptr_t answer(int32_t opcode, int32_t index, intptr_t value, void* ptr, float opt);
 
     void* handle = nullptr;

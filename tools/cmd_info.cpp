@@ -11,32 +11,38 @@
 
 namespace {
 
-struct InfoOptions {
+struct InfoOptions
+{
     std::string module;
     bool json = false;
 };
 
-std::string fourCC(int32_t id) {
+std::string fourCC(int32_t id)
+{
     std::string s;
-    for (int shift = 24; shift >= 0; shift -= 8) {
+    for (int shift = 24; shift >= 0; shift -= 8)
+    {
         char c = static_cast<char>((static_cast<uint32_t>(id) >> shift) & 0xFF);
         s += (c >= 32 && c < 127) ? c : '?';
     }
     return s;
 }
 
-nlohmann::json flagNames(int32_t flags) {
+nlohmann::json flagNames(int32_t flags)
+{
     static const std::pair<int32_t, const char*> known[] = {
         {effFlagsHasEditor, "HasEditor"},         {effFlagsCanReplacing, "CanReplacing"},
         {effFlagsProgramChunks, "ProgramChunks"}, {effFlagsIsSynth, "IsSynth"},
         {effFlagsNoSoundInStop, "NoSoundInStop"}, {effFlagsCanDoubleReplacing, "CanDoubleReplacing"}};
     nlohmann::json names = nlohmann::json::array();
     for (const auto& [bit, name] : known)
-        if (flags & bit) names.push_back(name);
+        if (flags & bit)
+            names.push_back(name);
     return names;
 }
 
-nlohmann::json collect(HostModule& host) {
+nlohmann::json collect(HostModule& host)
+{
     AEffect* fx = host.effect();
     nlohmann::json info;
     info["effectName"] = host.effectName();
@@ -55,7 +61,8 @@ nlohmann::json collect(HostModule& host) {
     info["numPrograms"] = fx->numPrograms;
     info["numParams"] = fx->numParams;
     nlohmann::json params = nlohmann::json::array();
-    for (int32_t i = 0; i < fx->numParams; ++i) {
+    for (int32_t i = 0; i < fx->numParams; ++i)
+    {
         params.push_back({{"index", i},
                           {"name", host.parameterName(i)},
                           {"label", host.parameterLabel(i)},
@@ -64,12 +71,14 @@ nlohmann::json collect(HostModule& host) {
     }
     info["parameters"] = params;
     nlohmann::json programs = nlohmann::json::array();
-    for (int32_t p = 0; p < fx->numPrograms; ++p) programs.push_back(host.programNameIndexed(p));
+    for (int32_t p = 0; p < fx->numPrograms; ++p)
+        programs.push_back(host.programNameIndexed(p));
     info["programs"] = programs;
     return info;
 }
 
-void printText(const nlohmann::json& info) {
+void printText(const nlohmann::json& info)
+{
     std::printf("Effect name:   %s\n", info["effectName"].get<std::string>().c_str());
     std::printf("Vendor:        %s\n", info["vendor"].get<std::string>().c_str());
     std::printf("Product:       %s\n", info["product"].get<std::string>().c_str());
@@ -80,7 +89,8 @@ void printText(const nlohmann::json& info) {
     std::printf("VST version:   %lld\n", info["vstVersion"].get<long long>());
     std::printf("Category:      %lld\n", info["category"].get<long long>());
     std::string flags;
-    for (const auto& f : info["flagNames"]) flags += (flags.empty() ? "" : " ") + f.get<std::string>();
+    for (const auto& f : info["flagNames"])
+        flags += (flags.empty() ? "" : " ") + f.get<std::string>();
     std::printf("Flags:         %d (%s)\n", info["flags"].get<int>(), flags.c_str());
     std::printf("Inputs:        %d\n", info["inputs"].get<int>());
     std::printf("Outputs:       %d\n", info["outputs"].get<int>());
@@ -90,10 +100,12 @@ void printText(const nlohmann::json& info) {
                     p["display"].get<std::string>().c_str(), p["label"].get<std::string>().c_str());
     std::printf("\nPrograms (%zu):\n", info["programs"].size());
     int n = 0;
-    for (const auto& name : info["programs"]) std::printf("  %2d  %s\n", n++, name.get<std::string>().c_str());
+    for (const auto& name : info["programs"])
+        std::printf("  %2d  %s\n", n++, name.get<std::string>().c_str());
 }
 
-void addInfo(CLI::App& app) {
+void addInfo(CLI::App& app)
+{
     auto options = std::make_shared<InfoOptions>();
     CLI::App* cmd = app.add_subcommand("info", "identity, flags, parameters and programs of the module");
     addModuleOption(cmd, options->module);
@@ -112,4 +124,4 @@ void addInfo(CLI::App& app) {
 
 CommandRegistrar registerInfo(addInfo);
 
-}  // namespace
+} // namespace

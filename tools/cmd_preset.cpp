@@ -15,31 +15,37 @@
 
 namespace {
 
-struct DumpOptions {
+struct DumpOptions
+{
     std::string module;
     std::string file;
 };
 
 constexpr int kNoiseSelect = 22;
 
-std::string boundedText(const unsigned char* field, size_t size) {
+std::string boundedText(const unsigned char* field, size_t size)
+{
     const char* text = reinterpret_cast<const char*>(field);
     return std::string(text, strnlen(text, size));
 }
 
-float floatAt(const unsigned char* bytes) {
+float floatAt(const unsigned char* bytes)
+{
     float v;
     std::memcpy(&v, bytes, sizeof v);
     return v;
 }
 
 // One record, as far as the bytes go (a short file holds only its first part).
-nlohmann::json dumpRecord(HostModule& host, const unsigned char* bytes, size_t size) {
+nlohmann::json dumpRecord(HostModule& host, const unsigned char* bytes, size_t size)
+{
     nlohmann::json record;
-    if (size >= 1) record["version"] = bytes[0];
+    if (size >= 1)
+        record["version"] = bytes[0];
     const size_t valuesEnd = offsetof(ProgramRecord, path);
     size_t count = size > 4 ? std::min<size_t>((size - 4) / 4, kNumParameters) : 0;
-    if (count > kNoiseSelect) host.setParameter(kNoiseSelect, floatAt(bytes + 4 + 4 * kNoiseSelect));
+    if (count > kNoiseSelect)
+        host.setParameter(kNoiseSelect, floatAt(bytes + 4 + 4 * kNoiseSelect));
     nlohmann::json params = nlohmann::json::array();
     for (size_t i = 0; i < count; ++i)
         params.push_back({{"index", i},
@@ -54,12 +60,14 @@ nlohmann::json dumpRecord(HostModule& host, const unsigned char* bytes, size_t s
     return record;
 }
 
-bool endsWith(const std::string& s, const char* suffix) {
+bool endsWith(const std::string& s, const char* suffix)
+{
     size_t n = std::strlen(suffix);
     return s.size() >= n && s.compare(s.size() - n, n, suffix) == 0;
 }
 
-void addPreset(CLI::App& app) {
+void addPreset(CLI::App& app)
+{
     CLI::App* preset = app.add_subcommand("preset", "program and bank files");
     preset->require_subcommand(1);
     auto options = std::make_shared<DumpOptions>();
@@ -68,14 +76,15 @@ void addPreset(CLI::App& app) {
     addModuleOption(dump, options->module);
     dump->callback([options] {
         std::ifstream in(options->file, std::ios::binary);
-        if (!in) {
+        if (!in)
+        {
             std::cerr << "vantorel: cannot read " << options->file << "\n";
             throw CLI::RuntimeError(1);
         }
         std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
         // Loads read at most the fixed size; so does the dump.
-        const bool bank = endsWith(options->file, ".vnb") ||
-                          (!endsWith(options->file, ".vnp") && bytes.size() > kProgramRecordBytes);
+        const bool bank =
+            endsWith(options->file, ".vnb") || (!endsWith(options->file, ".vnp") && bytes.size() > kProgramRecordBytes);
         bytes.resize(std::min<size_t>(bytes.size(), bank ? kBankImageBytes : kProgramRecordBytes));
 
         HostModule host;
@@ -84,11 +93,14 @@ void addPreset(CLI::App& app) {
         out["file"] = options->file;
         out["kind"] = bank ? "bank" : "program";
         out["size"] = bytes.size();
-        if (bank) {
+        if (bank)
+        {
             nlohmann::json programs = nlohmann::json::array();
-            for (size_t p = 0; p < kNumPrograms; ++p) {
+            for (size_t p = 0; p < kNumPrograms; ++p)
+            {
                 size_t at = p * kProgramRecordBytes;
-                if (at >= bytes.size()) break;
+                if (at >= bytes.size())
+                    break;
                 nlohmann::json record =
                     dumpRecord(host, bytes.data() + at, std::min<size_t>(bytes.size() - at, kProgramRecordBytes));
                 record["program"] = p;
@@ -96,8 +108,11 @@ void addPreset(CLI::App& app) {
             }
             out["programs"] = programs;
             const size_t pathAt = offsetof(BankImage, bankPath);
-            if (bytes.size() > pathAt) out["bankPath"] = boundedText(bytes.data() + pathAt, bytes.size() - pathAt);
-        } else {
+            if (bytes.size() > pathAt)
+                out["bankPath"] = boundedText(bytes.data() + pathAt, bytes.size() - pathAt);
+        }
+        else
+        {
             out["program"] = dumpRecord(host, bytes.data(), bytes.size());
         }
         host.close();
@@ -107,4 +122,4 @@ void addPreset(CLI::App& app) {
 
 CommandRegistrar registerPreset(addPreset);
 
-}  // namespace
+} // namespace

@@ -11,7 +11,8 @@
 
 namespace {
 
-struct RenderCommand {
+struct RenderCommand
+{
     RenderSettings settings;
     std::string format = "float";
     int rate = 48000;
@@ -22,17 +23,23 @@ struct RenderCommand {
 bool parseParameter(const std::string& text, std::pair<int, float>& out)
 {
     const size_t eq = text.find('=');
-    if (eq == std::string::npos) return false;
-    try {
+    if (eq == std::string::npos)
+        return false;
+    try
+    {
         size_t used = 0;
         const int index = std::stoi(text.substr(0, eq), &used);
-        if (used != eq || index < 0 || index > 110) return false;
+        if (used != eq || index < 0 || index > 110)
+            return false;
         const std::string value = text.substr(eq + 1);
         const float v = std::stof(value, &used);
-        if (used != value.size()) return false;
+        if (used != value.size())
+            return false;
         out = {index, v};
         return true;
-    } catch (const std::exception&) {
+    }
+    catch (const std::exception&)
+    {
         return false;
     }
 }
@@ -42,9 +49,11 @@ void run(RenderCommand& c)
     RenderSettings& s = c.settings;
     s.format = c.format == "pcm24" ? WavWriter::Format::Pcm24 : WavWriter::Format::Float;
     s.sampleRate = c.rate;
-    for (const std::string& p : c.parameters) {
+    for (const std::string& p : c.parameters)
+    {
         std::pair<int, float> parsed;
-        if (!parseParameter(p, parsed)) {
+        if (!parseParameter(p, parsed))
+        {
             std::cerr << "vantorel render: --param wants INDEX=VALUE with INDEX 0..110, not \"" << p << "\"\n";
             throw CLI::RuntimeError(2);
         }
@@ -52,7 +61,8 @@ void run(RenderCommand& c)
     }
     RenderResult result;
     std::string error;
-    if (!renderPerformance(s, result, error)) {
+    if (!renderPerformance(s, result, error))
+    {
         std::cerr << "vantorel render: " << error << "\n";
         throw CLI::RuntimeError(1);
     }
@@ -81,7 +91,9 @@ void addRender(CLI::App& app)
     cmd->add_option("--rate", command->rate, "sample rate in Hz (8001..99999)")
         ->check(CLI::Range(8001, 99999))
         ->capture_default_str();
-    cmd->add_option("--block", s.blockSize, "block size in samples")->check(CLI::Range(1, 65536))->capture_default_str();
+    cmd->add_option("--block", s.blockSize, "block size in samples")
+        ->check(CLI::Range(1, 65536))
+        ->capture_default_str();
     cmd->add_option("--tempo", s.tempo, "tempo of the demo phrase in BPM (a MIDI file brings its own tempo map)")
         ->check(CLI::Range(10.0, 400.0))
         ->capture_default_str();

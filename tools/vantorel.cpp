@@ -11,15 +11,22 @@
 
 std::string defaultModulePath() { return VANTOREL_DEFAULT_MODULE; }
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     CLI::App app{"vantorel: drives the Vantorel instrument module from the command line"};
     app.require_subcommand(1);
-    for (CommandAdder add : CommandRegistrar::commands()) add(app);
-    try {
+    for (CommandAdder add : CommandRegistrar::commands())
+        add(app);
+    try
+    {
         app.parse(argc, argv);
-    } catch (const CLI::ParseError& e) {
+    }
+    catch (const CLI::ParseError& e)
+    {
         return app.exit(e);
-    } catch (const std::exception& e) {
+    }
+    catch (const std::exception& e)
+    {
         std::cerr << "vantorel: " << e.what() << "\n";
         return 1;
     }

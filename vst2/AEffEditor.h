@@ -7,7 +7,8 @@
 
 class AudioEffect;
 
-class AEffEditor {
+class AEffEditor
+{
 public:
     explicit AEffEditor(AudioEffect* owner = nullptr) : effect(owner) {}
     virtual ~AEffEditor() = default;
@@ -17,12 +18,14 @@ public:
     AudioEffect* getEffect() { return effect; }
 
     // Stores the address of a rectangle the editor owns; must work before open().
-    virtual bool getRect(ERect** rect) {
+    virtual bool getRect(ERect** rect)
+    {
         *rect = nullptr;
         return false;
     }
     // ptr is the host's parent window (an X Window id on Linux).
-    virtual bool open(void* ptr) {
+    virtual bool open(void* ptr)
+    {
         systemWindow = ptr;
         return false;
     }

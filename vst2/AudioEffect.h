@@ -7,7 +7,8 @@
 #include "vst2/AEffect.h"
 #include "vst2/Opcodes.h"
 
-class AudioEffect {
+class AudioEffect
+{
 public:
     AudioEffect(audioMasterCallback audioMaster, int32_t numPrograms, int32_t numParams);
     virtual ~AudioEffect();
@@ -67,15 +68,15 @@ public:
     AEffEditor* getEditor() { return editor; }
 
 protected:
-    void setFlag(int32_t flag, bool state) {
+    void setFlag(int32_t flag, bool state)
+    {
         if (state)
             cEffect.flags |= flag;
         else
             cEffect.flags &= ~flag;
     }
     // Calls the host if there is one; 0 otherwise.
-    intptr_t callHost(int32_t opcode, int32_t index = 0, intptr_t value = 0, void* ptr = nullptr,
-                      float opt = 0.f);
+    intptr_t callHost(int32_t opcode, int32_t index = 0, intptr_t value = 0, void* ptr = nullptr, float opt = 0.f);
 
     audioMasterCallback audioMaster;
     AEffEditor* editor = nullptr;

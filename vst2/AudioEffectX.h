@@ -8,7 +8,8 @@
 #include "vst2/VstRecords.h"
 #include "vst2/VstTimeInfo.h"
 
-class AudioEffectX : public AudioEffect {
+class AudioEffectX : public AudioEffect
+{
 public:
     AudioEffectX(audioMasterCallback audioMaster, int32_t numPrograms, int32_t numParams);
 
@@ -21,10 +22,9 @@ public:
     virtual bool getInputProperties(int32_t index, VstPinProperties* properties) { return false; }
     virtual bool getOutputProperties(int32_t index, VstPinProperties* properties) { return false; }
     virtual VstPlugCategory getPlugCategory();
-    virtual bool setSpeakerArrangement(VstSpeakerArrangement* input, VstSpeakerArrangement* output) {
-        return false;
-    }
-    virtual bool getSpeakerArrangement(VstSpeakerArrangement** input, VstSpeakerArrangement** output) {
+    virtual bool setSpeakerArrangement(VstSpeakerArrangement* input, VstSpeakerArrangement* output) { return false; }
+    virtual bool getSpeakerArrangement(VstSpeakerArrangement** input, VstSpeakerArrangement** output)
+    {
         *input = nullptr;
         *output = nullptr;
         return false;

@@ -3,21 +3,24 @@
 // to the host (audioMasterProcessEvents).
 #include <cstdint>
 
-enum VstEventTypes : int32_t {
+enum VstEventTypes : int32_t
+{
     kVstMidiType = 1,
-    kVstAudioType = 2,      // deprecated
-    kVstVideoType = 3,      // deprecated
-    kVstParameterType = 4,  // deprecated
-    kVstTriggerType = 5,    // deprecated
+    kVstAudioType = 2, // deprecated
+    kVstVideoType = 3, // deprecated
+    kVstParameterType = 4, // deprecated
+    kVstTriggerType = 5, // deprecated
     kVstSysExType = 6,
 };
 
-enum VstMidiEventFlags : int32_t {
+enum VstMidiEventFlags : int32_t
+{
     kVstMidiEventIsRealtime = 1,
 };
 
 // Generic header; `type` selects the concrete layout.
-struct VstEvent {
+struct VstEvent
+{
     int32_t type;
     int32_t byteSize;
     int32_t deltaFrames;
@@ -25,10 +28,11 @@ struct VstEvent {
     char data[16];
 };
 
-struct VstMidiEvent {
-    int32_t type;  // kVstMidiType
+struct VstMidiEvent
+{
+    int32_t type; // kVstMidiType
     int32_t byteSize;
-    int32_t deltaFrames;  // sample offset within the coming block
+    int32_t deltaFrames; // sample offset within the coming block
     int32_t flags;
     int32_t noteLength;
     int32_t noteOffset;
@@ -39,8 +43,9 @@ struct VstMidiEvent {
     char reserved2;
 };
 
-struct VstMidiSysexEvent {
-    int32_t type;  // kVstSysExType
+struct VstMidiSysexEvent
+{
+    int32_t type; // kVstSysExType
     int32_t byteSize;
     int32_t deltaFrames;
     int32_t flags;
@@ -51,7 +56,8 @@ struct VstMidiSysexEvent {
 };
 
 // Variable length: `events` really holds numEvents pointers.
-struct VstEvents {
+struct VstEvents
+{
     int32_t numEvents;
     intptr_t reserved;
     VstEvent* events[2];

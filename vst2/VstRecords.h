@@ -6,14 +6,16 @@
 
 #include "vst2/AEffect.h"
 
-struct ERect {
+struct ERect
+{
     int16_t top;
     int16_t left;
     int16_t bottom;
     int16_t right;
 };
 
-struct VstPinProperties {
+struct VstPinProperties
+{
     char label[kVstMaxLabelLen];
     int32_t flags;
     int32_t arrangementType;
@@ -21,13 +23,15 @@ struct VstPinProperties {
     char future[48];
 };
 
-enum VstPinPropertiesFlags : int32_t {
+enum VstPinPropertiesFlags : int32_t
+{
     kVstPinIsActive = 1,
     kVstPinIsStereo = 1 << 1,
     kVstPinUseSpeaker = 1 << 2,
 };
 
-enum VstPlugCategory : int32_t {
+enum VstPlugCategory : int32_t
+{
     kPlugCategUnknown = 0,
     kPlugCategEffect = 1,
     kPlugCategSynth = 2,
@@ -43,7 +47,8 @@ enum VstPlugCategory : int32_t {
     kPlugCategMaxCount = 12,
 };
 
-struct VstParameterProperties {
+struct VstParameterProperties
+{
     float stepFloat;
     float smallStepFloat;
     float largeStepFloat;
@@ -62,7 +67,8 @@ struct VstParameterProperties {
     char future[16];
 };
 
-enum VstParameterFlags : int32_t {
+enum VstParameterFlags : int32_t
+{
     kVstParameterIsSwitch = 1,
     kVstParameterUsesIntegerMinMax = 1 << 1,
     kVstParameterUsesFloatStep = 1 << 2,
@@ -72,7 +78,8 @@ enum VstParameterFlags : int32_t {
     kVstParameterCanRamp = 1 << 6,
 };
 
-struct MidiProgramName {
+struct MidiProgramName
+{
     int32_t thisProgramIndex;
     char name[kVstMaxNameLen];
     char midiProgram;
@@ -83,14 +90,16 @@ struct MidiProgramName {
     int32_t flags;
 };
 
-struct MidiProgramCategory {
+struct MidiProgramCategory
+{
     int32_t thisCategoryIndex;
     char name[kVstMaxNameLen];
     int32_t parentCategoryIndex;
     int32_t flags;
 };
 
-struct MidiKeyName {
+struct MidiKeyName
+{
     int32_t thisProgramIndex;
     int32_t thisKeyNumber;
     char keyName[kVstMaxNameLen];
@@ -98,9 +107,13 @@ struct MidiKeyName {
     int32_t flags;
 };
 
-enum VstMidiProgramNameFlags : int32_t { kMidiIsOmni = 1 };
+enum VstMidiProgramNameFlags : int32_t
+{
+    kMidiIsOmni = 1
+};
 
-struct VstSpeakerProperties {
+struct VstSpeakerProperties
+{
     float azimuth;
     float elevation;
     float radius;
@@ -110,13 +123,15 @@ struct VstSpeakerProperties {
     char future[28];
 };
 
-struct VstSpeakerArrangement {
+struct VstSpeakerArrangement
+{
     int32_t type;
     int32_t numChannels;
     VstSpeakerProperties speakers[8];
 };
 
-enum VstSpeakerArrangementType : int32_t {
+enum VstSpeakerArrangementType : int32_t
+{
     kSpeakerArrUserDefined = -2,
     kSpeakerArrEmpty = -1,
     kSpeakerArrMono = 0,
@@ -151,7 +166,8 @@ enum VstSpeakerArrangementType : int32_t {
     kNumSpeakerArr = 29,
 };
 
-enum VstSpeakerType : int32_t {
+enum VstSpeakerType : int32_t
+{
     kSpeakerUndefined = 0x7FFFFFFF,
     kSpeakerM = 0,
     kSpeakerL = 1,
@@ -178,7 +194,8 @@ enum VstSpeakerType : int32_t {
     kSpeakerU1 = -1,
 };
 
-struct VstPatchChunkInfo {
+struct VstPatchChunkInfo
+{
     int32_t version;
     int32_t pluginUniqueID;
     int32_t pluginVersion;
@@ -186,31 +203,84 @@ struct VstPatchChunkInfo {
     char future[48];
 };
 
-struct VstKeyCode {
+struct VstKeyCode
+{
     int32_t character;
-    unsigned char virt;      // VKEY_...
-    unsigned char modifier;  // MODIFIER_...
+    unsigned char virt; // VKEY_...
+    unsigned char modifier; // MODIFIER_...
 };
 
-enum VstVirtualKey : int32_t {
-    VKEY_BACK = 1, VKEY_TAB, VKEY_CLEAR, VKEY_RETURN, VKEY_PAUSE, VKEY_ESCAPE, VKEY_SPACE, VKEY_NEXT,
-    VKEY_END, VKEY_HOME, VKEY_LEFT, VKEY_UP, VKEY_RIGHT, VKEY_DOWN, VKEY_PAGEUP, VKEY_PAGEDOWN,
-    VKEY_SELECT, VKEY_PRINT, VKEY_ENTER, VKEY_SNAPSHOT, VKEY_INSERT, VKEY_DELETE, VKEY_HELP,
-    VKEY_NUMPAD0, VKEY_NUMPAD1, VKEY_NUMPAD2, VKEY_NUMPAD3, VKEY_NUMPAD4, VKEY_NUMPAD5, VKEY_NUMPAD6,
-    VKEY_NUMPAD7, VKEY_NUMPAD8, VKEY_NUMPAD9, VKEY_MULTIPLY, VKEY_ADD, VKEY_SEPARATOR, VKEY_SUBTRACT,
-    VKEY_DECIMAL, VKEY_DIVIDE, VKEY_F1, VKEY_F2, VKEY_F3, VKEY_F4, VKEY_F5, VKEY_F6, VKEY_F7, VKEY_F8,
-    VKEY_F9, VKEY_F10, VKEY_F11, VKEY_F12, VKEY_NUMLOCK, VKEY_SCROLL, VKEY_SHIFT, VKEY_CONTROL,
-    VKEY_ALT, VKEY_EQUALS,
+enum VstVirtualKey : int32_t
+{
+    VKEY_BACK = 1,
+    VKEY_TAB,
+    VKEY_CLEAR,
+    VKEY_RETURN,
+    VKEY_PAUSE,
+    VKEY_ESCAPE,
+    VKEY_SPACE,
+    VKEY_NEXT,
+    VKEY_END,
+    VKEY_HOME,
+    VKEY_LEFT,
+    VKEY_UP,
+    VKEY_RIGHT,
+    VKEY_DOWN,
+    VKEY_PAGEUP,
+    VKEY_PAGEDOWN,
+    VKEY_SELECT,
+    VKEY_PRINT,
+    VKEY_ENTER,
+    VKEY_SNAPSHOT,
+    VKEY_INSERT,
+    VKEY_DELETE,
+    VKEY_HELP,
+    VKEY_NUMPAD0,
+    VKEY_NUMPAD1,
+    VKEY_NUMPAD2,
+    VKEY_NUMPAD3,
+    VKEY_NUMPAD4,
+    VKEY_NUMPAD5,
+    VKEY_NUMPAD6,
+    VKEY_NUMPAD7,
+    VKEY_NUMPAD8,
+    VKEY_NUMPAD9,
+    VKEY_MULTIPLY,
+    VKEY_ADD,
+    VKEY_SEPARATOR,
+    VKEY_SUBTRACT,
+    VKEY_DECIMAL,
+    VKEY_DIVIDE,
+    VKEY_F1,
+    VKEY_F2,
+    VKEY_F3,
+    VKEY_F4,
+    VKEY_F5,
+    VKEY_F6,
+    VKEY_F7,
+    VKEY_F8,
+    VKEY_F9,
+    VKEY_F10,
+    VKEY_F11,
+    VKEY_F12,
+    VKEY_NUMLOCK,
+    VKEY_SCROLL,
+    VKEY_SHIFT,
+    VKEY_CONTROL,
+    VKEY_ALT,
+    VKEY_EQUALS,
 };
 
-enum VstModifierKey : int32_t {
+enum VstModifierKey : int32_t
+{
     MODIFIER_SHIFT = 1,
     MODIFIER_ALTERNATE = 1 << 1,
     MODIFIER_COMMAND = 1 << 2,
     MODIFIER_CONTROL = 1 << 3,
 };
 
-enum VstProcessLevels : int32_t {
+enum VstProcessLevels : int32_t
+{
     kVstProcessLevelUnknown = 0,
     kVstProcessLevelUser = 1,
     kVstProcessLevelRealtime = 2,
@@ -218,7 +288,8 @@ enum VstProcessLevels : int32_t {
     kVstProcessLevelOffline = 4,
 };
 
-enum VstAutomationStates : int32_t {
+enum VstAutomationStates : int32_t
+{
     kVstAutomationUnsupported = 0,
     kVstAutomationOff = 1,
     kVstAutomationRead = 2,
@@ -226,7 +297,8 @@ enum VstAutomationStates : int32_t {
     kVstAutomationReadWrite = 4,
 };
 
-enum VstHostLanguage : int32_t {
+enum VstHostLanguage : int32_t
+{
     kVstLangEnglish = 1,
     kVstLangGerman = 2,
     kVstLangFrench = 3,
@@ -235,9 +307,18 @@ enum VstHostLanguage : int32_t {
     kVstLangJapanese = 6,
 };
 
-enum VstProcessPrecision : int32_t { kVstProcessPrecision32 = 0, kVstProcessPrecision64 = 1 };
-enum VstPanLawType : int32_t { kLinearPanLaw = 0, kEqualPowerPanLaw = 1 };
-enum VstFileSelectCommand : int32_t {
+enum VstProcessPrecision : int32_t
+{
+    kVstProcessPrecision32 = 0,
+    kVstProcessPrecision64 = 1
+};
+enum VstPanLawType : int32_t
+{
+    kLinearPanLaw = 0,
+    kEqualPowerPanLaw = 1
+};
+enum VstFileSelectCommand : int32_t
+{
     kVstFileLoad = 0,
     kVstFileSave = 1,
     kVstMultipleFilesLoad = 2,

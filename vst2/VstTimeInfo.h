@@ -2,7 +2,8 @@
 // The host's transport record, answered to audioMasterGetTime.
 #include <cstdint>
 
-struct VstTimeInfo {
+struct VstTimeInfo
+{
     double samplePos;
     double sampleRate;
     double nanoSeconds;
@@ -20,7 +21,8 @@ struct VstTimeInfo {
 };
 
 // Validity bits of VstTimeInfo::flags; also the request mask of audioMasterGetTime.
-enum VstTimeInfoFlags : int32_t {
+enum VstTimeInfoFlags : int32_t
+{
     kVstTransportChanged = 1,
     kVstTransportPlaying = 1 << 1,
     kVstTransportCycleActive = 1 << 2,
@@ -37,7 +39,8 @@ enum VstTimeInfoFlags : int32_t {
     kVstClockValid = 1 << 15,
 };
 
-enum VstSmpteFrameRate : int32_t {
+enum VstSmpteFrameRate : int32_t
+{
     kVstSmpte24fps = 0,
     kVstSmpte25fps = 1,
     kVstSmpte2997fps = 2,

@@ -4,8 +4,8 @@
 #include "controls/Dial.h"
 #include "controls/Display.h"
 
-#include "toolkit/COffscreenContext.h"
 #include "toolkit/CFrame.h"
+#include "toolkit/COffscreenContext.h"
 
 #include <benchmark/benchmark.h>
 
@@ -56,7 +56,7 @@ void BM_SixtyDialsFullRedraw(benchmark::State& state)
 {
     CFrame* frame = new CFrame(CRect(0, 0, 1024, 480), nullptr);
     frame->open(nullptr);
-    const double sizes[] = { 25, 30, 30, 52 };
+    const double sizes[] = {25, 30, 30, 52};
     for (int i = 0; i < 60; ++i)
     {
         const double s = sizes[i % 4];

@@ -12,13 +12,15 @@
 constexpr int kBenchRate = 48000;
 constexpr int kBenchBlock = 512;
 
-class BenchHost : public EngineHost {
+class BenchHost : public EngineHost
+{
 public:
     explicit BenchHost(bool transportRunning = false) : running_(transportRunning) {}
     bool readHostTime(float& tempo, float& position) override
     {
         tempo = 120.0f;
-        if (running_) song_ += kBenchBlock / 24000.0f;
+        if (running_)
+            song_ += kBenchBlock / 24000.0f;
         position = song_;
         return true;
     }
@@ -33,7 +35,8 @@ private:
 inline std::vector<int> allKeys()
 {
     std::vector<int> keys;
-    for (int k = 21; k <= 108; ++k) keys.push_back(k);
+    for (int k = 21; k <= 108; ++k)
+        keys.push_back(k);
     return keys;
 }
 
@@ -49,11 +52,14 @@ inline void reportRealtime(benchmark::State& state)
 inline void measureEngine(benchmark::State& state, Engine& engine, const std::vector<int>& keys, int restrikeBlocks)
 {
     std::vector<MidiMessage> notes;
-    for (int k : keys) notes.push_back({0, {0x90, static_cast<uint8_t>(k), 100}});
+    for (int k : keys)
+        notes.push_back({0, {0x90, static_cast<uint8_t>(k), 100}});
     std::vector<float> left(kBenchBlock), right(kBenchBlock);
     int blocks = 0;
-    for (auto _ : state) {
-        if (blocks++ % restrikeBlocks == 0) engine.processMidi(notes.data(), static_cast<int>(notes.size()));
+    for (auto _ : state)
+    {
+        if (blocks++ % restrikeBlocks == 0)
+            engine.processMidi(notes.data(), static_cast<int>(notes.size()));
         engine.process(left.data(), right.data(), kBenchBlock);
         benchmark::DoNotOptimize(left.data());
         benchmark::ClobberMemory();

@@ -16,12 +16,11 @@ using Settings = std::vector<std::pair<int, float>>;
 // Every effect audible: spring B driven, body tube and strings, phaser swept by
 // a tempo-synced tremolo, crusher, echo on both lines.
 const Settings kFullChain = {
-    {0, 1.0f},   {1, 0.5f},   {6, 0.5f},   {7, 0.9f},   {8, 0.25f},  {9, 0.5f},   {10, 0.5f},  {13, 0.7f},
-    {15, 1.0f},  {16, 0.75f}, {17, 0.3f},  {18, 0.55f}, {20, 0.75f}, {22, 0.3f},  {23, 0.6f},  {24, 0.6f},
-    {25, 0.5625f}, {26, 0.5f}, {27, 0.5f}, {28, 0.5f},  {29, 0.3f},  {30, 0.16f}, {31, 0.85f}, {32, 0.55f},
-    {33, 0.7f},  {34, 0.8f},  {35, 0.8f},  {36, 0.5f},  {37, 0.4f},  {38, 0.75f}, {39, 0.5f},  {40, 0.05f},
-    {41, 1.0f},  {42, 0.5f},  {43, 0.5f},  {45, 0.4f},  {46, 0.5f},  {47, 0.4f},  {93, 0.3f},  {94, 0.4f},
-    {96, 0.6f},  {97, 0.5f},
+    {0, 1.0f},   {1, 0.5f},  {6, 0.5f},   {7, 0.9f},   {8, 0.25f},  {9, 0.5f},   {10, 0.5f}, {13, 0.7f},    {15, 1.0f},
+    {16, 0.75f}, {17, 0.3f}, {18, 0.55f}, {20, 0.75f}, {22, 0.3f},  {23, 0.6f},  {24, 0.6f}, {25, 0.5625f}, {26, 0.5f},
+    {27, 0.5f},  {28, 0.5f}, {29, 0.3f},  {30, 0.16f}, {31, 0.85f}, {32, 0.55f}, {33, 0.7f}, {34, 0.8f},    {35, 0.8f},
+    {36, 0.5f},  {37, 0.4f}, {38, 0.75f}, {39, 0.5f},  {40, 0.05f}, {41, 1.0f},  {42, 0.5f}, {43, 0.5f},    {45, 0.4f},
+    {46, 0.5f},  {47, 0.4f}, {93, 0.3f},  {94, 0.4f},  {96, 0.6f},  {97, 0.5f},
 };
 
 void run(benchmark::State& state, const Settings& settings, const std::vector<int>& keys)
@@ -29,17 +28,17 @@ void run(benchmark::State& state, const Settings& settings, const std::vector<in
     BenchHost host(true); // transport running, as in a playing host
     Engine engine(host);
     engine.setSampleRate(kBenchRate);
-    for (int i = 51; i <= 62; ++i) engine.setParameter(i, 0.5f);
-    for (int i = 63; i <= 86; ++i) engine.setParameter(i, 1.0f);
-    for (const auto& [i, v] : settings) engine.setParameter(i, v);
+    for (int i = 51; i <= 62; ++i)
+        engine.setParameter(i, 0.5f);
+    for (int i = 63; i <= 86; ++i)
+        engine.setParameter(i, 1.0f);
+    for (const auto& [i, v] : settings)
+        engine.setParameter(i, v);
     engine.applyReleaseToFreeVoices();
     measureEngine(state, engine, keys, kBenchRate / kBenchBlock); // strike again every second
 }
 
-void BM_EffectsFullChainChord8(benchmark::State& state)
-{
-    run(state, kFullChain, {48, 52, 55, 60, 64, 67, 72, 76});
-}
+void BM_EffectsFullChainChord8(benchmark::State& state) { run(state, kFullChain, {48, 52, 55, 60, 64, 67, 72, 76}); }
 
 void BM_EffectsFullChainAll88Keys(benchmark::State& state) { run(state, kFullChain, allKeys()); }
 
@@ -74,9 +73,11 @@ void BM_Sand100GrainsAlone(benchmark::State& state)
     sand.setCount(1.0f);
     CrtRandom random;
     int i = 0;
-    for (auto _ : state) {
+    for (auto _ : state)
+    {
         float sum = 0.0f;
-        for (int j = 0; j < kBenchBlock; ++j, ++i) {
+        for (int j = 0; j < kBenchBlock; ++j, ++i)
+        {
             float l = (i % 4800 < 2400) ? 0.5f : -0.5f, r = l;
             sand.process(l, r, random);
             sum += l + r;

@@ -32,7 +32,7 @@ public:
     }
     void controlBeginEdit(VSTGUI::CControl*) override { log.push_back("begin"); }
     void controlEndEdit(VSTGUI::CControl*) override { log.push_back("end"); }
-    void showParameterReadout(uint8_t section, uint8_t item) override { readouts.push_back({ section, item }); }
+    void showParameterReadout(uint8_t section, uint8_t item) override { readouts.push_back({section, item}); }
     void showTuningReadout(float value, int32_t tag) override { tuningReadouts.emplace_back(value, tag); }
     void setTuningReadoutVisible(bool visible) override { tuningVisible.push_back(visible); }
     void setHighlightedNeedle(uint8_t needle) override { needles.push_back(needle); }

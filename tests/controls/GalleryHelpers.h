@@ -50,7 +50,11 @@ public:
     }
 
     // Repaints everything now.
-    void redraw() { frame->invalid(); frame->updateNow(); }
+    void redraw()
+    {
+        frame->invalid();
+        frame->updateNow();
+    }
     // What the editor's idle would do: dirty views are repainted.
     void idle() { frame->idle(); }
 
@@ -68,10 +72,10 @@ public:
     // First and last inked column of row y in x0..x1 (-1, -1 when none).
     std::pair<int, int> inkedSpan(int y, int x0, int x1) const
     {
-        std::pair<int, int> span{ -1, -1 };
+        std::pair<int, int> span{-1, -1};
         for (int x = x0; x < x1; ++x)
             if (!isPanel(x, y))
-                span = { span.first < 0 ? x : span.first, x };
+                span = {span.first < 0 ? x : span.first, x};
         return span;
     }
 
@@ -85,9 +89,19 @@ public:
 
     // Injected events, in frame coordinates.
     void move(double x, double y, int32_t buttons = 0) { frame->onMouseMoved(at(x, y), VSTGUI::CButtonState(buttons)); }
-    void down(double x, double y, int32_t buttons = VSTGUI::kLButton) { frame->onMouseDown(at(x, y), VSTGUI::CButtonState(buttons)); }
-    void up(double x, double y, int32_t buttons = VSTGUI::kLButton) { frame->onMouseUp(at(x, y), VSTGUI::CButtonState(buttons)); }
-    void click(double x, double y, int32_t buttons = VSTGUI::kLButton) { down(x, y, buttons); up(x, y, buttons); }
+    void down(double x, double y, int32_t buttons = VSTGUI::kLButton)
+    {
+        frame->onMouseDown(at(x, y), VSTGUI::CButtonState(buttons));
+    }
+    void up(double x, double y, int32_t buttons = VSTGUI::kLButton)
+    {
+        frame->onMouseUp(at(x, y), VSTGUI::CButtonState(buttons));
+    }
+    void click(double x, double y, int32_t buttons = VSTGUI::kLButton)
+    {
+        down(x, y, buttons);
+        up(x, y, buttons);
+    }
     bool wheel(double x, double y, float distance, int32_t buttons = 0)
     {
         return frame->onWheel(VSTGUI::CPoint(x, y), VSTGUI::kMouseWheelAxisY, distance, VSTGUI::CButtonState(buttons));

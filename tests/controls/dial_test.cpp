@@ -19,7 +19,7 @@ namespace {
 // centre (130, 40), active radius 16.
 struct DialFixture : ::testing::Test
 {
-    TestFrame frame{ 400, 400 };
+    TestFrame frame{400, 400};
     ControlHostDouble host;
     Dial* dial = frame.add(new Dial(CRect(100, 100, 150, 150), &host, 9, 1, 7, 0.01f));
     LCDDial* lcd = frame.add(new LCDDial(CRect(20, 20, 210, 60), &host, 101));
@@ -43,16 +43,16 @@ struct DialFixture : ::testing::Test
 TEST_F(DialFixture, TwoHundredPixelsCoverTheRangeFromTheAnchorAndShiftRefinesWithoutAJump)
 {
     grab(0.f);
-    EXPECT_EQ(host.log, (std::vector<std::string>{ "begin", "end" }));
+    EXPECT_EQ(host.log, (std::vector<std::string>{"begin", "end"}));
     EXPECT_TRUE(frame.frame->isPointerHidden());
     EXPECT_NEAR(drag(25), 0.5f, 1e-6);
     EXPECT_FLOAT_EQ(drag(-75), 1.f);
-    EXPECT_FLOAT_EQ(drag(-150), 1.f);           // past the end: stays at 1
-    EXPECT_NEAR(drag(-65), 0.95f, 1e-6);        // coming back lowers it at once
+    EXPECT_FLOAT_EQ(drag(-150), 1.f); // past the end: stays at 1
+    EXPECT_NEAR(drag(-65), 0.95f, 1e-6); // coming back lowers it at once
     EXPECT_NEAR(drag(-65, kLButton | kShift), 0.95f, 1e-6); // Shift first seen: no change
     EXPECT_NEAR(drag(-75, kLButton | kShift), 0.955f, 1e-6); // 10 px fine
-    EXPECT_NEAR(drag(-85), 0.955f, 1e-6);       // Shift released: this event changes nothing
-    EXPECT_NEAR(drag(-75), 0.905f, 1e-6);       // coarse again from here
+    EXPECT_NEAR(drag(-85), 0.955f, 1e-6); // Shift released: this event changes nothing
+    EXPECT_NEAR(drag(-75), 0.905f, 1e-6); // coarse again from here
     frame.up(125, -75);
     EXPECT_FALSE(frame.frame->isPointerHidden());
     EXPECT_FALSE(dial->isDragging());
@@ -73,7 +73,7 @@ TEST_F(DialFixture, NotifyOnReleaseTellsTheListenerOnceOnMouseUp)
     EXPECT_EQ(host.count("changed"), 0);
     EXPECT_TRUE(host.bracketed(3));
     frame.up(125, 85);
-    EXPECT_EQ(host.changedValues, (std::vector<float>{ dial->getValue() }));
+    EXPECT_EQ(host.changedValues, (std::vector<float>{dial->getValue()}));
 }
 
 TEST_F(DialFixture, ReactsAndShowsItsReadoutOnlyInsideItsActiveCircle)
@@ -81,7 +81,7 @@ TEST_F(DialFixture, ReactsAndShowsItsReadoutOnlyInsideItsActiveCircle)
     frame.move(144, 125); // 19 px from the centre
     EXPECT_TRUE(dial->isHighlighted());
     EXPECT_EQ(frame.frame->getCursor(), kCursorSizeAll);
-    EXPECT_EQ(host.readouts, (std::vector<ControlHostDouble::Readout>{ { 1, 7 } }));
+    EXPECT_EQ(host.readouts, (std::vector<ControlHostDouble::Readout>{{1, 7}}));
     frame.move(146, 125); // 21 px
     EXPECT_FALSE(dial->isHighlighted());
     EXPECT_EQ(frame.frame->getCursor(), kCursorDefault);
@@ -130,7 +130,7 @@ TEST_F(DialFixture, LcdDialWedgeGrowsClockwiseFromTheLowerLeft)
 {
     // Probes 11 px out from the knob centre, up, left, right and down, each
     // marked x where darker than the faint disc alone (at value 0).
-    const std::pair<int, int> probes[] = { { 130, 29 }, { 119, 40 }, { 141, 40 }, { 130, 51 } };
+    const std::pair<int, int> probes[] = {{130, 29}, {119, 40}, {141, 40}, {130, 51}};
     auto levels = [&](float value) {
         lcd->setValue(value);
         frame.redraw();
@@ -149,7 +149,7 @@ TEST_F(DialFixture, LcdDialWedgeGrowsClockwiseFromTheLowerLeft)
         return marks;
     };
     EXPECT_EQ(covered(0.5f), ".x.."); // from the lower left to the top
-    EXPECT_EQ(covered(1.f), "xxx.");  // 270 degrees: only the bottom quarter stays open
+    EXPECT_EQ(covered(1.f), "xxx."); // 270 degrees: only the bottom quarter stays open
 }
 
 TEST_F(DialFixture, LcdDialTextsAreCutToTheirRoom)

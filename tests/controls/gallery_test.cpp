@@ -32,7 +32,7 @@ using namespace VSTGUI;
 
 namespace {
 
-const float kStates[] = { 0.f, 0.5f, 1.f, 0.5f }; // the last one hovered
+const float kStates[] = {0.f, 0.5f, 1.f, 0.5f}; // the last one hovered
 
 // One control per state, `pitch` apart; make(offset) builds one 10 + pitch * n in.
 template <class Make>
@@ -55,9 +55,11 @@ TEST(Gallery, DialsSwitchersLcdControlsAndScrubber)
     // see the shading), then switchers of two positions (37 wide) and three (47).
     TestFrame dials(4 * 110 + 10, 360);
     double top = 10;
-    for (double size : { 25.0, 30.0, 52.0, 100.0 })
+    for (double size : {25.0, 30.0, 52.0, 100.0})
     {
-        stateRow(dials, 110, [&](double left) { return new Dial(CRect(left, top, left + size, top + size), nullptr, 1, 1, 0, 0.01f); });
+        stateRow(dials, 110, [&](double left) {
+            return new Dial(CRect(left, top, left + size, top + size), nullptr, 1, 1, 0, 0.01f);
+        });
         top += size + 10;
     }
     for (int row = 0; row < 2; ++row, top += 30)
@@ -77,7 +79,8 @@ TEST(Gallery, DialsSwitchersLcdControlsAndScrubber)
     });
     for (int kind = 0; kind < 3; ++kind)
         stateRow(lcd, 40, [&](double left) {
-            auto* s = new LCDSlider(CRect(220 + left, 10 + kind * 84, 251 + left, 84 + kind * 84), nullptr, 51, kind == 1);
+            auto* s =
+                new LCDSlider(CRect(220 + left, 10 + kind * 84, 251 + left, 84 + kind * 84), nullptr, 51, kind == 1);
             s->setInverted(kind == 2);
             return s;
         });
@@ -104,12 +107,12 @@ TEST(Gallery, Triggers)
     // and LFO-ENV) and hovered.
     TestFrame frame(1024, 380);
     const std::pair<uint8_t, CRect> items[] = {
-        { 0, CRect(20, 56, 32, 75) },    { 1, CRect(50, 56, 62, 75) },    { 2, CRect(80, 60, 99, 72) },
-        { 5, CRect(110, 60, 129, 72) },  { 8, CRect(150, 62, 160, 70) },  { 12, CRect(180, 56, 199, 75) },
-        { 13, CRect(210, 56, 229, 75) }, { 21, CRect(250, 56, 305, 71) }, { 20, CRect(320, 56, 360, 75) },
-        { 11, CRect(20, 96, 180, 116) }, { 16, CRect(200, 96, 360, 116) }, { 18, CRect(380, 96, 540, 116) },
-        { 17, CRect(560, 96, 610, 116) }, { 19, CRect(630, 96, 680, 116) }, { 9, CRect(476, 44, 574, 71) },
-        { 10, CRect(575, 44, 717, 71) }, { 14, CRect(718, 44, 848, 71) }, { 15, CRect(849, 44, 952, 71) },
+        {0, CRect(20, 56, 32, 75)},     {1, CRect(50, 56, 62, 75)},     {2, CRect(80, 60, 99, 72)},
+        {5, CRect(110, 60, 129, 72)},   {8, CRect(150, 62, 160, 70)},   {12, CRect(180, 56, 199, 75)},
+        {13, CRect(210, 56, 229, 75)},  {21, CRect(250, 56, 305, 71)},  {20, CRect(320, 56, 360, 75)},
+        {11, CRect(20, 96, 180, 116)},  {16, CRect(200, 96, 360, 116)}, {18, CRect(380, 96, 540, 116)},
+        {17, CRect(560, 96, 610, 116)}, {19, CRect(630, 96, 680, 116)}, {9, CRect(476, 44, 574, 71)},
+        {10, CRect(575, 44, 717, 71)},  {14, CRect(718, 44, 848, 71)},  {15, CRect(849, 44, 952, 71)},
     };
     for (int state = 0; state < 3; ++state)
     {
@@ -131,7 +134,7 @@ TEST(Gallery, Triggers)
     boxes.add(new Trigger(CRect(900, 14, 919, 26), nullptr, 117, Trigger::kLoad));
     boxes.add(new Trigger(CRect(930, 14, 949, 26), nullptr, 116, Trigger::kSave));
     boxes.redraw();
-    for (auto [x, y, name] : { std::tuple{ 909, 70, "trigger_load_box" }, std::tuple{ 939, 45, "trigger_save_box" } })
+    for (auto [x, y, name] : {std::tuple{909, 70, "trigger_load_box"}, std::tuple{939, 45, "trigger_save_box"}})
     {
         boxes.down(x, 20);
         boxes.move(850, y, kLButton);

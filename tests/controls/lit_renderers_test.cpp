@@ -2,7 +2,7 @@
 // and the shared polynomial sine (the needle's notch is the Display test's).
 
 #include "controls/FastSin.h"
-#include "controls/map_Dial.h"          // renderLitDial
+#include "controls/map_Dial.h" // renderLitDial
 
 #include <gtest/gtest.h>
 
@@ -33,7 +33,7 @@ struct Buffer
     Pixel at(int x, int y) const
     {
         const uint8_t* p = &bytes[static_cast<size_t>((y * width + x) * 4)];
-        return { p[0], p[1], p[2], p[3] };
+        return {p[0], p[1], p[2], p[3]};
     }
 };
 
@@ -41,7 +41,7 @@ struct Buffer
 Buffer render(double value, int size = 50)
 {
     Buffer buffer(size, size);
-    const LitPlacement at{ 100, 100, 100 + size / 2.0, 100 + size / 2.0, double(size) };
+    const LitPlacement at{100, 100, 100 + size / 2.0, 100 + size / 2.0, double(size)};
     renderLitDial(buffer.target(), at, size, value, false);
     return buffer;
 }
@@ -52,12 +52,12 @@ bool sameColour(const Pixel& a, const Pixel& b) { return a[0] == b[0] && a[1] ==
 // `c`: the dimple that only `a` has.
 std::array<double, 3> ownDimple(const Buffer& a, const Buffer& b, const Buffer& c)
 {
-    std::array<double, 3> sum{ 0, 0, 0 };
+    std::array<double, 3> sum{0, 0, 0};
     for (int y = 0; y < a.rows; ++y)
         for (int x = 0; x < a.width; ++x)
             if (!sameColour(a.at(x, y), b.at(x, y)) && !sameColour(a.at(x, y), c.at(x, y)))
-                sum = { sum[0] + x, sum[1] + y, sum[2] + 1 };
-    return { sum[0] / std::fmax(sum[2], 1), sum[1] / std::fmax(sum[2], 1), sum[2] };
+                sum = {sum[0] + x, sum[1] + y, sum[2] + 1};
+    return {sum[0] / std::fmax(sum[2], 1), sum[1] / std::fmax(sum[2], 1), sum[2]};
 }
 
 } // namespace
@@ -75,7 +75,7 @@ TEST(LitDial, DimpleSweepsFromLowerLeftOverTheTopToLowerRight)
 {
     const Buffer zero = render(0.0), half = render(0.5), one = render(1.0);
     const auto top = ownDimple(half, zero, one), left = ownDimple(zero, half, one), right = ownDimple(one, zero, half);
-    for (const auto& dimple : { top, left, right })
+    for (const auto& dimple : {top, left, right})
         ASSERT_GT(dimple[2], 10);
     const double centre = 25.0 - 1.0; // R - 1
     // 0.5: straight above the centre.

@@ -18,7 +18,7 @@ using Notes = std::vector<std::pair<int, float>>; // (note, velocity); -1 for a 
 
 struct PianorollFixture : ::testing::Test
 {
-    TestFrame frame{ 1024, 480 };
+    TestFrame frame{1024, 480};
     ControlHostDouble host;
     Pianoroll* keys = frame.add(new Pianoroll(CRect(42, 360, 1002, 479), &host));
 };
@@ -27,32 +27,36 @@ struct PianorollFixture : ::testing::Test
 
 TEST_F(PianorollFixture, ClicksSoundMidiNotes45To93LouderTowardTheFront)
 {
-    const std::tuple<double, double, int, float> clicks[] = { // x, y, note, velocity
-        { 50, 470, 45, 1.f },   // leftmost white key, A
-        { 970, 470, 93, 1.f },  // rightmost, A four octaves up
-        { 120, 360, 48, 0.f },  // C at the very top of the key
-        { 120, 400, 48, 0.5f },
-        { 120, 440, 48, 1.f },  // 80 pixels down
+    const std::tuple<double, double, int, float> clicks[] = {
+        // x, y, note, velocity
+        {50, 470, 45, 1.f}, // leftmost white key, A
+        {970, 470, 93, 1.f}, // rightmost, A four octaves up
+        {120, 360, 48, 0.f}, // C at the very top of the key
+        {120, 400, 48, 0.5f},
+        {120, 440, 48, 1.f}, // 80 pixels down
         // A# spans x 65.5..86.5 above y 439.73, over the right of A and the
         // left of B: there it wins; below it the white keys sound.
-        { 70, 400, 46, 0.5f },  { 80, 400, 46, 0.5f }, { 70, 445, 45, 1.f }, { 80, 445, 47, 1.f },
-        { 73, 460, 45, 1.f },   // the right edge of the lowest A
+        {70, 400, 46, 0.5f},
+        {80, 400, 46, 0.5f},
+        {70, 445, 45, 1.f},
+        {80, 445, 47, 1.f},
+        {73, 460, 45, 1.f}, // the right edge of the lowest A
     };
     for (auto [x, y, note, velocity] : clicks)
     {
         host.clear();
         frame.click(x, y);
-        EXPECT_EQ(host.notes, (Notes{ { note, velocity }, { note, -1.f } })) << x << "," << y;
+        EXPECT_EQ(host.notes, (Notes{{note, velocity}, {note, -1.f}})) << x << "," << y;
     }
     host.clear();
-    frame.click(995, 470);  // the gap past the last key
+    frame.click(995, 470); // the gap past the last key
     frame.click(50, 479.5); // below the white keys' bottom edge
     EXPECT_TRUE(host.notes.empty());
 }
 
 TEST_F(PianorollFixture, GlideReleasesOnceAndPlaysTheNewKey)
 {
-    frame.down(120, 470);           // C, 48
+    frame.down(120, 470); // C, 48
     frame.move(125, 470, kLButton); // same key: nothing
     frame.move(150, 470, kLButton); // D, 50
     frame.move(995, 470, kLButton); // the gap past the last key, inside the control
@@ -61,8 +65,8 @@ TEST_F(PianorollFixture, GlideReleasesOnceAndPlaysTheNewKey)
     frame.move(970, 300, kLButton); // leaving the keyboard releases it
     frame.move(970, 420, kLButton); // back in with the button held: plays again
     frame.up(970, 420);
-    EXPECT_EQ(host.notes, (Notes{ { 48, 1.f }, { 48, -1.f }, { 50, 1.f }, { 50, -1.f }, { 93, 0.75f }, { 93, -1.f },
-                                  { 93, 0.75f }, { 93, -1.f } }));
+    EXPECT_EQ(host.notes,
+              (Notes{{48, 1.f}, {48, -1.f}, {50, 1.f}, {50, -1.f}, {93, 0.75f}, {93, -1.f}, {93, 0.75f}, {93, -1.f}}));
     EXPECT_EQ(keys->getPressedKey(), 0);
 
     // Pressed on C, released over D with no move reported in between: C ends,
@@ -70,7 +74,7 @@ TEST_F(PianorollFixture, GlideReleasesOnceAndPlaysTheNewKey)
     host.clear();
     frame.down(120, 470);
     frame.up(150, 470);
-    EXPECT_EQ(host.notes, (Notes{ { 48, 1.f }, { 48, -1.f } }));
+    EXPECT_EQ(host.notes, (Notes{{48, 1.f}, {48, -1.f}}));
 }
 
 TEST_F(PianorollFixture, RightClickHoldsTheNoteUntilALeftClickOnIt)
@@ -80,10 +84,10 @@ TEST_F(PianorollFixture, RightClickHoldsTheNoteUntilALeftClickOnIt)
     frame.move(300, 470); // hovering does not release it
     frame.move(300, 200);
     frame.move(120, 470);
-    ASSERT_EQ(host.notes, (Notes{ { 48, 1.f } }));
+    ASSERT_EQ(host.notes, (Notes{{48, 1.f}}));
     frame.click(150, 470); // another key: played and released; C keeps sounding
     frame.click(120, 470); // C again: played and this time released
-    EXPECT_EQ(host.notes, (Notes{ { 48, 1.f }, { 50, 1.f }, { 50, -1.f }, { 48, 1.f }, { 48, -1.f } }));
+    EXPECT_EQ(host.notes, (Notes{{48, 1.f}, {50, 1.f}, {50, -1.f}, {48, 1.f}, {48, -1.f}}));
     EXPECT_FALSE(keys->isLatched());
 }
 
@@ -96,7 +100,7 @@ TEST_F(PianorollFixture, HandCursorAndShadeOverThePlayedKey)
     frame.down(120, 470);
     frame.idle();
     EXPECT_LT(frame.pixel(123, 470).red, idleFront.red - 15); // shaded toward the front of the key
-    EXPECT_EQ(frame.pixel(160, 470), idleFront);               // neighbours untouched
+    EXPECT_EQ(frame.pixel(160, 470), idleFront); // neighbours untouched
     frame.up(120, 470);
     frame.idle();
     EXPECT_EQ(frame.pixel(123, 470), idleFront);

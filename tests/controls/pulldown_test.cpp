@@ -14,7 +14,7 @@ namespace {
 
 struct PulldownFixture : ::testing::Test
 {
-    TestFrame frame{ 1024, 480 };
+    TestFrame frame{1024, 480};
     ControlHostDouble host;
     mt_Pulldown* menu = frame.add(new mt_Pulldown(CRect(837, 74, 937, 94), &host));
 
@@ -32,16 +32,16 @@ struct PulldownFixture : ::testing::Test
 
 TEST_F(PulldownFixture, ReleaseReportsTheRowLastReached)
 {
-    EXPECT_FLOAT_EQ(choose({ 74 + 17 * 3 + 5 }), 3.f);  // "PENTATONIC"
-    EXPECT_FLOAT_EQ(choose({ 74 + 17 * 1 }), 1.f);      // "RESET", at the row's first pixel
-    EXPECT_FLOAT_EQ(choose({ 74 + 17 * 6 + 16 }), 6.f); // "SAVE", at its last
-    EXPECT_FLOAT_EQ(choose({ 74 + 17 * 2 + 3, 80 }), 0.f);     // over the title: selects nothing
-    EXPECT_FLOAT_EQ(choose({ 74 + 17 * 2 + 3, 60, 20 }), 2.f); // above the top: the last row stays
-    EXPECT_FLOAT_EQ(choose({ 74 + 17 * 7 + 1 }), 7.f);         // past the list: nothing
+    EXPECT_FLOAT_EQ(choose({74 + 17 * 3 + 5}), 3.f); // "PENTATONIC"
+    EXPECT_FLOAT_EQ(choose({74 + 17 * 1}), 1.f); // "RESET", at the row's first pixel
+    EXPECT_FLOAT_EQ(choose({74 + 17 * 6 + 16}), 6.f); // "SAVE", at its last
+    EXPECT_FLOAT_EQ(choose({74 + 17 * 2 + 3, 80}), 0.f); // over the title: selects nothing
+    EXPECT_FLOAT_EQ(choose({74 + 17 * 2 + 3, 60, 20}), 2.f); // above the top: the last row stays
+    EXPECT_FLOAT_EQ(choose({74 + 17 * 7 + 1}), 7.f); // past the list: nothing
     // Far below (a captured pointer off the window): still past the list,
     // never wrapping round to an entry.
-    EXPECT_FLOAT_EQ(choose({ 74.0 + 17.0 * 257 + 1 }), 7.f);
-    EXPECT_FLOAT_EQ(choose({ 1e12 }), 7.f);
+    EXPECT_FLOAT_EQ(choose({74.0 + 17.0 * 257 + 1}), 7.f);
+    EXPECT_FLOAT_EQ(choose({1e12}), 7.f);
     EXPECT_EQ(host.changedValues.size(), 8u); // one report per release
 }
 

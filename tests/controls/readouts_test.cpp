@@ -19,7 +19,7 @@ namespace {
 
 struct DisplayFixture : ::testing::Test
 {
-    TestFrame frame{ 1024, 480 };
+    TestFrame frame{1024, 480};
     Display* display = frame.add(new Display(CRect(0, 300, 1024, 480)));
 };
 
@@ -100,7 +100,7 @@ TEST(MidiSignalFade, FlashFadesOverTwentyRedrawsThenStaysDark)
     EXPECT_FALSE(lamp->isDirty());
     lamp->flash(true);
     int redraws = 0;
-    for (int alpha : { 125, 118, 112, 106 })
+    for (int alpha : {125, 118, 112, 106})
     {
         frame.idle();
         ++redraws;

@@ -18,7 +18,7 @@ namespace {
 // pixels high: 100 pixels of drag cover the range.
 struct StripFixture : ::testing::Test
 {
-    TestFrame frame{ 1024, 480 };
+    TestFrame frame{1024, 480};
     ControlHostDouble host;
     Slider* strip = frame.add(new Slider(CRect(0, 340, 1024, 360), &host, 10, 1));
     LCDSlider* slider = frame.add(new LCDSlider(CRect(100, 100, 130, 203), &host, 51, false));
@@ -38,18 +38,18 @@ TEST_F(StripFixture, SliderValueIsThePointersFrameXAndVerticalMovesSendNothing)
     frame.move(1010, 400, kLButton); // clamped to 972: one change ...
     frame.move(1020, 350, kLButton); // ... and none further right
     frame.up(1020, 350);
-    EXPECT_EQ(host.changedValues, (std::vector<float>{ 0.f, 1.f, 0.5f, 0.25f, 1.f }));
+    EXPECT_EQ(host.changedValues, (std::vector<float>{0.f, 1.f, 0.5f, 0.25f, 1.f}));
     EXPECT_TRUE(host.bracketed(8)); // one gesture per press and per move
 
     // Hover lights its needle, shows the read-out; leaving undoes both.
     frame.move(500, 200);
     host.clear();
     frame.move(500, 350);
-    EXPECT_EQ(host.needles, (std::vector<int>{ 1 }));
-    EXPECT_EQ(host.readouts, (std::vector<ControlHostDouble::Readout>{ { 1, 1 } }));
+    EXPECT_EQ(host.needles, (std::vector<int>{1}));
+    EXPECT_EQ(host.readouts, (std::vector<ControlHostDouble::Readout>{{1, 1}}));
     EXPECT_EQ(frame.frame->getCursor(), kCursorHSize);
     frame.move(500, 200);
-    EXPECT_EQ(host.needles, (std::vector<int>{ 1, 0 }));
+    EXPECT_EQ(host.needles, (std::vector<int>{1, 0}));
     EXPECT_EQ(host.readouts.size(), 2u);
     EXPECT_EQ(frame.frame->getCursor(), kCursorDefault);
 
@@ -97,10 +97,10 @@ TEST_F(StripFixture, LcdSliderHoverShowsTheTuningReadout)
 {
     slider->setValue(0.25f);
     frame.move(115, 150);
-    EXPECT_EQ(host.tuningReadouts, (std::vector<std::pair<float, int32_t>>{ { 0.25f, 51 } }));
+    EXPECT_EQ(host.tuningReadouts, (std::vector<std::pair<float, int32_t>>{{0.25f, 51}}));
     EXPECT_EQ(frame.frame->getCursor(), kCursorVSize);
     frame.move(20, 20);
-    EXPECT_EQ(host.tuningVisible, (std::vector<bool>{ true, false }));
+    EXPECT_EQ(host.tuningVisible, (std::vector<bool>{true, false}));
 }
 
 TEST_F(StripFixture, AFlatLcdSliderStillDragsFinitely)
@@ -132,7 +132,7 @@ TEST_F(StripFixture, ScrubberWheelStepsASemitoneAndStopsAtTheEnds)
 TEST_F(StripFixture, ScrubberDragsTwoAxisWithoutSnappingOrFineMode)
 {
     frame.move(20, 400);
-    EXPECT_EQ(host.readouts, (std::vector<ControlHostDouble::Readout>{ { 4, 3 } }));
+    EXPECT_EQ(host.readouts, (std::vector<ControlHostDouble::Readout>{{4, 3}}));
     frame.down(20, 400);
     EXPECT_TRUE(frame.frame->isPointerHidden());
     frame.move(20, 390, kLButton);

@@ -18,7 +18,7 @@ namespace {
 // The switcher and the triggers, at places that do not overlap.
 struct SwitchFixture : ::testing::Test
 {
-    TestFrame frame{ 1024, 200 };
+    TestFrame frame{1024, 200};
     ControlHostDouble host;
     // Three positions (steps 2), 47 wide: the thumb is 21 pixels wide.
     Switcher* sw = frame.add(new Switcher(CRect(100, 50, 147, 62), &host, 36, 3, 13, 2));
@@ -38,7 +38,7 @@ struct SwitchFixture : ::testing::Test
     void choose(double x, std::initializer_list<std::pair<double, double>> path)
     {
         frame.down(x, 20);
-        std::pair<double, double> at{ x, 20 };
+        std::pair<double, double> at{x, 20};
         for (auto p : path)
             frame.move((at = p).first, p.second, kLButton);
         frame.up(at.first, at.second);
@@ -65,8 +65,8 @@ TEST_F(SwitchFixture, SwitcherDraggingOneStepWidthMovesOneStepFromTheAnchor)
     EXPECT_FLOAT_EQ(dragTo(133), 0.f); // 23 px: less than a step (23.5)
     EXPECT_FLOAT_EQ(dragTo(133.5), 0.5f);
     EXPECT_FLOAT_EQ(dragTo(133.5, 10), 0.5f); // vertical movement changes nothing
-    EXPECT_FLOAT_EQ(dragTo(250), 1.f);        // far right: clamped to the last position
-    EXPECT_FLOAT_EQ(dragTo(110), 0.f);        // back at the anchor: computed from it, not accumulated
+    EXPECT_FLOAT_EQ(dragTo(250), 1.f); // far right: clamped to the last position
+    EXPECT_FLOAT_EQ(dragTo(110), 0.f); // back at the anchor: computed from it, not accumulated
     frame.up(110, 56);
     EXPECT_EQ(host.count("changed"), 5);
     EXPECT_TRUE(host.bracketed(6)); // the press and one short gesture per move
@@ -79,7 +79,7 @@ TEST_F(SwitchFixture, SwitcherHoverShowsTheReadoutAndLightsTheThumb)
     frame.move(120, 56);
     EXPECT_TRUE(sw->isHovered());
     EXPECT_EQ(frame.frame->getCursor(), kCursorHSize);
-    EXPECT_EQ(host.readouts, (std::vector<ControlHostDouble::Readout>{ { 3, 13 } }));
+    EXPECT_EQ(host.readouts, (std::vector<ControlHostDouble::Readout>{{3, 13}}));
     frame.idle();
     EXPECT_FALSE(samePixel(plain, frame.pixel(105, 56), 8)); // the glow changes the thumb's colour
 
@@ -109,7 +109,7 @@ TEST_F(SwitchFixture, TabIsInvisibleWhenInactiveAndGlowsWhenActive)
     frame.redraw();
     EXPECT_GT(frame.inked(label), 60);
     frame.click(500, 55); // reports the tag with the value unchanged
-    EXPECT_EQ(host.changedValues, (std::vector<float>{ 1.f }));
+    EXPECT_EQ(host.changedValues, (std::vector<float>{1.f}));
 }
 
 TEST_F(SwitchFixture, LoadAndSaveBoxesReportNoneFirstOrSecondEntry)
@@ -127,13 +127,13 @@ TEST_F(SwitchFixture, LoadAndSaveBoxesReportNoneFirstOrSecondEntry)
     frame.idle();
     EXPECT_EQ(frame.inked(box), 0); // and is gone after release
 
-    choose(909, {});                           // released without moving into the box: 0
-    choose(909, { { 850, 45 }, { 850, 70 } }); // "LOAD BANK": 2
-    choose(909, { { 850, 45 }, { 850, 90 } }); // passed an entry, left the box: 0
+    choose(909, {}); // released without moving into the box: 0
+    choose(909, {{850, 45}, {850, 70}}); // "LOAD BANK": 2
+    choose(909, {{850, 45}, {850, 90}}); // passed an entry, left the box: 0
     // The save box opens at the same place; its edges belong to the entries.
-    choose(939, { { 806, 61 } }); // the box's own margin is no entry
-    choose(939, { { 807, 60 } }); // the second entry's left and top edges are inside
-    EXPECT_EQ(host.changedValues, (std::vector<float>{ 1.f, 0.f, 2.f, 0.f, 0.f, 2.f })); // opening tells nothing
+    choose(939, {{806, 61}}); // the box's own margin is no entry
+    choose(939, {{807, 60}}); // the second entry's left and top edges are inside
+    EXPECT_EQ(host.changedValues, (std::vector<float>{1.f, 0.f, 2.f, 0.f, 0.f, 2.f})); // opening tells nothing
     EXPECT_EQ(save->getStyle(), Trigger::kSaveClosing);
     frame.idle();
     EXPECT_EQ(save->getStyle(), Trigger::kSave);
@@ -142,28 +142,28 @@ TEST_F(SwitchFixture, LoadAndSaveBoxesReportNoneFirstOrSecondEntry)
 TEST_F(SwitchFixture, SecondPressBeforeRedrawOpensTheBoxAgainInsteadOfRepeatingTheChoice)
 {
     auto* load = frame.add(new Trigger(CRect(900, 14, 919, 26), &host, 117, Trigger::kLoad));
-    choose(909, { { 850, 70 } }); // "LOAD BANK"; the editor may now block in a file dialog
-    ASSERT_EQ(host.changedValues, (std::vector<float>{ 2.f }));
+    choose(909, {{850, 70}}); // "LOAD BANK"; the editor may now block in a file dialog
+    ASSERT_EQ(host.changedValues, (std::vector<float>{2.f}));
     frame.down(909, 20); // no redraw in between
     EXPECT_TRUE(load->isBoxOpen());
     EXPECT_EQ(host.changedValues.size(), 1u);
     frame.up(909, 20);
-    EXPECT_EQ(host.changedValues, (std::vector<float>{ 2.f, 0.f }));
+    EXPECT_EQ(host.changedValues, (std::vector<float>{2.f, 0.f}));
 }
 
 TEST_F(SwitchFixture, TwoWaySwitchesReportTheirTwoValuesAndShadeTheChosenSide)
 {
     // Style, tag, first x of the right side (middle - 20 for NOTES / PITCH BEND), its value.
-    const std::tuple<uint8_t, int32_t, double, float> kinds[] = { { Trigger::kNotesPitchBend, 121, 545, 1.f },
-                                                                  { Trigger::kDelaySand, 128, 565, 0.34f },
-                                                                  { Trigger::kLfoEnv, 126, 565, 0.34f } };
+    const std::tuple<uint8_t, int32_t, double, float> kinds[] = {{Trigger::kNotesPitchBend, 121, 545, 1.f},
+                                                                 {Trigger::kDelaySand, 128, 565, 0.34f},
+                                                                 {Trigger::kLfoEnv, 126, 565, 0.34f}};
     for (auto [style, tag, split, right] : kinds)
     {
         host.clear();
         auto* t = frame.add(new Trigger(CRect(485, 74, 645, 94), &host, tag, style));
         frame.click(split - 1, 84);
         frame.click(split, 84);
-        EXPECT_EQ(host.changedValues, (std::vector<float>{ 0.f, right })) << int(style);
+        EXPECT_EQ(host.changedValues, (std::vector<float>{0.f, right})) << int(style);
         EXPECT_TRUE(host.bracketed(2));
         frame.frame->removeView(t);
     }
@@ -187,7 +187,7 @@ TEST_F(SwitchFixture, TogglesFlipAndTheInvisibleAreaStillReports)
     frame.click(640, 140);
     frame.click(640, 140);
     frame.click(20, 20);
-    EXPECT_EQ(host.changedValues, (std::vector<float>{ 1.f, 0.f, 0.f }));
+    EXPECT_EQ(host.changedValues, (std::vector<float>{1.f, 0.f, 0.f}));
     frame.move(20, 20);
     frame.idle();
     EXPECT_EQ(frame.inked(CRect(10, 10, 60, 40)), 0); // hovered, still invisible

@@ -14,8 +14,10 @@ inline StereoBuffer moduleStrike(const Settings& settings, int key, size_t hold,
     options.sampleRate = rate;
     TestHost host(options);
     EXPECT_TRUE(host.ok()) << host.error();
-    for (const auto& [i, v] : settings) host.setParameter(i, v);
-    if (prepare) prepare(host);
+    for (const auto& [i, v] : settings)
+        host.setParameter(i, v);
+    if (prepare)
+        prepare(host);
     host.noteOn(key, 100);
     StereoBuffer out = host.render(hold);
     host.noteOff(key);

@@ -24,9 +24,11 @@ inline double measurePitch(const std::vector<float>& x, double rate, double expe
     const double lo = expected * 0.92, step = expected * 0.16 / 160;
     double best = lo, bestMagnitude = -1.0;
     for (int i = 0; i <= 160; ++i)
-        if (const double m = magnitude(lo + step * i); m > bestMagnitude) bestMagnitude = m, best = lo + step * i;
+        if (const double m = magnitude(lo + step * i); m > bestMagnitude)
+            bestMagnitude = m, best = lo + step * i;
     double a = best - step, b = best + step;
-    for (int i = 0; i < 40; ++i) {
+    for (int i = 0; i < 40; ++i)
+    {
         const double c = a + (b - a) / 3, d = b - (b - a) / 3;
         if (magnitude(c) > magnitude(d))
             b = d;

@@ -13,7 +13,8 @@ inline int firstNonZero(const std::vector<float>& x, int from = 0)
 
 inline int lastNonZero(const std::vector<float>& x)
 {
-    return static_cast<int>(std::find_if(x.rbegin(), x.rend(), [](float v) { return v != 0.0f; }).base() - x.begin()) - 1;
+    return static_cast<int>(std::find_if(x.rbegin(), x.rend(), [](float v) { return v != 0.0f; }).base() - x.begin()) -
+           1;
 }
 
 // Sum of squares over [from, to); to < 0 means the end.
@@ -21,7 +22,8 @@ inline double energy(const std::vector<float>& x, int from = 0, int to = -1)
 {
     const size_t end = to < 0 ? x.size() : static_cast<size_t>(to);
     double e = 0.0;
-    for (size_t i = static_cast<size_t>(from); i < end; ++i) e += static_cast<double>(x[i]) * x[i];
+    for (size_t i = static_cast<size_t>(from); i < end; ++i)
+        e += static_cast<double>(x[i]) * x[i];
     return e;
 }
 
@@ -35,6 +37,7 @@ inline double rms(const std::vector<float>& x, int from = 0, int to = -1)
 inline double peakDifference(const std::vector<float>& a, const std::vector<float>& b = {})
 {
     double d = 0.0;
-    for (size_t i = 0; i < a.size(); ++i) d = std::fmax(d, std::fabs(a[i] - (i < b.size() ? b[i] : 0.0f)));
+    for (size_t i = 0; i < a.size(); ++i)
+        d = std::fmax(d, std::fabs(a[i] - (i < b.size() ? b[i] : 0.0f)));
     return d;
 }

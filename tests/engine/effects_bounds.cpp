@@ -12,7 +12,8 @@ TEST(EffectsBounds, BodyKeyRangeNeverLeavesTheKeyBank)
 {
     BodyTube tube;
     const std::pair<float, int> cases[] = {{NAN, 0}, {-1.0f, 0}, {0.5f, 64}, {0.9999f, 127}, {INFINITY, 128}};
-    for (auto [v, key] : cases) {
+    for (auto [v, key] : cases)
+    {
         tube.setLowest(v);
         tube.setHighest(v);
         EXPECT_EQ(tube.lowest(), key) << v;
@@ -29,9 +30,11 @@ TEST(EffectsBounds, SpringBCrushStaysFiniteWhenABowedExcitationOutlivesTheHit)
     v.crushSteps = 8.0f;
     v.crushStepReciprocal = 0.125f;
     const float crush = springBCrushAmount(1.0f);
-    for (float level : {0.0f, 0.5f, 1.0f, 3.0f, 50.0f, 1e6f}) {
+    for (float level : {0.0f, 0.5f, 1.0f, 3.0f, 50.0f, 1e6f})
+    {
         v.excitationLevel = level;
-        for (float out = -0.99f; out < 1.0f; out += 0.0137f) {
+        for (float out = -0.99f; out < 1.0f; out += 0.0137f)
+        {
             v.bOutput = out;
             const float y = crushSpringB(v, crush);
             ASSERT_TRUE(std::isfinite(y)) << level << " " << out;

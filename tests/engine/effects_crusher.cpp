@@ -24,12 +24,15 @@ TEST(EffectsCrusher, ThreeBitsAtFullCrushLieOnAnEighthGrid)
     ASSERT_EQ(c.steps(), 8.0f);
     int onGrid = 0;
     const int n = 20000;
-    for (int i = 0; i < n; ++i) {
+    for (int i = 0; i < n; ++i)
+    {
         float l = springSum(i), r = springSum(i + 101);
         c.process(l, r);
-        for (float x : {l, r}) {
+        for (float x : {l, r})
+        {
             const float g = x * 8.0f;
-            if (std::fabs(g - std::round(g)) * 0.125f < 1e-3f) ++onGrid;
+            if (std::fabs(g - std::round(g)) * 0.125f < 1e-3f)
+                ++onGrid;
             ASSERT_LE(std::fabs(x), 1.0f + 1e-6f);
         }
     }

@@ -17,10 +17,14 @@ TEST(EffectsEcho, TempoSyncedLengthsAreNoteValuesHalvedUntilTheyFit)
     ASSERT_TRUE(echo.allocate(kLine));
     echo.setSync(1.0f, kRate, 120.0f);
     // At 40 bpm a whole note lasts 6 s, the line 4 s: it halves until it fits.
-    const struct { float rate, tempo; int delay; } cases[] = {
-        {1.0f, 120.0f, 96000}, {0.92f, 120.0f, 72000}, {0.0f, 120.0f, 187}, {1.0f, 40.0f, 144000}};
+    const struct
+    {
+        float rate, tempo;
+        int delay;
+    } cases[] = {{1.0f, 120.0f, 96000}, {0.92f, 120.0f, 72000}, {0.0f, 120.0f, 187}, {1.0f, 40.0f, 144000}};
     int line = 0;
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
+    {
         line = 1 - line;
         echo.setRate(line, c.rate, kRate, c.tempo);
         EXPECT_EQ(echo.delay(line), c.delay) << c.rate << " at " << c.tempo << " bpm";
@@ -33,10 +37,12 @@ TEST(EffectsEcho, HostileValuesNeverReachPastTheLine)
     ASSERT_TRUE(echo.allocate(kLine));
     for (float tempo : {0.0f, -10.0f, 1e-30f, NAN, INFINITY})
         for (float v : {NAN, INFINITY, -INFINITY, -3.0f, 7.0f, 1e30f, 1.0f})
-            for (int line = 0; line < 2; ++line) {
+            for (int line = 0; line < 2; ++line)
+            {
                 echo.setSync(static_cast<float>(line), kRate, tempo);
                 echo.setRate(line, v, kRate, tempo);
-                for (int c : {0, 1}) ASSERT_TRUE(echo.delay(c) >= 0 && echo.delay(c) <= kLine); // 0 or 1: bypassed
+                for (int c : {0, 1})
+                    ASSERT_TRUE(echo.delay(c) >= 0 && echo.delay(c) <= kLine); // 0 or 1: bypassed
             }
     echo.setFeedback(NAN);
     echo.setWet(INFINITY);

@@ -20,25 +20,28 @@ TEST(EffectsModule, EchoReturnsAfterLengthMinusOneWithWetTimesFeedback)
     ASSERT_GT(last, 0);
     ASSERT_LT(last, L - 1);
     EXPECT_EQ(firstNonZero(wet.left, last + 1), firstNonZero(dry.left) + L - 1);
-    for (int t = L - 1; t < 2 * L - 1; ++t) {
+    for (int t = L - 1; t < 2 * L - 1; ++t)
+    {
         ASSERT_NEAR(wet.left[t] - dry.left[t], 0.4f * dry.left[t - L + 1], 1e-6f) << t;
         ASSERT_NEAR(wet.right[t] - dry.right[t], 0.4f * dry.right[t - L + 1], 1e-6f) << t;
     }
     // Wet at 0: nothing but the dry sound.
-    for (int t = last + 1; t < static_cast<int>(dry.frames()); ++t) ASSERT_EQ(dry.left[t], 0.0f);
+    for (int t = last + 1; t < static_cast<int>(dry.frames()); ++t)
+        ASSERT_EQ(dry.left[t], 0.0f);
 }
 
 TEST(EffectsModule, TempoSyncedEchoAtRateOneIsFourBeatsOfTheHostTempo)
 {
     auto run = [](float wet) {
-        return moduleStrike(with(kShortHit, {{96, 0.5f}, {97, wet}}), 96, 512, 120512, [](TestHost& host) {
-                   host.setTempo(100.0); // four beats: 2.4 s
-                   host.noteOn(96, 0);   // wakes the engine: it reads the host's tempo
-                   host.render(512);
-                   host.noteOff(96);
-                   host.setParameter(93, 1.0f);
-                   host.setParameter(95, 1.0f);
-               })
+        return moduleStrike(with(kShortHit, {{96, 0.5f}, {97, wet}}), 96, 512, 120512,
+                            [](TestHost& host) {
+                                host.setTempo(100.0); // four beats: 2.4 s
+                                host.noteOn(96, 0); // wakes the engine: it reads the host's tempo
+                                host.render(512);
+                                host.noteOff(96);
+                                host.setParameter(93, 1.0f);
+                                host.setParameter(95, 1.0f);
+                            })
             .left;
     };
     const std::vector<float> dry = run(0.0f), wet = run(1.0f);
@@ -72,11 +75,12 @@ TEST(EffectsModule, SongModeTremoloFollowsTheHostsSongPosition)
     // quarters further on sounds the same; one quarter on (half a turn) does not.
     auto run = [](double start) {
         const Settings s = {{29, 1.0f}, {32, 0.45f}, {34, 1.0f}, {35, 1.0f}, {36, 1.0f}, {37, 2.0f / 16.0f}};
-        return moduleStrike(s, 60, 20480, 20480, [start](TestHost& host) {
-                   host.setTempo(120.0);
-                   host.setPosition(start);
-                   host.setPlaying(true);
-               })
+        return moduleStrike(s, 60, 20480, 20480,
+                            [start](TestHost& host) {
+                                host.setTempo(120.0);
+                                host.setPosition(start);
+                                host.setPlaying(true);
+                            })
             .left;
     };
     const std::vector<float> a = run(1.0), b = run(3.0), c = run(2.0);

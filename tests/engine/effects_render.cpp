@@ -13,7 +13,10 @@ namespace {
 
 constexpr float kRate = 48000.0f;
 
-struct Take { std::vector<float> left, right; };
+struct Take
+{
+    std::vector<float> left, right;
+};
 
 Take play(const Settings& changes, int key, int hold, int frames)
 {
@@ -50,7 +53,8 @@ TEST(EffectsRender, BodyStringsOnlyForARealKeyRangeAndVolumeZeroStepsNoTube)
     // "Body Wet" 1: only the body strings are heard, and only when
     // "Body Lowest" lies below "Body Highest".
     const Settings body = {{24, 1.0f}, {34, 0.0f}, {29, 1.0f}};
-    for (auto [lowest, highest] : {std::pair{0.6f, 0.3f}, {0.5f, 0.5f}, {0.3f, 0.6f}}) {
+    for (auto [lowest, highest] : {std::pair{0.6f, 0.3f}, {0.5f, 0.5f}, {0.3f, 0.6f}})
+    {
         const Take t = play(with(body, {{30, lowest}, {31, highest}}), 60, 4096, 16384);
         const bool strings = lowest < highest;
         EXPECT_EQ(energy(t.left) > 1e-8, strings) << lowest << " " << highest;
@@ -68,8 +72,15 @@ namespace {
 // Spring B of every key on E5 (659.26 Hz), body and echo out of the way.
 Settings springB(float drive, const Settings& more = {})
 {
-    return with({{13, drive}, {14, 76.0f / 128.0f}, {15, 76.0f / 128.0f}, {16, 0.0f}, {22, 0.0f}, {24, 0.0f},
-                 {34, 0.0f}, {31, 0.0f}, {97, 0.0f}},
+    return with({{13, drive},
+                 {14, 76.0f / 128.0f},
+                 {15, 76.0f / 128.0f},
+                 {16, 0.0f},
+                 {22, 0.0f},
+                 {24, 0.0f},
+                 {34, 0.0f},
+                 {31, 0.0f},
+                 {97, 0.0f}},
                 more);
 }
 } // namespace
@@ -79,7 +90,8 @@ TEST(EffectsRender, SpringBAddsEnergyNearItsTunedFrequencyAndNothingWithoutDrive
     const Take without = play(springB(0.0f), 60, 8192, 16384);
     const Take with = play(springB(0.5f), 60, 8192, 16384);
     const double f = 440.0 * std::pow(2.0, 7.0 / 12.0);
-    EXPECT_GT(spectrumMagnitude(with.left, kRate, f, 1024, 8192), 10.0 * spectrumMagnitude(without.left, kRate, f, 1024, 8192) + 1e-3);
+    EXPECT_GT(spectrumMagnitude(with.left, kRate, f, 1024, 8192),
+              10.0 * spectrumMagnitude(without.left, kRate, f, 1024, 8192) + 1e-3);
     // With no drive the spring B tuning cannot change a single sample.
     EXPECT_EQ(play(springB(0.0f, {{14, 0.2f}, {15, 0.9f}, {18, 0.8f}}), 60, 8192, 8192).left,
               std::vector<float>(without.left.begin(), without.left.begin() + 8192));
@@ -92,7 +104,8 @@ TEST(EffectsRender, NoiseModeIsBandLimitedFollowsTheStrikeAndFallsSilent)
     const Settings noise = springB(1.0f, {{22, 1.0f}, {9, 0.0f}, {20, 0.0f}, {14, 0.5f}, {15, 0.95f}});
     const Take t = play(noise, 60, 2048, 48000);
     const double fn = 440.0 * std::pow(2.0, 22.0 / 12.0);
-    EXPECT_GT(spectrumMagnitude(t.left, kRate, fn, 0, 2048), 10.0 * spectrumMagnitude(t.left, kRate, fn * 4.0, 0, 2048));
+    EXPECT_GT(spectrumMagnitude(t.left, kRate, fn, 0, 2048),
+              10.0 * spectrumMagnitude(t.left, kRate, fn * 4.0, 0, 2048));
     EXPECT_GT(energy(t.left, 0, 1024), 4.0 * energy(t.left, 2048, 3072)); // louder at the strike
     EXPECT_LT(std::max(lastNonZero(t.left), lastNonZero(t.right)), 36000); // silent once decayed
 }

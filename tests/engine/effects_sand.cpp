@@ -19,7 +19,8 @@ double runLoud(Sand& s, float stiffness, float rate)
     s.setCount(1.0f);
     CrtRandom random;
     double peak = 0.0;
-    for (int i = 0; i < 20000; ++i) {
+    for (int i = 0; i < 20000; ++i)
+    {
         const float x = 0.8f * std::exp(-i * 1e-4f) * std::sin(i * 0.02f);
         float L = x, R = x;
         s.process(L, R, random);
@@ -34,13 +35,15 @@ TEST(EffectsSand, CountNeverLeavesTheTableAndGrainsStayInTheirRange)
 {
     Sand s;
     const std::pair<float, int> cases[] = {{NAN, 0}, {-2.0f, 0}, {3.5f, 100}, {0.25f, 25}};
-    for (auto [v, n] : cases) {
+    for (auto [v, n] : cases)
+    {
         s.setCount(v);
         EXPECT_EQ(s.count(), n) << v;
     }
     // All 100 grains in a loud signal: grains stay in their sideways range.
     runLoud(s, 0.6f, 48000.0f);
-    for (int i = 0; i < Sand::kGrains; ++i) {
+    for (int i = 0; i < Sand::kGrains; ++i)
+    {
         EXPECT_GE(s.grain(i).x, -1.5f);
         EXPECT_LE(s.grain(i).x, 1.5f);
     }
@@ -50,7 +53,8 @@ TEST(EffectsSand, StiffFilterStaysBoundedAtLowRates)
 {
     // "Sand" stiffness at the top of its range lies beyond what the filter can
     // ring at 11025 Hz: it must drop by octaves, not grow without bound.
-    for (float rate : {8001.0f, 11025.0f, 22050.0f}) {
+    for (float rate : {8001.0f, 11025.0f, 22050.0f})
+    {
         Sand s;
         const double peak = runLoud(s, 1.0f, rate);
         EXPECT_TRUE(std::isfinite(peak)) << rate;

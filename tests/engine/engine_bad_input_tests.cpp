@@ -20,7 +20,8 @@ constexpr float kInf = std::numeric_limits<float>::infinity();
 void expectPlayableOutput(const EnginePlayer& p)
 {
     for (const std::vector<float>* x : {&p.left, &p.right})
-        for (size_t i = 0; i < x->size(); ++i) ASSERT_TRUE(std::fabs((*x)[i]) <= 1.0f) << "sample " << i; // NaN fails
+        for (size_t i = 0; i < x->size(); ++i)
+            ASSERT_TRUE(std::fabs((*x)[i]) <= 1.0f) << "sample " << i; // NaN fails
 }
 
 void playPhrase(EnginePlayer& p)
@@ -36,8 +37,10 @@ TEST(EngineBadInput, WildParameterValuesKeepTheOutputFiniteAndBounded)
     EnginePlayer p;
     p.host.tempo = 1.0f; // tempo-synced echoes far longer than their lines
     const std::vector<float> program = defaultProgram();
-    for (int index = 0; index < 111; ++index) {
-        for (float v : {kNaN, kInf, -kInf, -3.0f, 5.0f, 1e30f}) {
+    for (int index = 0; index < 111; ++index)
+    {
+        for (float v : {kNaN, kInf, -kInf, -3.0f, 5.0f, 1e30f})
+        {
             SCOPED_TRACE(testing::Message() << "parameter " << index << " value " << v);
             applyProgram(p.engine, program);
             p.send({midi(0xB0, 123, 0)});
@@ -46,7 +49,8 @@ TEST(EngineBadInput, WildParameterValuesKeepTheOutputFiniteAndBounded)
             p.left.clear(), p.right.clear();
             playPhrase(p);
             expectPlayableOutput(p);
-            if (HasFatalFailure()) return;
+            if (HasFatalFailure())
+                return;
         }
     }
 }
@@ -55,7 +59,8 @@ TEST(EngineBadInput, IndicesOutsideTheTablesAndEmptyBatchesAreIgnored)
 {
     EnginePlayer p;
     p.engine.setParameter(1 << 30, 0.5f);
-    for (int key : {-5, 128, 1 << 20}) p.engine.noteOn(key, 100, 0);
+    for (int key : {-5, 128, 1 << 20})
+        p.engine.noteOn(key, 100, 0);
     p.engine.noteOff(500);
     // A null batch, or a count of 0 or below, only takes the snapshot.
     const MidiMessage m = midi(0x90, 60, 100);
@@ -78,7 +83,8 @@ TEST(EngineBadInput, EventsOutsideTheBlockStartWithinIt)
 TEST(EngineBadInput, PitchRangeZeroLeavesThePitchAlone)
 {
     Settings changes = {{44, 0.0f}, {6, 0.0f}}; // no bend range; main oscillator only
-    for (int i = 63; i <= 86; ++i) changes.push_back({i, 0.5f}); // bend scales at range 0
+    for (int i = 63; i <= 86; ++i)
+        changes.push_back({i, 0.5f}); // bend scales at range 0
     EnginePlayer p(changes);
     p.send({midi(0xE0, 127, 127), midi(0x90, 69, 100)}).render(48000);
     EXPECT_NEAR(centsBetween(measurePitch(p.left, 48000.0, 440.0, 4800, 43000), 440.0), 0.0, 1.0);
@@ -89,20 +95,32 @@ TEST(EngineBadInput, SpringsAtTheEdgeOfTheirRangeKeepRinging)
     // Top keys at 11025 Hz (body strings kicked by every note); a twelve-semitone
     // bend, partial three octaves up, spring B high; the NOISE filter at its top
     // at a low rate. None may blow up, none may fall silent.
-    struct Case { const char* what; float rate; Settings changes; std::vector<MidiMessage> events; float limit; };
+    struct Case
+    {
+        const char* what;
+        float rate;
+        Settings changes;
+        std::vector<MidiMessage> events;
+        float limit;
+    };
     const MidiMessage fullBend = midi(0xE0, 127, 127);
     const Case cases[] = {
         {"key 60", 11025.0f, {{44, 1.0f}}, {midi(0x90, 60, 127), fullBend}, 0.5f},
         {"key 108", 11025.0f, {{44, 1.0f}}, {midi(0x90, 108, 127), fullBend}, 0.5f},
-        {"wide bend", 48000.0f, {{44, 1.0f}, {10, 1.0f}, {16, 1.0f}},
-         {fullBend, midi(0x90, 48, 100), midi(0x90, 60, 100), midi(0x90, 67, 100), midi(0x90, 72, 100)}, 0.9f},
+        {"wide bend",
+         48000.0f,
+         {{44, 1.0f}, {10, 1.0f}, {16, 1.0f}},
+         {fullBend, midi(0x90, 48, 100), midi(0x90, 60, 100), midi(0x90, 67, 100), midi(0x90, 72, 100)},
+         0.9f},
         {"NOISE at 11025", 11025.0f, {{22, 1.0f}, {14, 1.0f}, {15, 0.5f}}, {midi(0x90, 60, 127)}, 0.9f},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         EnginePlayer p(c.changes, c.rate);
         const std::vector<float>& l = p.send(c.events).render(static_cast<int>(c.rate)).left;
         float early = 0.0f, late = 0.0f;
-        for (size_t i = 0; i < l.size(); ++i) {
+        for (size_t i = 0; i < l.size(); ++i)
+        {
             float& half = i < l.size() / 2 ? early : late;
             half = std::fmax(half, std::fabs(l[i]));
         }
@@ -128,7 +146,8 @@ TEST(EngineBadInput, FastPitchRelaxAtLowRatesSettlesOnTheTarget)
 
 TEST(EngineBadInput, UnusableHostTempoKeepsTheLastOne)
 {
-    for (float tempo : {0.0f, -120.0f, kNaN, kInf}) {
+    for (float tempo : {0.0f, -120.0f, kNaN, kInf})
+    {
         EnginePlayer p({{100, 1.0f}, {103, 1.0f}}); // LFO synced to the tempo, full LFO pitch
         p.host.tempo = tempo;
         p.host.position = kNaN;
@@ -144,14 +163,16 @@ TEST(EngineBadInput, ExtremeProgramsStayStableAtEveryRate)
     // and body strings over every key heard), and the sand at its stiffest.
     std::vector<Settings> programs(27);
     CrtRandom random;
-    for (size_t n = 0; n < programs.size(); ++n) {
+    for (size_t n = 0; n < programs.size(); ++n)
+    {
         for (int i = 0; i < 111 && n != 2; ++i)
             programs[n].push_back({i, n < 2 ? static_cast<float>(n) : static_cast<float>(random.next() & 1)});
         programs[n] = with(programs[n], {{0, 1.0f}, {41, 1.0f}, {1, 0.002f}, {29, 0.5f}, {30, 0.0f}, {31, 1.0f}});
     }
     programs.push_back({{87, 1.0f}, {89, 1.0f}, {91, 1.0f}, {92, 1.0f}, {1, 0.15f}});
     for (float rate : {8001.0f, 11025.0f, 22050.0f, 44100.0f, 96000.0f, 99999.0f})
-        for (size_t n = 0; n < programs.size(); ++n) {
+        for (size_t n = 0; n < programs.size(); ++n)
+        {
             EnginePlayer p(programs[n], rate);
             p.send({midi(0xE0, 127, 127), midi(0xB0, 1, 127), midi(0x90, 21, 127), midi(0x90, 69, 100),
                     midi(0x90, 108, 127)})
@@ -160,9 +181,11 @@ TEST(EngineBadInput, ExtremeProgramsStayStableAtEveryRate)
             // A runaway turns to NaN (muted for good) or sits on the clip; a
             // NOISE tail stops dead only from near silence, a loud strike decays.
             float last = 0.0f;
-            for (size_t b = 0; b < l.size(); b += 256) {
+            for (size_t b = 0; b < l.size(); b += 256)
+            {
                 float q = 0.0f;
-                for (size_t i = b; i < b + 256; ++i) q = std::fmax(q, std::fmax(std::fabs(l[i]), std::fabs(r[i])));
+                for (size_t i = b; i < b + 256; ++i)
+                    q = std::fmax(q, std::fmax(std::fabs(l[i]), std::fabs(r[i])));
                 ASSERT_FALSE(last > 0.02f && q == 0.0f) << rate << " Hz, program " << n << " died at " << b;
                 last = q;
             }

@@ -22,7 +22,8 @@ TEST(EngineRender, RandomNumbersFollowTheCRuntimeContract)
 {
     // The seeded tuning tables (and so every program's sound) rest on this sequence.
     CrtRandom random;
-    for (int e : {41, 18467, 6334, 26500, 19169}) EXPECT_EQ(random.next(), e);
+    for (int e : {41, 18467, 6334, 26500, 19169})
+        EXPECT_EQ(random.next(), e);
 }
 
 } // namespace

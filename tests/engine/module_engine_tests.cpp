@@ -19,18 +19,31 @@ namespace {
 double soundedPitch(float rate, int key, double expected, const Settings& params, int bend14)
 {
     const size_t n = static_cast<size_t>(1.2 * rate);
-    const StereoBuffer out = moduleStrike(params, key, n, n, [bend14](TestHost& host) {
-        if (bend14 >= 0) host.pitchBend(bend14);
-    }, rate);
+    const StereoBuffer out = moduleStrike(
+        params, key, n, n,
+        [bend14](TestHost& host) {
+            if (bend14 >= 0)
+                host.pitchBend(bend14);
+        },
+        rate);
     std::vector<float> mono(out.frames());
-    for (size_t i = 0; i < mono.size(); ++i) mono[i] = out.left[i] + out.right[i];
+    for (size_t i = 0; i < mono.size(); ++i)
+        mono[i] = out.left[i] + out.right[i];
     return measurePitch(mono, rate, expected, static_cast<int>(0.15 * rate), static_cast<int>(rate));
 }
 
 TEST(ModuleEnginePitch, KeysConcertAMicrotuningAndBendSoundTheirPitch)
 {
     const double semitone = std::pow(2.0, 1.0 / 12.0);
-    struct Case { const char* what; float rate; int key; double hz; Settings params; int bend14; };
+    struct Case
+    {
+        const char* what;
+        float rate;
+        int key;
+        double hz;
+        Settings params;
+        int bend14;
+    };
     const Case cases[] = {
         {"key 69 at 44100 Hz", 44100.0f, 69, 440.0, {}, -1},
         {"key 69 at 48000 Hz", 48000.0f, 69, 440.0, {}, -1},
@@ -44,7 +57,8 @@ TEST(ModuleEnginePitch, KeysConcertAMicrotuningAndBendSoundTheirPitch)
         {"key 69, bend full up", 48000.0f, 69, 440.0 * std::pow(2.0, 2.0 * 8191.0 / 8192.0 / 12.0), {}, 16383},
         {"key 69, range 12, bend full down", 48000.0f, 69, 220.0, {{44, 1.0f}}, 0},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         const double measured = soundedPitch(c.rate, c.key, c.hz, c.params, c.bend14);
         const double cents = centsBetween(measured, c.hz);
         std::printf("[ pitch    ] %s: %.4f Hz, expected %.4f Hz, error %+.3f cents\n", c.what, measured, c.hz, cents);
@@ -70,7 +84,8 @@ TEST(ModuleEngineTime, FallsSilentAfterReleaseAndWakesOnTheNextNote)
     host.render(4800);
     host.noteOff(64);
     bool silent = false;
-    for (int block = 0; block < 40 && !silent; ++block) silent = host.render(4800).allZero();
+    for (int block = 0; block < 40 && !silent; ++block)
+        silent = host.render(4800).allZero();
     ASSERT_TRUE(silent) << "still sounding 4 seconds after the release";
     EXPECT_TRUE(host.render(48000).allZero());
     host.noteOn(64, 110);

@@ -41,7 +41,8 @@ TEST(ModuleVoice, HitPowerZeroWaitsForTheModWheel)
     host.setParameter(0, 0.0f); // no strike power: the strike never pushes
     host.noteOn(57, 127);
     EXPECT_TRUE(host.render(9600).allZero());
-    for (int value = 0; value <= 127; value += 8) host.controller(1, value), host.render(512);
+    for (int value = 0; value <= 127; value += 8)
+        host.controller(1, value), host.render(512);
     EXPECT_GT(host.render(4800).peak(), 1e-4f);
 }
 

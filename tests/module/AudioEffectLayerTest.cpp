@@ -7,18 +7,22 @@
 
 namespace {
 
-class ProbeEditor : public AEffEditor {
+class ProbeEditor : public AEffEditor
+{
 public:
     explicit ProbeEditor(AudioEffect* fx) : AEffEditor(fx) { rect = {0, 0, 480, 1024}; }
-    bool getRect(ERect** r) override {
+    bool getRect(ERect** r) override
+    {
         *r = &rect;
         return true;
     }
-    bool open(void* ptr) override {
+    bool open(void* ptr) override
+    {
         AEffEditor::open(ptr);
         return true;
     }
-    bool onKeyDown(VstKeyCode& k) override {
+    bool onKeyDown(VstKeyCode& k) override
+    {
         key = k;
         return true;
     }
@@ -26,7 +30,8 @@ public:
     VstKeyCode key{};
 };
 
-class Probe : public AudioEffectX {
+class Probe : public AudioEffectX
+{
 public:
     explicit Probe(bool& gone) : AudioEffectX(nullptr, 4, 3), destroyed(gone) {}
     ~Probe() override { destroyed = true; }
@@ -34,13 +39,16 @@ public:
 };
 
 // A probe created as an entry point would, and destroyed by effClose.
-class AudioEffectLayer : public ::testing::Test {
+class AudioEffectLayer : public ::testing::Test
+{
 protected:
-    void TearDown() override {
+    void TearDown() override
+    {
         EXPECT_EQ(call(effClose), 1);
         EXPECT_TRUE(destroyed);
     }
-    intptr_t call(int32_t op, int32_t index = 0, intptr_t value = 0, void* ptr = nullptr, float opt = 0) {
+    intptr_t call(int32_t op, int32_t index = 0, intptr_t value = 0, void* ptr = nullptr, float opt = 0)
+    {
         return fx->dispatcher(fx, op, index, value, ptr, opt);
     }
     bool destroyed = false;
@@ -48,7 +56,8 @@ protected:
     AEffect* fx = probe->getAeffect();
 };
 
-TEST_F(AudioEffectLayer, EditorOpcodesReachTheEditor) {
+TEST_F(AudioEffectLayer, EditorOpcodesReachTheEditor)
+{
     auto* editor = new ProbeEditor(probe);
     probe->setEditor(editor);
     EXPECT_TRUE(fx->flags & effFlagsHasEditor);
@@ -62,11 +71,11 @@ TEST_F(AudioEffectLayer, EditorOpcodesReachTheEditor) {
     EXPECT_EQ(call(effEditKeyDown, 'k', VKEY_F1, nullptr, 9.f), 1);
     EXPECT_EQ(editor->key.character, 'k');
     EXPECT_EQ(editor->key.virt, VKEY_F1);
-    EXPECT_EQ(editor->key.modifier, MODIFIER_SHIFT | MODIFIER_CONTROL);  // a number, not float bits
+    EXPECT_EQ(editor->key.modifier, MODIFIER_SHIFT | MODIFIER_CONTROL); // a number, not float bits
     call(effEditClose);
     EXPECT_FALSE(editor->isOpen());
     probe->setEditor(nullptr);
     EXPECT_FALSE(fx->flags & effFlagsHasEditor);
 }
 
-}  // namespace
+} // namespace

@@ -9,17 +9,20 @@
 
 namespace {
 
-class Chunks : public ::testing::Test {
+class Chunks : public ::testing::Test
+{
 protected:
     void SetUp() override { ASSERT_TRUE(host.ok()) << host.error(); }
     HostModule& m() { return host.module(); }
     TestHost host;
 };
 
-TEST_F(Chunks, BankAndProgramChunksAfterConstruction) {
+TEST_F(Chunks, BankAndProgramChunksAfterConstruction)
+{
     std::vector<unsigned char> bank = m().getChunk(false);
     ASSERT_EQ(bank.size(), 97024u);
-    for (size_t p = 0; p < 64; ++p) {
+    for (size_t p = 0; p < 64; ++p)
+    {
         const unsigned char* record = bank.data() + p * 1500;
         EXPECT_EQ(record[0], 2) << p;
         EXPECT_EQ(record[1] | record[2] | record[3], 0) << "a little-endian version";
@@ -43,13 +46,15 @@ TEST_F(Chunks, BankAndProgramChunksAfterConstruction) {
 
 // Only a chunk of the right size loads, into the current program; anything
 // else is refused and changes nothing.
-TEST_F(Chunks, ProgramChunkLoadsOnlyAtItsSize) {
+TEST_F(Chunks, ProgramChunkLoadsOnlyAtItsSize)
+{
     host.setProgram(3);
     std::vector<unsigned char> program = m().getChunk(true);
     std::vector<unsigned char> changed = program;
     putValue(changed.data(), 7, 0.3f);
     std::memcpy(changed.data() + 1472, "Bright", 7);
-    for (size_t size : {1499u, 1501u, 97024u}) {
+    for (size_t size : {1499u, 1501u, 97024u})
+    {
         std::vector<unsigned char> wrong = changed;
         wrong.resize(size);
         EXPECT_EQ(m().setChunk(wrong, true), 0) << size;
@@ -67,7 +72,8 @@ TEST_F(Chunks, ProgramChunkLoadsOnlyAtItsSize) {
     EXPECT_EQ(m().programNameIndexed(0), "Init");
 }
 
-TEST_F(Chunks, BankTransferKeepsTheReceiversProgram) {
+TEST_F(Chunks, BankTransferKeepsTheReceiversProgram)
+{
     TestHost other;
     ASSERT_TRUE(other.ok());
     nameEveryProgram(m());
@@ -77,16 +83,19 @@ TEST_F(Chunks, BankTransferKeepsTheReceiversProgram) {
     EXPECT_EQ(other.module().setChunk(bank, false), 1);
     EXPECT_EQ(other.module().getProgram(), 12);
     EXPECT_FLOAT_EQ(other.getParameter(7), 0.12f);
-    for (int p = 0; p < 64; ++p) EXPECT_EQ(other.module().programNameIndexed(p), "P" + std::to_string(p));
+    for (int p = 0; p < 64; ++p)
+        EXPECT_EQ(other.module().programNameIndexed(p), "P" + std::to_string(p));
     EXPECT_EQ(other.module().getChunk(false), bank);
 }
 
-TEST_F(Chunks, NamesCutTo24AndProgramNumbersInRangeOnly) {
-    char name[] = "abcdefghijklmnopqrstuvwxyz0123";  // 30 characters
+TEST_F(Chunks, NamesCutTo24AndProgramNumbersInRangeOnly)
+{
+    char name[] = "abcdefghijklmnopqrstuvwxyz0123"; // 30 characters
     host.dispatch(effSetProgramName, 0, 0, name);
     EXPECT_EQ(m().programName(), "abcdefghijklmnopqrstuvwx");
     EXPECT_EQ(m().getChunk(true)[1496], 0);
-    for (int p : {64, -1, 63}) {
+    for (int p : {64, -1, 63})
+    {
         bool ok = true;
         m().programNameIndexed(p, &ok);
         EXPECT_EQ(ok, p == 63) << p;
@@ -97,4 +106,4 @@ TEST_F(Chunks, NamesCutTo24AndProgramNumbersInRangeOnly) {
     EXPECT_EQ(m().getProgram(), 63);
 }
 
-}  // namespace
+} // namespace

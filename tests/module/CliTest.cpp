@@ -13,22 +13,27 @@
 
 namespace {
 
-std::string run(const std::string& args, int* status = nullptr) {
+std::string run(const std::string& args, int* status = nullptr)
+{
     std::string command = std::string(VANTOREL_TOOL) + " " + args + " 2>/dev/null";
     FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return {};
+    if (!pipe)
+        return {};
     std::string out;
     std::array<char, 4096> buf;
     size_t n;
-    while ((n = fread(buf.data(), 1, buf.size(), pipe)) > 0) out.append(buf.data(), n);
+    while ((n = fread(buf.data(), 1, buf.size(), pipe)) > 0)
+        out.append(buf.data(), n);
     int rc = pclose(pipe);
-    if (status) *status = rc;
+    if (status)
+        *status = rc;
     return out;
 }
 
 std::string moduleArg() { return std::string("--module ") + VANTOREL_MODULE; }
 
-TEST(Cli, InfoListsIdentityParametersAndPrograms) {
+TEST(Cli, InfoListsIdentityParametersAndPrograms)
+{
     int status = -1;
     std::string out = run("info --json " + moduleArg(), &status);
     ASSERT_EQ(status, 0) << out;
@@ -43,7 +48,8 @@ TEST(Cli, InfoListsIdentityParametersAndPrograms) {
     EXPECT_NE(run("info " + moduleArg()).find("Parameters (111)"), std::string::npos);
 }
 
-TEST(Cli, PresetDumpOfSavedFiles) {
+TEST(Cli, PresetDumpOfSavedFiles)
+{
     InProcessInstrument inst;
     ASSERT_NE(inst.plugin, nullptr);
     TempDir dir;
@@ -75,4 +81,4 @@ TEST(Cli, PresetDumpOfSavedFiles) {
     EXPECT_NE(status, 0);
 }
 
-}  // namespace
+} // namespace

@@ -5,11 +5,13 @@
 #include "plugin/PluginFactory.h"
 #include "tools/HostModule.h"
 
-struct InProcessInstrument {
+struct InProcessInstrument
+{
     HostModule host;
     Kelvane* plugin = nullptr;
 
-    InProcessInstrument() {
+    InProcessInstrument()
+    {
         host.attach(createVantorel);
         if (AEffect* fx = host.open())
             plugin = static_cast<Kelvane*>(static_cast<AudioEffect*>(fx->object));

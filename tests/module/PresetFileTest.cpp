@@ -15,12 +15,14 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class PresetFiles : public ::testing::Test {
+class PresetFiles : public ::testing::Test
+{
 protected:
     void SetUp() override { ASSERT_NE(k, nullptr); }
     unsigned char* record(int p) { return k->getBankImage() + p * 1500; }
     // Writes bytes as a program file and loads it into program p.
-    void loadBytes(int p, const std::vector<unsigned char>& bytes) {
+    void loadBytes(int p, const std::vector<unsigned char>& bytes)
+    {
         writeFile(dir.file("load.vnp"), bytes);
         k->loadProgramFile(p, dir.file("load.vnp").c_str());
     }
@@ -29,7 +31,8 @@ protected:
     TempDir dir;
 };
 
-TEST_F(PresetFiles, ProgramFileRoundTripHoldsTheChunkBytes) {
+TEST_F(PresetFiles, ProgramFileRoundTripHoldsTheChunkBytes)
+{
     k->setProgram(3);
     k->setParameter(7, 0.3f);
     nameProgram(inst.host, "Three");
@@ -47,10 +50,12 @@ TEST_F(PresetFiles, ProgramFileRoundTripHoldsTheChunkBytes) {
 
 // A 448-byte file holds version and values only; a longer one is read up to
 // the record's 1,500 bytes.
-TEST_F(PresetFiles, ShortAndLongProgramFiles) {
+TEST_F(PresetFiles, ShortAndLongProgramFiles)
+{
     std::vector<unsigned char> values(448, 0);
     values[0] = 2;
-    for (int i = 0; i < 111; ++i) putValue(values.data(), i, 0.125f);
+    for (int i = 0; i < 111; ++i)
+        putValue(values.data(), i, 0.125f);
     k->setProgram(2);
     nameProgram(inst.host, "Keep me");
     loadBytes(2, values);
@@ -68,7 +73,8 @@ TEST_F(PresetFiles, ShortAndLongProgramFiles) {
     EXPECT_EQ(record(5)[0], 2) << "the next record is untouched";
 }
 
-TEST_F(PresetFiles, VersionOneNoiseRecordsAreConverted) {
+TEST_F(PresetFiles, VersionOneNoiseRecordsAreConverted)
+{
     std::vector<unsigned char> bytes(record(0), record(0) + 1500);
     bytes[0] = 1;
     putValue(bytes.data(), 22, 1.f);
@@ -87,7 +93,8 @@ TEST_F(PresetFiles, VersionOneNoiseRecordsAreConverted) {
     EXPECT_EQ(readFile(dir.file("load.vnp"))[0], 2);
 }
 
-TEST_F(PresetFiles, MissingFileStillSetsThePathAndLongPathsAreCut) {
+TEST_F(PresetFiles, MissingFileStillSetsThePathAndLongPathsAreCut)
+{
     std::vector<unsigned char> before(record(6), record(6) + 448);
     std::string file = dir.file("nothing.vnp");
     EXPECT_TRUE(k->loadProgramFile(6, file.c_str()));
@@ -100,7 +107,8 @@ TEST_F(PresetFiles, MissingFileStillSetsThePathAndLongPathsAreCut) {
     EXPECT_EQ(strnlen(reinterpret_cast<const char*>(record(0) + 448), 1024), 1023u);
 }
 
-TEST_F(PresetFiles, BankFileKeepsThePathItWasSavedUnder) {
+TEST_F(PresetFiles, BankFileKeepsThePathItWasSavedUnder)
+{
     fs::create_directories(dir.path / "x");
     fs::create_directories(dir.path / "y");
     std::string a = dir.file("x/a.vnb"), b = dir.file("y/b.vnb");
@@ -108,7 +116,8 @@ TEST_F(PresetFiles, BankFileKeepsThePathItWasSavedUnder) {
     nameProgram(inst.host, "Nine");
     EXPECT_TRUE(k->saveBankFile(a.c_str()));
     EXPECT_EQ(readFile(a), inst.host.getChunk(false)) << "the file is the bank chunk";
-    for (int p = 0; p < 64; ++p) EXPECT_EQ(pathIn(record(p)), a);
+    for (int p = 0; p < 64; ++p)
+        EXPECT_EQ(pathIn(record(p)), a);
 
     fs::copy_file(a, b);
     k->initBank();
@@ -123,7 +132,8 @@ TEST_F(PresetFiles, BankFileKeepsThePathItWasSavedUnder) {
 
 // A save that stops part-way (here: the file-size limit) leaves the old file
 // as it was and no temporary file behind.
-TEST_F(PresetFiles, FailedSaveKeepsTheOldFile) {
+TEST_F(PresetFiles, FailedSaveKeepsTheOldFile)
+{
     std::string pfile = dir.file("old.vnp"), bfile = dir.file("old.vnb");
     std::vector<unsigned char> oldProgram(1500, 0x11), oldBank(97024, 0x22);
     writeFile(pfile, oldProgram);
@@ -150,8 +160,9 @@ TEST_F(PresetFiles, FailedSaveKeepsTheOldFile) {
     EXPECT_EQ(readFile(pfile), std::vector<unsigned char>(record(0), record(0) + 1500));
 }
 
-TEST(PresetFolder, PresetsBesideTheModuleElseTheModuleFolder) {
-    InProcessInstrument linkedIn;  // the test program's folder has no presets folder
+TEST(PresetFolder, PresetsBesideTheModuleElseTheModuleFolder)
+{
+    InProcessInstrument linkedIn; // the test program's folder has no presets folder
     ASSERT_NE(linkedIn.plugin, nullptr);
     EXPECT_EQ(linkedIn.plugin->getFolder(true), linkedIn.plugin->getFolder(false));
     EXPECT_FALSE(linkedIn.plugin->getFolder(false).empty());
@@ -169,4 +180,4 @@ TEST(PresetFolder, PresetsBesideTheModuleElseTheModuleFolder) {
     EXPECT_EQ(plugin->getFolder(true), dir.file("presets"));
 }
 
-}  // namespace
+} // namespace

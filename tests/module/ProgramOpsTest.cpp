@@ -9,7 +9,8 @@
 
 namespace {
 
-class ProgramOps : public ::testing::Test {
+class ProgramOps : public ::testing::Test
+{
 protected:
     void SetUp() override { ASSERT_NE(k, nullptr) << inst.host.error(); }
     std::string nameOf(int p) { return inst.host.programNameIndexed(p); }
@@ -17,7 +18,8 @@ protected:
     Kelvane* k = inst.plugin;
 };
 
-TEST_F(ProgramOps, StoreWritesTheSoundUnderTheLoadedNameKeepingVersionAndPath) {
+TEST_F(ProgramOps, StoreWritesTheSoundUnderTheLoadedNameKeepingVersionAndPath)
+{
     nameEveryProgram(inst.host);
     unsigned char* target = k->getBankImage() + 10 * 1500;
     target[0] = 1;
@@ -40,13 +42,16 @@ TEST_F(ProgramOps, StoreWritesTheSoundUnderTheLoadedNameKeepingVersionAndPath) {
     EXPECT_EQ(k->getProgram(), 3);
 }
 
-TEST_F(ProgramOps, RemoveClosesTheGap) {
+TEST_F(ProgramOps, RemoveClosesTheGap)
+{
     nameEveryProgram(inst.host);
     k->removeProgram(64);
     k->removeProgram(-1);
     k->removeProgram(5);
-    for (int p = 0; p < 5; ++p) EXPECT_EQ(nameOf(p), "P" + std::to_string(p));
-    for (int p = 5; p < 63; ++p) EXPECT_EQ(nameOf(p), "P" + std::to_string(p + 1));
+    for (int p = 0; p < 5; ++p)
+        EXPECT_EQ(nameOf(p), "P" + std::to_string(p));
+    for (int p = 5; p < 63; ++p)
+        EXPECT_EQ(nameOf(p), "P" + std::to_string(p + 1));
     EXPECT_EQ(nameOf(63), "-");
     EXPECT_EQ(k->getProgram(), 5);
     EXPECT_FLOAT_EQ(k->getParameter(7), 0.06f) << "formerly P6";
@@ -60,14 +65,16 @@ TEST_F(ProgramOps, RemoveClosesTheGap) {
     EXPECT_EQ(k->getProgram(), 63);
 }
 
-TEST_F(ProgramOps, InitBankLeavesTheEngineAndBankPathAlone) {
+TEST_F(ProgramOps, InitBankLeavesTheEngineAndBankPathAlone)
+{
     nameEveryProgram(inst.host);
     k->setProgram(20);
     std::strcpy(reinterpret_cast<char*>(k->getBankImage() + 96000), "/banks/a.vnb");
     k->initBank();
     EXPECT_EQ(k->getProgram(), 63);
     EXPECT_EQ(nameOf(0), "Init");
-    for (int p = 1; p < 64; ++p) EXPECT_EQ(nameOf(p), "-");
+    for (int p = 1; p < 64; ++p)
+        EXPECT_EQ(nameOf(p), "-");
     char text[1024];
     k->getLoadedName(text);
     EXPECT_STREQ(text, "-");
@@ -78,11 +85,13 @@ TEST_F(ProgramOps, InitBankLeavesTheEngineAndBankPathAlone) {
 
 // A chunk is the host's bytes: nothing says its names or paths are
 // terminated, and each is read within its field.
-TEST_F(ProgramOps, UnterminatedNamesAndPathsAreReadWithinTheirField) {
+TEST_F(ProgramOps, UnterminatedNamesAndPathsAreReadWithinTheirField)
+{
     char path[1025];
     EXPECT_FALSE(k->getBankPath(path)) << "no bank path at first";
     std::vector<unsigned char> bank = inst.host.getChunk(false);
-    for (size_t p = 0; p < 64; ++p) {
+    for (size_t p = 0; p < 64; ++p)
+    {
         std::memset(bank.data() + p * 1500 + 448, 'p', 1024);
         std::memset(bank.data() + p * 1500 + 1472, 'N', 28);
     }
@@ -96,7 +105,8 @@ TEST_F(ProgramOps, UnterminatedNamesAndPathsAreReadWithinTheirField) {
     EXPECT_EQ(std::strlen(path), 1024u);
 }
 
-TEST_F(ProgramOps, HostTimeIsReadWithTheTempoRequest) {
+TEST_F(ProgramOps, HostTimeIsReadWithTheTempoRequest)
+{
     inst.host.setTempo(140.0);
     inst.host.clearCalls();
     EXPECT_FLOAT_EQ(k->readHostTempo(), 140.f);
@@ -119,7 +129,8 @@ TEST_F(ProgramOps, HostTimeIsReadWithTheTempoRequest) {
     EXPECT_FLOAT_EQ(k->readHostTempo(), 120.f);
 }
 
-TEST_F(ProgramOps, AutomatedParameterTellsTheHost) {
+TEST_F(ProgramOps, AutomatedParameterTellsTheHost)
+{
     inst.host.clearCalls();
     k->setParameterAutomated(12, 0.7f);
     EXPECT_FLOAT_EQ(k->getParameter(12), 0.7f);
@@ -133,4 +144,4 @@ TEST_F(ProgramOps, AutomatedParameterTellsTheHost) {
     EXPECT_EQ(k->canHostDo(noCap), 0);
 }
 
-}  // namespace
+} // namespace

@@ -7,7 +7,8 @@
 
 #include "tools/HostModule.h"
 
-inline float valueIn(const unsigned char* record, int index) {
+inline float valueIn(const unsigned char* record, int index)
+{
     float v;
     std::memcpy(&v, record + 4 + 4 * index, 4);
     return v;
@@ -21,8 +22,10 @@ inline std::string nameIn(const unsigned char* record) { return reinterpret_cast
 inline void nameProgram(HostModule& host, std::string name) { host.dispatch(effSetProgramName, 0, 0, name.data()); }
 
 // Program p is named "P<p>" and holds p / 100 in parameter 7.
-inline void nameEveryProgram(HostModule& host) {
-    for (int p = 0; p < 64; ++p) {
+inline void nameEveryProgram(HostModule& host)
+{
+    for (int p = 0; p < 64; ++p)
+    {
         host.setProgram(p);
         nameProgram(host, "P" + std::to_string(p));
         host.setParameter(7, p / 100.f);

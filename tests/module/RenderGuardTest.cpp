@@ -14,14 +14,17 @@ namespace {
 // Same thread: the render call would deadlock if it waited for the guard.
 // Replacements nest (a rate change re-applies the program): the block stays
 // silent until the outer one ends.
-TEST(RenderGuard, BlockDuringAReplacementIsSilenceAndMidiSentMeanwhileSoundsNext) {
+TEST(RenderGuard, BlockDuringAReplacementIsSilenceAndMidiSentMeanwhileSoundsNext)
+{
     InProcessInstrument inst;
     ASSERT_NE(inst.plugin, nullptr);
     VstMidiEvent on{kVstMidiType, sizeof(VstMidiEvent), 0, 0, 0, 0, {char(0x90), 69, 100, 0}, 0, 0, 0, 0};
     StereoBuffer busy{std::vector<float>(256, 7.f), std::vector<float>(256, 7.f)};
     {
         RenderGuard::ReplaceScope outer(inst.plugin->renderGuard());
-        { RenderGuard::ReplaceScope inner(inst.plugin->renderGuard()); }
+        {
+            RenderGuard::ReplaceScope inner(inst.plugin->renderGuard());
+        }
         EXPECT_EQ(inst.host.sendMidi({on}), 1);
         inst.host.processReplacing(busy.left.data(), busy.right.data(), 256);
     }
@@ -32,36 +35,44 @@ TEST(RenderGuard, BlockDuringAReplacementIsSilenceAndMidiSentMeanwhileSoundsNext
     EXPECT_GT(out.peak(), 1e-3f) << "the note held back during the replacement sounds in the next block";
 }
 
-TEST(RenderGuard, ProgramChangesWhileAnotherThreadRenders) {
+TEST(RenderGuard, ProgramChangesWhileAnotherThreadRenders)
+{
     TestHost host;
     ASSERT_TRUE(host.ok());
     std::atomic<bool> stop{false}, finite{true};
     std::atomic<int> blocks{0};
     std::thread audio([&] {
         StereoBuffer out{std::vector<float>(128), std::vector<float>(128)};
-        while (!stop.load()) {
+        while (!stop.load())
+        {
             host.module().processReplacing(out.left.data(), out.right.data(), 128);
-            if (!out.allFinite()) finite = false;
+            if (!out.allFinite())
+                finite = false;
             blocks.fetch_add(1);
         }
     });
     std::vector<unsigned char> bank = host.module().getChunk(false);
-    for (int i = 0; i < 200; ++i) {
+    for (int i = 0; i < 200; ++i)
+    {
         host.setProgram(i % 64);
-        if (i % 50 == 0) host.module().setChunk(bank, false);
-        if (i % 100 == 0) host.setSampleRate(i % 200 ? 44100.f : 48000.f);
+        if (i % 50 == 0)
+            host.module().setChunk(bank, false);
+        if (i % 100 == 0)
+            host.setSampleRate(i % 200 ? 44100.f : 48000.f);
     }
     // The audio thread kept going throughout.
     int before = blocks.load();
     auto until = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    while (blocks.load() < before + 10 && std::chrono::steady_clock::now() < until) std::this_thread::yield();
+    while (blocks.load() < before + 10 && std::chrono::steady_clock::now() < until)
+        std::this_thread::yield();
     stop = true;
     audio.join();
     EXPECT_GE(blocks.load(), before + 10);
     EXPECT_TRUE(finite.load());
 }
 
-TEST(Events, OddBatchesAreHandled) {
+TEST(Events, OddBatchesAreHandled)
+{
     VstMidiEvent on{kVstMidiType, sizeof(VstMidiEvent), 0, 0, 0, 0, {char(0x90), 60, 64, 0}, 0, 0, 0, 0};
     TestHost host;
     ASSERT_TRUE(host.ok());
@@ -71,7 +82,8 @@ TEST(Events, OddBatchesAreHandled) {
 
     // A large batch with non-MIDI events and a null entry mixed in.
     std::vector<VstMidiEvent> events(300, on);
-    for (size_t i = 0; i < events.size(); ++i) {
+    for (size_t i = 0; i < events.size(); ++i)
+    {
         events[i].type = (i % 7 == 3) ? kVstSysExType : kVstMidiType;
         events[i].deltaFrames = static_cast<int32_t>(i % 512);
         events[i].midiData[0] = static_cast<char>(i % 2 ? 0x80 : 0x90);
@@ -80,8 +92,9 @@ TEST(Events, OddBatchesAreHandled) {
     std::vector<unsigned char> storage(sizeof(VstEvents) + sizeof(VstEvent*) * (events.size() + 1));
     auto* list = reinterpret_cast<VstEvents*>(storage.data());
     list->numEvents = static_cast<int32_t>(events.size() + 1);
-    VstEvent** slots = list->events;  // the list really holds numEvents pointers
-    for (size_t i = 0; i < events.size(); ++i) slots[i] = reinterpret_cast<VstEvent*>(&events[i]);
+    VstEvent** slots = list->events; // the list really holds numEvents pointers
+    for (size_t i = 0; i < events.size(); ++i)
+        slots[i] = reinterpret_cast<VstEvent*>(&events[i]);
     slots[events.size()] = nullptr;
     EXPECT_EQ(host.dispatch(effProcessEvents, 0, 0, list), 1);
     StereoBuffer out = host.render(1024);
@@ -92,4 +105,4 @@ TEST(Events, OddBatchesAreHandled) {
     host.effect()->processReplacing(host.effect(), nullptr, nullptr, 64);
 }
 
-}  // namespace
+} // namespace

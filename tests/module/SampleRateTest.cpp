@@ -6,9 +6,10 @@
 
 namespace {
 
-TEST(SampleRate, EngineRateEchoLinesAndTheProgramKept) {
-    const std::pair<float, float> cases[] = {{8000.f, 48000.f},  {100000.f, 48000.f}, {8001.f, 8001.f},
-                                             {96000.f, 96000.f}, {44100.f, 44100.f},   {0.f, 48000.f},
+TEST(SampleRate, EngineRateEchoLinesAndTheProgramKept)
+{
+    const std::pair<float, float> cases[] = {{8000.f, 48000.f},   {100000.f, 48000.f}, {8001.f, 8001.f},
+                                             {96000.f, 96000.f},  {44100.f, 44100.f},  {0.f, 48000.f},
                                              {-44100.f, 48000.f}, {192000.f, 48000.f}};
     InProcessInstrument inst;
     ASSERT_NE(inst.plugin, nullptr);
@@ -19,7 +20,8 @@ TEST(SampleRate, EngineRateEchoLinesAndTheProgramKept) {
     EXPECT_EQ(inst.plugin->getBlockSize(), 1024);
     inst.plugin->setProgram(7);
     inst.plugin->setParameter(1, 0.33f);
-    for (auto [hostRate, engineRate] : cases) {
+    for (auto [hostRate, engineRate] : cases)
+    {
         inst.host.setSampleRate(hostRate);
         EXPECT_FLOAT_EQ(inst.plugin->getEngineRate(), engineRate) << hostRate;
         EXPECT_FLOAT_EQ(inst.plugin->getSampleRate(), hostRate);
@@ -30,7 +32,6 @@ TEST(SampleRate, EngineRateEchoLinesAndTheProgramKept) {
     // The program and its values survive the changes.
     EXPECT_EQ(inst.plugin->getProgram(), 7);
     EXPECT_FLOAT_EQ(inst.plugin->getParameter(1), 0.33f);
-
 }
 
-}  // namespace
+} // namespace

@@ -8,12 +8,15 @@
 #include <iterator>
 #include <vector>
 
-struct TempDir {
-    TempDir() {
+struct TempDir
+{
+    TempDir()
+    {
         char pattern[] = "/tmp/vantorel-test-XXXXXX";
         path = mkdtemp(pattern);
     }
-    ~TempDir() {
+    ~TempDir()
+    {
         std::error_code ec;
         std::filesystem::remove_all(path, ec);
     }
@@ -21,12 +24,14 @@ struct TempDir {
     std::filesystem::path path;
 };
 
-inline std::vector<unsigned char> readFile(const std::filesystem::path& p) {
+inline std::vector<unsigned char> readFile(const std::filesystem::path& p)
+{
     std::ifstream in(p, std::ios::binary);
     return std::vector<unsigned char>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
-inline void writeFile(const std::filesystem::path& p, const std::vector<unsigned char>& bytes) {
+inline void writeFile(const std::filesystem::path& p, const std::vector<unsigned char>& bytes)
+{
     std::ofstream out(p, std::ios::binary);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }

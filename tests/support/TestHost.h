@@ -13,18 +13,21 @@
 
 #include "tools/HostModule.h"
 
-struct StereoBuffer {
+struct StereoBuffer
+{
     std::vector<float> left;
     std::vector<float> right;
     size_t frames() const { return left.size(); }
-    float peak() const;      // largest |sample| of both channels
+    float peak() const; // largest |sample| of both channels
     bool allZero() const;
     bool allFinite() const;
 };
 
-class TestHost {
+class TestHost
+{
 public:
-    struct Options {
+    struct Options
+    {
         float sampleRate = 48000.f;
     };
 
@@ -40,8 +43,8 @@ public:
 
     AEffect* effect() { return host.effect(); }
     HostModule& module() { return host; }
-    intptr_t dispatch(int32_t opcode, int32_t index = 0, intptr_t value = 0, void* ptr = nullptr,
-                      float opt = 0.f) {
+    intptr_t dispatch(int32_t opcode, int32_t index = 0, intptr_t value = 0, void* ptr = nullptr, float opt = 0.f)
+    {
         return host.dispatch(opcode, index, value, ptr, opt);
     }
     void setSampleRate(float rate) { host.setSampleRate(rate); }
@@ -59,7 +62,7 @@ public:
     void noteOn(int key, int velocity, int32_t deltaFrames = 0, int channel = 0);
     void noteOff(int key, int32_t deltaFrames = 0, int channel = 0);
     void controller(int number, int value, int32_t deltaFrames = 0, int channel = 0);
-    void pitchBend(int value14, int32_t deltaFrames = 0, int channel = 0);  // 0..16383, 8192 centre
+    void pitchBend(int value14, int32_t deltaFrames = 0, int channel = 0); // 0..16383, 8192 centre
     // Renders frames samples in blocks of 512; queued MIDI goes with the
     // first block.
     StereoBuffer render(size_t frames);

@@ -58,16 +58,31 @@ TEST_F(FileDialogs, CommandLineAndAnswer)
     const Case cases[] = {
         // Opening starts in the folder; the default extension's filter comes
         // first, then the others, then all files.
-        {"/usr/bin/zenity", CNewFileSelector::kSelectFile, "Load", "/home/u/presets", "/home/u/presets/a.vnp\n",
+        {"/usr/bin/zenity",
+         CNewFileSelector::kSelectFile,
+         "Load",
+         "/home/u/presets",
+         "/home/u/presets/a.vnp\n",
          "/home/u/presets/a.vnp",
          {"/usr/bin/zenity", "--file-selection", "--title=Load", "--filename=/home/u/presets/",
-          "--file-filter=Program (*.vnp) | *.vnp", "--file-filter=Bank (*.vnb) | *.vnb", "--file-filter=All files | *"}},
+          "--file-filter=Program (*.vnp) | *.vnp", "--file-filter=Bank (*.vnb) | *.vnb",
+          "--file-filter=All files | *"}},
         // Saving proposes the name and adds the extension to the answer.
-        {"/usr/bin/zenity", CNewFileSelector::kSelectSaveFile, "", "/tmp/p/", "/tmp/p/My Sound\n",
+        {"/usr/bin/zenity",
+         CNewFileSelector::kSelectSaveFile,
+         "",
+         "/tmp/p/",
+         "/tmp/p/My Sound\n",
          "/tmp/p/My Sound.vnp",
          {"/usr/bin/zenity", "--file-selection", "--save", "--confirm-overwrite", "--filename=/tmp/p/Init.vnp",
-          "--file-filter=Program (*.vnp) | *.vnp", "--file-filter=Bank (*.vnb) | *.vnb", "--file-filter=All files | *"}},
-        {"/usr/bin/kdialog", CNewFileSelector::kSelectSaveFile, "Save", "/d", "/d/y.vnb\n", "/d/y.vnb",
+          "--file-filter=Program (*.vnp) | *.vnp", "--file-filter=Bank (*.vnb) | *.vnb",
+          "--file-filter=All files | *"}},
+        {"/usr/bin/kdialog",
+         CNewFileSelector::kSelectSaveFile,
+         "Save",
+         "/d",
+         "/d/y.vnb\n",
+         "/d/y.vnb",
          {"/usr/bin/kdialog", "--title", "Save", "--getsavefilename", "/d/Init.vnp", "*.vnp|Program\n*.vnb|Bank"}},
     };
     for (const Case& c : cases)

@@ -21,13 +21,21 @@ public:
 
     RecordingView(const VSTGUI::CRect& r, const char* n, Log& l, VSTGUI::CColor c = VSTGUI::kRedCColor)
         : CControl(r), name(n), log(l), colour(c)
-    {
-    }
+    {}
     Result onMouseDown(Point& where, const Buttons& b) override { return note("down", where, b, downResult); }
     Result onMouseMoved(Point& where, const Buttons& b) override { return note("moved", where, b, moveResult); }
-    Result onMouseUp(Point& where, const Buttons& b) override { return note("up", where, b, VSTGUI::kMouseEventHandled); }
-    Result onMouseEntered(Point&, const Buttons&) override { return log.push_back(name + ":enter"), VSTGUI::kMouseEventHandled; }
-    Result onMouseExited(Point&, const Buttons&) override { return log.push_back(name + ":exit"), VSTGUI::kMouseEventHandled; }
+    Result onMouseUp(Point& where, const Buttons& b) override
+    {
+        return note("up", where, b, VSTGUI::kMouseEventHandled);
+    }
+    Result onMouseEntered(Point&, const Buttons&) override
+    {
+        return log.push_back(name + ":enter"), VSTGUI::kMouseEventHandled;
+    }
+    Result onMouseExited(Point&, const Buttons&) override
+    {
+        return log.push_back(name + ":exit"), VSTGUI::kMouseEventHandled;
+    }
     bool onWheel(const Point& where, const float& distance, const Buttons& b) override
     {
         note("wheel", where, b, VSTGUI::kMouseEventHandled);

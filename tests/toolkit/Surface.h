@@ -12,8 +12,7 @@ struct Surface
 {
     Surface(int w, int h)
         : surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h)), context(new VSTGUI::CDrawContext(surface))
-    {
-    }
+    {}
     ~Surface()
     {
         context->forget();

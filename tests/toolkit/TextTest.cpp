@@ -84,4 +84,3 @@ TEST(Text, PointIsTheBaselineAndRectsCentreTheText)
     EXPECT_EQ(c.countPainted(0, 0, static_cast<int>(100 - w / 2) - 1, 40), 0);
     EXPECT_EQ(c.countPainted(static_cast<int>(100 + w / 2) + 1, 0, 200, 40), 0);
 }
-

@@ -113,8 +113,8 @@ TEST_F(ViewEvents, ModifierClicksAskTheListenerFirst)
     down(20, 20, kLButton | kControl);
     up(20, 20);
     down(20, 20); // a plain left click skips the listener
-    EXPECT_EQ(log, (Log{"modifierClicked", "modifierClicked", "a:down(20,20)", "a:up(20,20)",
-                        "a:enter", "a:down(20,20)"}));
+    EXPECT_EQ(log,
+              (Log{"modifierClicked", "modifierClicked", "a:down(20,20)", "a:up(20,20)", "a:enter", "a:down(20,20)"}));
 }
 
 // (The hidden cursor during a drag is played through the X11 window.)

@@ -74,7 +74,11 @@ struct Host
         XTestFakeMotionEvent(display, DefaultScreen(display), rx, ry, CurrentTime);
         XFlush(display);
     }
-    void button(unsigned int b, bool press) { XTestFakeButtonEvent(display, b, press, CurrentTime); XFlush(display); }
+    void button(unsigned int b, bool press)
+    {
+        XTestFakeButtonEvent(display, b, press, CurrentTime);
+        XFlush(display);
+    }
     void key(KeySym sym)
     {
         const KeyCode code = XKeysymToKeycode(display, sym);
@@ -100,10 +104,7 @@ bool idleUntil(CFrame* frame, const std::function<bool()>& cond)
     return false;
 }
 
-long openFileCount()
-{
-    return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {});
-}
+long openFileCount() { return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {}); }
 
 bool contains(const Log& log, const std::string& s) { return std::find(log.begin(), log.end(), s) != log.end(); }
 

@@ -4,7 +4,8 @@
 
 namespace {
 
-class PhraseWriter {
+class PhraseWriter
+{
 public:
     PhraseWriter(Performance& p, double rate, double bpm) : perf(p), framesPerBeat(rate * 60.0 / bpm) {}
 
@@ -38,17 +39,20 @@ Performance demoPhrase(double sampleRate, double bpm)
 
     // Bar 1: single notes from the bottom of the keyboard to the top.
     const int run[] = {21, 33, 45, 57, 64, 69, 76, 88, 100, 108};
-    for (int i = 0; i < 10; ++i) w.note(i * 0.4, 0.35, run[i], 70 + 5 * (i % 4));
+    for (int i = 0; i < 10; ++i)
+        w.note(i * 0.4, 0.35, run[i], 70 + 5 * (i % 4));
 
     // Bar 2: a chord under the sustain pedal, released while the pedal holds it.
     w.add(4.0, 0xB0, 64, 127);
-    for (int key : {48, 55, 60, 64, 67}) w.note(4.0, 1.0, key, 96);
+    for (int key : {48, 55, 60, 64, 67})
+        w.note(4.0, 1.0, key, 96);
     w.note(6.0, 0.5, 72, 80);
     w.add(7.5, 0xB0, 64, 0);
 
     // Bar 3: a held note bent up and back.
     w.note(8.0, 3.8, 69, 100);
-    for (int step = 0; step <= 32; ++step) {
+    for (int step = 0; step <= 32; ++step)
+    {
         const double shape = std::sin(M_PI * step / 32.0);
         const int bend = 8192 + static_cast<int>(std::lround(8191.0 * shape));
         w.add(8.75 + step * 0.0625, 0xE0, bend & 127, bend >> 7);
@@ -56,7 +60,8 @@ Performance demoPhrase(double sampleRate, double bpm)
 
     // Bar 4: the mod wheel scrapes a held low note.
     w.note(12.0, 3.5, 45, 90);
-    for (int step = 0; step <= 24; ++step) {
+    for (int step = 0; step <= 24; ++step)
+    {
         const int value = static_cast<int>(std::lround(127.0 * std::sin(M_PI * step / 24.0)));
         w.add(12.5 + step * 0.1, 0xB0, 1, value);
     }

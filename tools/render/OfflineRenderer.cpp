@@ -19,7 +19,8 @@ constexpr double kSilentSeconds = 0.25;
 bool readFile(const std::string& path, std::vector<unsigned char>& bytes)
 {
     std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
+    if (!in)
+        return false;
     bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     return !in.bad();
 }
@@ -27,11 +28,13 @@ bool readFile(const std::string& path, std::vector<unsigned char>& bytes)
 bool loadChunk(HostModule& host, const std::string& path, bool isPreset, std::string& error)
 {
     std::vector<unsigned char> bytes;
-    if (!readFile(path, bytes)) {
+    if (!readFile(path, bytes))
+    {
         error = "cannot read " + path;
         return false;
     }
-    if (host.setChunk(bytes, isPreset) == 0) {
+    if (host.setChunk(bytes, isPreset) == 0)
+    {
         error = path + (isPreset ? " is not a program file (1500 bytes)" : " is not a bank file (97024 bytes)");
         return false;
     }
@@ -40,17 +43,22 @@ bool loadChunk(HostModule& host, const std::string& path, bool isPreset, std::st
 
 bool prepareInstrument(HostModule& host, const RenderSettings& s, std::string& error)
 {
-    if (!host.load(s.module) || !host.open()) {
+    if (!host.load(s.module) || !host.open())
+    {
         error = "cannot open " + s.module + ": " + host.error();
         return false;
     }
     host.setSampleRate(static_cast<float>(s.sampleRate));
     host.setBlockSize(s.blockSize);
     host.resume();
-    if (!s.bankPath.empty() && !loadChunk(host, s.bankPath, false, error)) return false;
-    if (s.program >= 0) host.setProgram(s.program);
-    if (!s.presetPath.empty() && !loadChunk(host, s.presetPath, true, error)) return false;
-    for (const auto& [index, value] : s.parameters) host.setParameter(index, value);
+    if (!s.bankPath.empty() && !loadChunk(host, s.bankPath, false, error))
+        return false;
+    if (s.program >= 0)
+        host.setProgram(s.program);
+    if (!s.presetPath.empty() && !loadChunk(host, s.presetPath, true, error))
+        return false;
+    for (const auto& [index, value] : s.parameters)
+        host.setParameter(index, value);
     return true;
 }
 
@@ -60,7 +68,8 @@ VstMidiEvent toVst(const TimedMidi& m, int32_t delta)
     e.type = kVstMidiType;
     e.byteSize = sizeof(VstMidiEvent);
     e.deltaFrames = delta;
-    for (int b = 0; b < 3; ++b) e.midiData[b] = static_cast<char>(m.bytes[b]);
+    for (int b = 0; b < 3; ++b)
+        e.midiData[b] = static_cast<char>(m.bytes[b]);
     return e;
 }
 
@@ -69,16 +78,21 @@ VstMidiEvent toVst(const TimedMidi& m, int32_t delta)
 bool renderPerformance(const RenderSettings& s, RenderResult& result, std::string& error)
 {
     Performance perf;
-    if (s.midiPath.empty()) {
+    if (s.midiPath.empty())
+    {
         perf = demoPhrase(s.sampleRate, s.tempo);
-    } else if (!readMidiFile(s.midiPath, s.sampleRate, perf, error)) {
+    }
+    else if (!readMidiFile(s.midiPath, s.sampleRate, perf, error))
+    {
         return false;
     }
 
     HostModule host;
-    if (!prepareInstrument(host, s, error)) return false;
+    if (!prepareInstrument(host, s, error))
+        return false;
     WavWriter wav;
-    if (!wav.open(s.outPath, static_cast<int>(s.sampleRate), s.format)) {
+    if (!wav.open(s.outPath, static_cast<int>(s.sampleRate), s.format))
+    {
         error = "cannot write " + s.outPath + ": " + wav.error();
         return false;
     }
@@ -93,8 +107,10 @@ bool renderPerformance(const RenderSettings& s, RenderResult& result, std::strin
     size_t next = 0;
     int64_t frame = 0, silentRun = 0;
 
-    while (frame < limit) {
-        if (frame > lastEvent && silentRun >= silentFrames) break;
+    while (frame < limit)
+    {
+        if (frame > lastEvent && silentRun >= silentFrames)
+            break;
         const int n = static_cast<int>(std::min<int64_t>(s.blockSize, limit - frame));
         batch.clear();
         for (; next < perf.events.size() && perf.events[next].frame < frame + n; ++next)
@@ -106,15 +122,19 @@ bool renderPerformance(const RenderSettings& s, RenderResult& result, std::strin
         host.setPosition(quarters);
         host.timeInfo().samplePos = static_cast<double>(frame);
         host.timeInfo().sampleRate = s.sampleRate;
-        if (!batch.empty()) host.sendMidi(batch);
+        if (!batch.empty())
+            host.sendMidi(batch);
         host.processReplacing(left.data(), right.data(), n);
 
-        for (int i = 0; i < n; ++i) {
-            const float a = std::fmax(std::fabs(left[static_cast<size_t>(i)]), std::fabs(right[static_cast<size_t>(i)]));
+        for (int i = 0; i < n; ++i)
+        {
+            const float a =
+                std::fmax(std::fabs(left[static_cast<size_t>(i)]), std::fabs(right[static_cast<size_t>(i)]));
             result.peak = std::fmax(result.peak, a);
             silentRun = a < kSilence ? silentRun + 1 : 0;
         }
-        if (!wav.write(left.data(), right.data(), n)) {
+        if (!wav.write(left.data(), right.data(), n))
+        {
             error = "cannot write " + s.outPath + ": " + wav.error();
             return false;
         }
@@ -124,7 +144,8 @@ bool renderPerformance(const RenderSettings& s, RenderResult& result, std::strin
     progress.update(limit, limit); // the tail may end early on silence
     progress.finish();
     result.frames = frame;
-    if (!wav.close()) {
+    if (!wav.close())
+    {
         error = "cannot write " + s.outPath + ": " + wav.error();
         return false;
     }

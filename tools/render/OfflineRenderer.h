@@ -7,22 +7,24 @@
 
 #include "tools/render/WavWriter.h"
 
-struct RenderSettings {
+struct RenderSettings
+{
     std::string module;
-    std::string midiPath;   // empty: the built-in demo phrase
+    std::string midiPath; // empty: the built-in demo phrase
     std::string outPath;
     WavWriter::Format format = WavWriter::Format::Float;
-    int program = -1;       // -1: keep the module's current program
-    std::string bankPath;   // .vnb, loaded as a bank chunk
+    int program = -1; // -1: keep the module's current program
+    std::string bankPath; // .vnb, loaded as a bank chunk
     std::string presetPath; // .vnp, loaded as a program chunk
     std::vector<std::pair<int, float>> parameters;
     double sampleRate = 48000.0;
     int blockSize = 512;
-    double tempo = 120.0;       // the demo phrase's tempo
-    double tailSeconds = 10.0;  // at most this long after the last event
+    double tempo = 120.0; // the demo phrase's tempo
+    double tailSeconds = 10.0; // at most this long after the last event
 };
 
-struct RenderResult {
+struct RenderResult
+{
     long long frames = 0;
     float peak = 0.0f;
 };

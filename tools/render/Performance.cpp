@@ -4,14 +4,17 @@
 
 void Performance::transportAt(double seconds, double& bpm, double& quarters) const
 {
-    if (tempoMap.empty()) {
+    if (tempoMap.empty())
+    {
         bpm = 120.0;
         quarters = seconds * 2.0;
         return;
     }
     const TempoPoint* at = &tempoMap.front();
-    for (const TempoPoint& p : tempoMap) {
-        if (p.seconds > seconds) break;
+    for (const TempoPoint& p : tempoMap)
+    {
+        if (p.seconds > seconds)
+            break;
         at = &p;
     }
     bpm = at->bpm;

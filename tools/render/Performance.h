@@ -4,19 +4,22 @@
 #include <cstdint>
 #include <vector>
 
-struct TimedMidi {
+struct TimedMidi
+{
     int64_t frame;
     uint8_t bytes[3];
 };
 
-struct TempoPoint {
-    double seconds;  // where this tempo starts
+struct TempoPoint
+{
+    double seconds; // where this tempo starts
     double quarters; // song position there
     double bpm;
 };
 
-struct Performance {
-    std::vector<TimedMidi> events;    // sorted by frame
+struct Performance
+{
+    std::vector<TimedMidi> events; // sorted by frame
     std::vector<TempoPoint> tempoMap; // sorted by time, never empty once filled
 
     // Tempo and song position at a time (before the first point: the first tempo).

@@ -2,7 +2,8 @@
 // A one-line progress bar on standard error, drawn only when it is a terminal.
 #include <cstdint>
 
-class ProgressBar {
+class ProgressBar
+{
 public:
     ProgressBar();
     // done out of total; redraws only when the shown percentage changes.

@@ -5,9 +5,14 @@
 
 #include <sndfile.h>
 
-class WavWriter {
+class WavWriter
+{
 public:
-    enum class Format { Float, Pcm24 };
+    enum class Format
+    {
+        Float,
+        Pcm24
+    };
 
     WavWriter() = default;
     ~WavWriter() { close(); }

@@ -11,22 +11,24 @@
 #include <string>
 #include <vector>
 
-#include <smf.h>
 #include "tools/HostModule.h"
+#include <smf.h>
 #include <sndfile.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
 
-struct Wav {
+struct Wav
+{
     SF_INFO info{};
     std::vector<float> samples; // interleaved
 
     float peak(size_t from = 0, size_t to = SIZE_MAX) const
     {
         float p = 0.0f;
-        for (size_t i = from; i < std::min(to, samples.size()); ++i) p = std::fmax(p, std::fabs(samples[i]));
+        for (size_t i = from; i < std::min(to, samples.size()); ++i)
+            p = std::fmax(p, std::fabs(samples[i]));
         return p;
     }
 };
@@ -35,7 +37,8 @@ struct Wav {
 Wav readWav(const std::string& path)
 {
     Wav out;
-    if (SNDFILE* f = sf_open(path.c_str(), SFM_READ, &out.info)) {
+    if (SNDFILE* f = sf_open(path.c_str(), SFM_READ, &out.info))
+    {
         out.samples.resize(static_cast<size_t>(out.info.frames * out.info.channels));
         sf_readf_float(f, out.samples.data(), out.info.frames);
         sf_close(f);
@@ -65,7 +68,8 @@ void writeMidi(const std::string& path)
     smf_delete(smf);
 }
 
-class RenderCommand : public ::testing::Test {
+class RenderCommand : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -83,7 +87,8 @@ protected:
     // The peak of what `render ... --out name` wrote; -1 if it failed.
     float renderedPeak(const std::string& args, const std::string& name)
     {
-        return run(args + " --tail 0.5 --out '" + dir + "/" + name + "'") == 0 ? readWav(dir + "/" + name).peak() : -1.0f;
+        return run(args + " --tail 0.5 --out '" + dir + "/" + name + "'") == 0 ? readWav(dir + "/" + name).peak()
+                                                                               : -1.0f;
     }
 
     std::string dir;
@@ -127,7 +132,8 @@ TEST_F(RenderCommand, DemoWithPresetAndBankFilesLoadedIntoTheModule)
     EXPECT_EQ(renderedPeak("--preset '" + dir + "/quiet.vnp'", "preset.wav"), 0.0f);
     EXPECT_EQ(renderedPeak("--bank '" + dir + "/quiet.vnb' --program 5", "bank5.wav"), 0.0f);
     // The demo phrase, as 24-bit PCM at 44100 Hz.
-    ASSERT_GT(renderedPeak("--bank '" + dir + "/quiet.vnb' --program 0 --format pcm24 --rate 44100", "bank0.wav"), 0.01f);
+    ASSERT_GT(renderedPeak("--bank '" + dir + "/quiet.vnb' --program 0 --format pcm24 --rate 44100", "bank0.wav"),
+              0.01f);
     const Wav demo = readWav(dir + "/bank0.wav");
     EXPECT_EQ(demo.info.samplerate, 44100);
     EXPECT_EQ(demo.info.format & SF_FORMAT_SUBMASK, SF_FORMAT_PCM_24);
