@@ -1,6 +1,6 @@
 #include "controls/map_Dial.h"
 
-#include "controls/FastSin.h"
+#include "common/FastSin.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #include "controls/map_Switcher.h"
 
-#include "controls/FastSin.h"
+#include "common/FastSin.h"
 
 void renderLitSwitcher(const LitPixels& px, const LitPlacement& at, double width, bool highlighted)
 {

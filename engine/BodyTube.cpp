@@ -1,4 +1,5 @@
 #include "engine/BodyTube.h"
+#include "common/DspConstants.h"
 
 #include <cmath>
 #include <cstring>
@@ -29,7 +30,7 @@ void BodyTube::setTune(float v, float concertA, float fs)
     v = finiteOrZero(v);
     const float T = 1.0f / fs;
     const float f = std::pow(2.0f, (32.0f * v - 12.0f) / 12.0f) * concertA;
-    const float fourPiSq = 39.47841760435743f;
+    const float fourPiSq = kFourPiSquaredF;
     stiffness_ = f * f * fourPiSq * T * T;
 }
 
@@ -46,7 +47,7 @@ void BodyTube::beginBlock() { kickGain_ = 0.9f * sharpness_ * sharpness_ + 0.1f;
 
 float BodyTube::step(float L, float& R, CrtRandom& random)
 {
-    const float r = static_cast<float>(random.next()) * (1.0f / 32767.0f);
+    const float r = static_cast<float>(random.next()) * kRandScale;
     position_ -= ((r - 1.0f) * diffusion_ + 1.0f) * (L + R) * 0.0005f;
     const float u = velocity_ - position_;
     velocity_ = u;

@@ -2,8 +2,10 @@
 
 #include <cmath>
 
+#include "common/FastSin.h"
+
 // Shaping curves shared by saturation, stereo placement, crushing and the
-// volume limiter, and the polynomial sine of the phaser.
+// volume limiter. The phaser's polynomial sine is shared with the editor.
 
 // bend(0) = 0, bend(1) = 1; c = 0 is the identity, -1 < c < 0 bows up, c > 0 bows down.
 inline float bend(float x, float c) { return x / ((1.0f - x) * c + 1.0f); }
@@ -22,13 +24,3 @@ inline float sCurve(float x, float s) { return sCurve(x, 1.0f / s - 2.0f, 1.0f /
 inline float signOf(float x) { return x > 0.0f ? 1.0f : (x < 0.0f ? -1.0f : 0.0f); }
 
 inline float clampf(float x, float lo, float hi) { return x < lo ? lo : (x > hi ? hi : x); }
-
-// Polynomial sine in double precision, accurate to about 3e-4 over any range.
-inline double fastSin(double x)
-{
-    const double k = std::nearbyint(x * 0.3183098861837907);
-    const double r = x - k * 3.141592653589793;
-    const double r2 = r * r;
-    const double s = r * ((0.0073524681968701175 * r2 - 0.1652891139701474) * r2 + 0.9996919862959676);
-    return std::fmod(k, 2.0) != 0.0 ? -s : s;
-}

@@ -25,7 +25,6 @@ int echoSamples(float rate) { return static_cast<int>(std::trunc(4.0f * rate)); 
 
 Engine::Engine(EngineHost& host) : state_(new EngineState(host))
 {
-    enableFlushToZero();
     EngineState& s = *state_;
     setRateConstants(s.clock, 48000.0f);
 
@@ -60,16 +59,13 @@ Engine::Engine(EngineHost& host) : state_(new EngineState(host))
 
 Engine::~Engine() { delete state_; }
 
-void Engine::setSampleRate(float hostRate)
+bool Engine::setSampleRate(float hostRate)
 {
     EngineState& s = *state_;
     const float rate = (hostRate > 8000.0f && hostRate < 100000.0f) ? hostRate : 48000.0f;
     setRateConstants(s.clock, rate);
 
-    s.echo.allocate(echoSamples(rate));
-    for (int line = 0; line < 2; ++line)
-        if (s.echo.length(line) == 0)
-            s.host->reportBroken();
+    const bool allocated = s.echo.allocate(echoSamples(rate));
     s.echo.resetRates();
 
     for (float& r : s.tuning.microtuning)
@@ -84,6 +80,7 @@ void Engine::setSampleRate(float hostRate)
     s.phaser.clear();
     s.filters.clear();
     p.firstModWheel = true;
+    return allocated;
 }
 
 float Engine::engineRate() const { return state_->clock.rate; }

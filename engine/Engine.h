@@ -23,8 +23,9 @@ public:
     Engine& operator=(const Engine&) = delete;
 
     // Engine rate rule and echo re-allocation; resets voices and effects state.
-    // The plug-in re-applies the current program afterwards.
-    void setSampleRate(float hostRate);
+    // The plug-in re-applies the current program afterwards. False when an
+    // echo line could not be allocated (that line is then bypassed).
+    bool setSampleRate(float hostRate);
     float engineRate() const;
     // Length in samples of echo line 0 or 1 (0 when it could not be allocated).
     int echoLineLength(int line) const;
@@ -32,8 +33,8 @@ public:
     // Parameter index 0..110 with its normalised value (the engine ignores what it does not use).
     void setParameter(int index, float value);
 
-    // One host event batch.
-    void processMidi(const MidiMessage* messages, int count);
+    // One host event batch; true when it held at least one event.
+    bool processMidi(const MidiMessage* messages, int count);
     // The editor's piano roll.
     void noteOn(int key, int velocity, int deltaFrames);
     void noteOff(int key);

@@ -1,7 +1,9 @@
 #pragma once
 
-// What the sound engine needs from whoever hosts it. The plug-in implements this;
-// the engine knows nothing else about the host.
+// What the sound engine needs from whoever hosts it: the transport. The
+// plug-in implements this; the engine knows nothing else about its host, and
+// reports what happened (a batch held events, a line could not be allocated)
+// through the results of its own calls.
 class EngineHost
 {
 public:
@@ -9,8 +11,4 @@ public:
     // Asks the host for its transport. Returns false when the host gives no time
     // information; the engine then keeps its previous tempo and position.
     virtual bool readHostTime(float& tempoBpm, float& ppqPosition) = 0;
-    // Tells the editor (if open) that MIDI arrived.
-    virtual void flashMidiSignal(bool on) = 0;
-    // A line of the echo could not be allocated ("BROKEN").
-    virtual void reportBroken() = 0;
 };

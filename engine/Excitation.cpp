@@ -1,4 +1,5 @@
 #include "engine/Excitation.h"
+#include "common/DspConstants.h"
 
 #include <cmath>
 
@@ -61,7 +62,7 @@ void hit(KeyVoice& v)
 // Noise scraped into both springs while the wheel moves: positions up, velocities down.
 void scrape(KeyVoice& v, float m, CrtRandom& random)
 {
-    constexpr float q = 1.0f / 32767.0f;
+    constexpr float q = kRandScale;
     float g = std::pow(v.mainTargetReciprocal, 0.25f) * m * std::fabs(m);
     auto draw = [&random] { return static_cast<float>(random.next()); };
     v.aMainPosition += draw() * g * q;

@@ -1,4 +1,5 @@
 #include "engine/KeyTuning.h"
+#include "common/DspConstants.h"
 
 #include <cmath>
 
@@ -7,15 +8,11 @@
 
 namespace {
 
-constexpr double kFourPiSquared = 39.47841760435743;
-constexpr float kFourPiSquaredF = static_cast<float>(kFourPiSquared);
-constexpr double kStableStiffness = 1.4;
-
 // A draw turned into a spread factor in -0.25..+0.25.
 float spreadFactor(CrtRandom& random)
 {
     const float r = static_cast<float>(random.next());
-    return r * 0.5f * 3.051851e-05f + 0.75f - 1.0f;
+    return r * 0.5f * kRandScale + 0.75f - 1.0f;
 }
 
 float springBFrequency(float factor, float spread, float position, float concertA)
@@ -57,7 +54,7 @@ void computePartialTuning(EngineState& s)
         const double ratio = std::pow(2.0, c / 60.0);
         KeyVoice& v = s.keys[n];
         const float k = static_cast<float>(ratio * v.mainStiffness);
-        v.partialStiffness = k < 1.4f ? k : 1.4f;
+        v.partialStiffness = k < kStableStiffness ? k : kStableStiffness;
         v.partialTargetStiffness = v.partialStiffness;
     }
 }
@@ -90,13 +87,13 @@ void computeSpringBTuning(EngineState& s)
 
         double kB = f * kFourPiSquared * f / (fs * fs) * t.microtuning[n % 12];
         // Drop by octaves until the spring is stable (bounded for any input).
-        for (int i = 0; kB > 1.4 && i < 2100; ++i)
+        for (int i = 0; kB > kStableStiffness && i < 2100; ++i)
             kB *= 0.5;
         const float k = static_cast<float>(kB);
         v.bStiffness = k;
         v.bTargetStiffness = k;
         v.bDetunedStiffness = k * t.bDetuneRatio;
-        if (k < 0.7f && t.bOctave == 1.0f)
+        if (k < kOctaveSwitchLimit && t.bOctave == 1.0f)
             v.bDetunedStiffness *= 4.0f;
     }
     computeBeatGuard(s);
@@ -153,7 +150,7 @@ void computeNoiseStiffness(EngineState& s, float v)
     float k = f * f * kFourPiSquaredF * s.clock.periodSquared;
     // At low rates the top of the range lies where the filter cannot ring (it
     // would grow without bound): it drops by octaves instead.
-    for (int i = 0; i < 64 && k > 2.8f; ++i)
+    for (int i = 0; i < 64 && k > kRingingLimit; ++i)
         k *= 0.5f;
     s.tuning.noiseStiffness = k;
     for (int n = kFirstKey; n <= kLastKey; ++n)

@@ -153,15 +153,15 @@ void handleMidiMessage(EngineState& s, const uint8_t data[3], int32_t startOffse
     }
 }
 
-void Engine::processMidi(const MidiMessage* messages, int count)
+bool Engine::processMidi(const MidiMessage* messages, int count)
 {
     beginMidiBatch(*state_);
     state_->perf.batchSinceLastBlock = true;
-    state_->host->flashMidiSignal(messages != nullptr && count > 0);
-    if (messages == nullptr)
-        return;
+    if (messages == nullptr || count <= 0)
+        return false;
     for (int i = 0; i < count; ++i)
         handleMidiMessage(*state_, messages[i].data, messages[i].deltaFrames);
+    return true;
 }
 
 void Engine::noteOn(int key, int velocity, int deltaFrames)

@@ -1,4 +1,5 @@
 #include "engine/NoiseFilter.h"
+#include "common/DspConstants.h"
 
 #include "engine/CrtRandom.h"
 #include "engine/KeyVoice.h"
@@ -10,7 +11,7 @@ void noiseFilterStep(KeyVoice& v, float w, CrtRandom& random)
         const float amp = v.bDrive * (v.strikeForceSnapshot * 10.0f * w);
         if (amp > 0.0f)
         {
-            const float e = (static_cast<float>(random.next()) * (1.0f / 32767.0f) - 0.5f) * amp;
+            const float e = (static_cast<float>(random.next()) * kRandScale - 0.5f) * amp;
             const float q = v.noiseResonance;
             const float k = v.noiseStiffness;
             v.bPartialVelocity = (v.bPartialVelocity - e) * q;

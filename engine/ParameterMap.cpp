@@ -1,6 +1,7 @@
 // How each normalised parameter value becomes the engine's internal values.
 #include <cmath>
 
+#include "common/DspConstants.h"
 #include "engine/Engine.h"
 #include "engine/EngineState.h"
 #include "engine/KeyTuning.h"
@@ -8,8 +9,6 @@
 #include "engine/StereoPlacement.h"
 
 namespace {
-
-constexpr float kFourPiSquaredF = 39.47841760435743f;
 
 // Values outside 0..1 (or NaN) from a careless host are held to the range
 // every mapping is written for.

@@ -1,4 +1,5 @@
 #include "engine/Phaser.h"
+#include "common/DspConstants.h"
 
 #include <cmath>
 #include <cstdint>
@@ -26,7 +27,7 @@ void Phaser::setFrequency(float v, float concertA, float fs)
         v = 0.0f;
     const double T = 1.0 / static_cast<double>(fs);
     const double f = std::pow(2.0, (128.0 * v - 69.0) / 12.0) * concertA;
-    stiffness_ = f * f * 39.47841760435743 * T * T;
+    stiffness_ = f * f * kFourPiSquared * T * T;
 }
 
 void Phaser::setFeedback(float v) { feedback_ = std::pow(unit(v), 0.25f); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/DspConstants.h"
 #include "engine/Denormals.h"
 #include "engine/EngineState.h"
 #include "engine/KeyVoice.h"
@@ -33,24 +34,24 @@ inline void applyBend(KeyVoice& v, int key, float bend, const TuningState& t)
     const float amount = bend - 1.0f;
     const float f = amount * (amount > 0.0f ? v.bendScaleUp : v.bendScaleDown) + 1.0f;
     v.mainStiffness = f * v.mainTargetStiffness;
-    if (v.mainStiffness > 1.4f)
-        v.mainStiffness = 1.4f; // a wide bend up stays below the stability ceiling
+    if (v.mainStiffness > kStableStiffness)
+        v.mainStiffness = kStableStiffness; // a wide bend up stays below the stability ceiling
     v.partialStiffness = f * v.partialTargetStiffness;
     v.bStiffness = f * v.bTargetStiffness;
     if (key > 72)
     {
-        if (v.partialStiffness > 1.4f)
+        if (v.partialStiffness > kStableStiffness)
             v.partialStiffness *= 0.5f;
-        if (v.bStiffness > 1.4f)
+        if (v.bStiffness > kStableStiffness)
             v.bStiffness *= 0.5f;
     }
     // A wide bend must not push any spring past where it can still ring
     // (it would grow without bound): such a spring drops by an octave.
-    for (int i = 0; i < 4 && v.partialStiffness > 2.8f; ++i)
+    for (int i = 0; i < 4 && v.partialStiffness > kRingingLimit; ++i)
         v.partialStiffness *= 0.5f;
-    for (int i = 0; i < 4 && v.bStiffness > 2.8f; ++i)
+    for (int i = 0; i < 4 && v.bStiffness > kRingingLimit; ++i)
         v.bStiffness *= 0.5f;
     v.bDetunedStiffness = v.bStiffness * t.bDetuneRatio;
-    if (v.bStiffness < 0.7f && t.bOctave == 1.0f)
+    if (v.bStiffness < kOctaveSwitchLimit && t.bOctave == 1.0f)
         v.bDetunedStiffness *= 4.0f;
 }

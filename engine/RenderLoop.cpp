@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "common/FloatMode.h"
 #include "engine/BodyString.h"
 #include "engine/Curves.h"
 #include "engine/Denormals.h"
@@ -183,7 +184,7 @@ void Engine::process(float* left, float* right, int frames)
 {
     if (frames <= 0 || left == nullptr || right == nullptr)
         return;
-    ScopedFlushToZero ftz;
+    ScopedFlushDenormals ftz;
     EngineState& s = *state_;
     // Hosts send no batch for blocks without events. Such a block counts as an
     // empty batch, so a held bend or saturation change stays where its ramp

@@ -1,4 +1,5 @@
 #include "engine/Sand.h"
+#include "common/DspConstants.h"
 
 #include <cmath>
 #include <cstring>
@@ -54,10 +55,10 @@ void Sand::setStiffness(float v, float concertA, float fs)
     v = finiteOrZero(v);
     const float T = 1.0f / fs;
     const float f = std::pow(2.0f, (68.0f * v - 12.0f) / 12.0f) * concertA;
-    float k = f * f * 39.47841760435743f * T * T;
+    float k = f * f * kFourPiSquaredF * T * T;
     // At low rates the top of the range lies where the filter cannot ring (it
     // would grow without bound): it drops by octaves instead, as the NOISE filter does.
-    for (int i = 0; i < 64 && k > 2.8f; ++i)
+    for (int i = 0; i < 64 && k > kRingingLimit; ++i)
         k *= 0.5f;
     stiffness_ = k;
 }
@@ -108,7 +109,7 @@ void Sand::process(float& L, float& R, CrtRandom& random)
         {
             // Bounce: mirror the overshoot and lose some speed.
             g.y = (g.ySpeed - (fh - g.y)) + fh;
-            const float s = 1.0f - static_cast<float>(random.next()) * 2.0f * (1.0f / 32767.0f);
+            const float s = 1.0f - static_cast<float>(random.next()) * 2.0f * kRandScale;
             g.ySpeed = std::fmax(floorSpeed_, 0.0f) * 0.005f -
                        (1.0f - g.x * 0.5f * g.x) * g.ySpeed * (g1_ - std::fabs(s) * g2_);
             if (std::fabs(g.ySpeed) >= 1.5e-05f)

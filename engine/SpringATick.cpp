@@ -1,4 +1,5 @@
 #include "engine/SpringATick.h"
+#include "common/DspConstants.h"
 
 #include <cmath>
 
@@ -42,8 +43,8 @@ void springAKeyTick(KeyVoice& v, const KeyTickInputs& in, CrtRandom& random)
         if (in.envPitch != 0.0f)
         {
             k *= v.envLevel * in.envPitch + 1.0f;
-            if (k > 1.4f)
-                k = 1.4f;
+            if (k > kStableStiffness)
+                k = kStableStiffness;
         }
         v.envLevel *= v.envDecay;
         if (isTiny(v.envLevel))

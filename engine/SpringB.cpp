@@ -1,4 +1,5 @@
 #include "engine/SpringB.h"
+#include "common/DspConstants.h"
 
 #include <cmath>
 
@@ -56,7 +57,7 @@ void springBTick(KeyVoice& v, float S, float a, float b, CrtRandom& random)
         if (!isTiny(g))
         {
             if (n != 0.0f)
-                g *= 1.0f - static_cast<float>(random.next()) * (1.0f / 32767.0f) * n;
+                g *= 1.0f - static_cast<float>(random.next()) * kRandScale * n;
             if (!isTiny(g))
                 couple(v, g, S, a, b);
         }

@@ -2,24 +2,18 @@
 // processing, the sample rate, and the engine services.
 #include "plugin/Kelvane.h"
 
-#include <xmmintrin.h>
-
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 
+#include "common/FloatMode.h"
 #include "plugin/BoundedText.h"
 #include "plugin/ParameterTable.h"
-
-namespace {
-constexpr unsigned kFlushToZero = 0x8000; // MXCSR bit 15
-constexpr unsigned kDenormalsAreZero = 0x0040;
-} // namespace
 
 Kelvane::Kelvane(audioMasterCallback master) : AudioEffectX(master, kNumPrograms, kNumParameters), engine(*this)
 {
     // Denormal results of the engine become zero.
-    _mm_setcsr(_mm_getcsr() | kFlushToZero);
+    flushDenormalsOnThisThread();
     programsAreChunks(true);
     sampleRate = 48000.f;
 
@@ -131,7 +125,10 @@ void Kelvane::setSampleRate(float rate)
     RenderGuard::ReplaceScope replacing(guard);
     sampleRate = rate;
     suspend();
-    engine.setSampleRate(rate);
+    if (!engine.setSampleRate(rate))
+        for (int line = 0; line < 2; ++line)
+            if (engine.echoLineLength(line) == 0)
+                reportBroken();
     hostTempo = 120.f;
     lastHostTempo = 120.f;
     setProgram(getProgram());
@@ -157,6 +154,7 @@ int32_t Kelvane::processEvents(VstEvents* events)
 {
     if (!events || events->numEvents <= 0)
         return 1;
+    flashMidiSignal(true);
     const bool entered = guard.tryEnterRender();
     if (entered)
         flushPendingMidi();
@@ -203,14 +201,10 @@ void Kelvane::processReplacing(float** inputs, float** outputs, int32_t sampleFr
 {
     if (!outputs || !outputs[0] || !outputs[1] || sampleFrames <= 0)
         return;
-    // The host's audio thread need not be the constructing one: flush denormals
-    // here as well, and give the thread its own mode back afterwards.
-    const unsigned savedCsr = _mm_getcsr();
-    _mm_setcsr(savedCsr | kFlushToZero | kDenormalsAreZero);
     if (guard.tryEnterRender())
     {
         flushPendingMidi();
-        engine.process(outputs[0], outputs[1], sampleFrames);
+        engine.process(outputs[0], outputs[1], sampleFrames); // flushes denormals on this thread itself
         guard.leaveRender();
     }
     else
@@ -218,7 +212,6 @@ void Kelvane::processReplacing(float** inputs, float** outputs, int32_t sampleFr
         std::memset(outputs[0], 0, sizeof(float) * static_cast<size_t>(sampleFrames));
         std::memset(outputs[1], 0, sizeof(float) * static_cast<size_t>(sampleFrames));
     }
-    _mm_setcsr(savedCsr);
 }
 
 // --- engine services --------------------------------------------------------

@@ -13,7 +13,7 @@
 #include "plugin/RenderGuard.h"
 #include "vst2/AudioEffectX.h"
 
-class Kelvane : public AudioEffectX, public EngineHost
+class Kelvane : public AudioEffectX, private EngineHost
 {
 public:
     static constexpr int32_t kUniqueId = 0x564E5432; // 'VNT2'
@@ -72,7 +72,7 @@ public:
     virtual bool loadBankFile(const char* path);
     virtual void noteOn(int key, int velocity, int deltaFrames = 0);
     virtual void noteOff(int key);
-    void flashMidiSignal(bool on) override;
+    virtual void flashMidiSignal(bool on);
     virtual void resetEngine();
     virtual bool storeProgram(int program);
     virtual void removeProgram(int program);
@@ -93,15 +93,17 @@ public:
     virtual float getEngineRate();
     virtual int getEchoLineLength(int line);
 
-    // EngineHost.
-    bool readHostTime(float& tempoBpm, float& ppqPosition) override;
-    void reportBroken() override;
+    // The one message the instrument ever gives: an echo line could not be allocated.
+    virtual void reportBroken();
 
     // The guard of state replacements; exposed so the user-interface side can
     // bracket its own replacements too.
     RenderGuard& renderGuard() { return guard; }
 
 private:
+    // EngineHost: the transport, read for the engine.
+    bool readHostTime(float& tempoBpm, float& ppqPosition) override;
+
     InstrumentEditor* openGui();
     const ProgramRecord& liveRecord() const;
     // Reads the host's transport; false when it gives none.

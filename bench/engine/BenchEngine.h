@@ -24,8 +24,6 @@ public:
         position = song_;
         return true;
     }
-    void flashMidiSignal(bool) override {}
-    void reportBroken() override {}
 
 private:
     bool running_;

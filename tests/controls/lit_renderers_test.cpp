@@ -1,7 +1,7 @@
 // The lit dial renderer: where the knob's dimple lands, what is transparent,
 // and the shared polynomial sine (the needle's notch is the Display test's).
 
-#include "controls/FastSin.h"
+#include "common/FastSin.h"
 #include "controls/map_Dial.h" // renderLitDial
 
 #include <gtest/gtest.h>

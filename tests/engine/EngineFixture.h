@@ -17,12 +17,9 @@ public:
         ppqPosition = position;
         return true;
     }
-    void flashMidiSignal(bool on) override { flashes += on ? 1 : 0; }
-    void reportBroken() override {}
 
     float tempo = 120.0f;
     float position = 0.0f;
-    int flashes = 0;
 };
 
 // The instrument's default program (the values a fresh plug-in applies), in index order.

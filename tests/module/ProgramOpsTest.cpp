@@ -117,8 +117,6 @@ TEST_F(ProgramOps, HostTimeIsReadWithTheTempoRequest)
     // No time information: the last values stay.
     inst.host.setTimeInfoAvailable(false);
     EXPECT_FLOAT_EQ(k->readHostTempo(), 140.f);
-    float tempo = 0, ppq = 0;
-    EXPECT_FALSE(k->readHostTime(tempo, ppq));
     // A nonsense tempo is not taken over.
     inst.host.setTimeInfoAvailable(true);
     inst.host.setTempo(0.0);

@@ -1,8 +1,10 @@
-#include "controls/FastSin.h"
-
+#pragma once
+// The polynomial sine shared by the phaser's sweep, the lit control renderers
+// and the panel texture. A few times cheaper than std::sin and accurate to
+// about 3e-4; its exact values are part of the sound and of the pictures.
 #include <cmath>
 
-double fastSin(double x)
+inline double fastSin(double x)
 {
     // Fold onto [-pi/2, pi/2] around the nearest multiple of pi (ties to even),
     // then a fifth-order odd polynomial; odd multiples flip the sign.
