@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 
+#include "common/ParamId.h"
 #include "engine/EngineHost.h"
 
 struct EngineState;
@@ -32,6 +33,7 @@ public:
 
     // Parameter index 0..110 with its normalised value (the engine ignores what it does not use).
     void setParameter(int index, float value);
+    void setParameter(ParamId id, float value) { setParameter(paramIndex(id), value); }
 
     // One host event batch; true when it held at least one event.
     bool processMidi(const MidiMessage* messages, int count);

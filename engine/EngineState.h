@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "common/ParamId.h"
+
 #include "engine/BodyTube.h"
 #include "engine/CrtRandom.h"
 #include "engine/Crusher.h"
@@ -11,8 +13,6 @@
 #include "engine/OutputFilters.h"
 #include "engine/Phaser.h"
 #include "engine/Sand.h"
-
-constexpr int kParameterCount = 111;
 
 // What MIDI input changes and the render loop reads: notes, pedal, wheel, bend.
 struct PerformanceState
@@ -95,7 +95,7 @@ struct EngineState
     TuningState tuning;
     ModulationState mod;
     OutputState out;
-    float parameters[kParameterCount] = {}; // values as last applied (bounded to 0..1)
+    float parameters[kParamCount] = {}; // values as last applied (bounded to 0..1)
     CrtRandom random;
 
     // output stages

@@ -153,7 +153,7 @@ void synthesise(EngineState& s, float* outL, float* outR, int frames)
                 for (int n = s.tube.lowest(); n < s.tube.highest(); ++n)
                     s.keys[n].bodyVelocity += kick;
         }
-        s.phaser.process(bodyL, bodyR, s.parameters[35]); // "Body Tremolo" as stored
+        s.phaser.process(bodyL, bodyR, s.parameters[paramIndex(ParamId::BodyTremolo)]); // read as stored
         s.crusher.process(springL, springR);
 
         float left = springL + bodyL;

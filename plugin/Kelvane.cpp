@@ -7,10 +7,10 @@
 #include <cstring>
 
 #include "common/FloatMode.h"
+#include "common/ParamTable.h"
 #include "plugin/BoundedText.h"
-#include "plugin/ParameterTable.h"
 
-Kelvane::Kelvane(audioMasterCallback master) : AudioEffectX(master, kNumPrograms, kNumParameters), engine(*this)
+Kelvane::Kelvane(audioMasterCallback master) : AudioEffectX(master, kNumPrograms, kParamCount), engine(*this)
 {
     // Denormal results of the engine become zero.
     flushDenormalsOnThisThread();
@@ -20,8 +20,8 @@ Kelvane::Kelvane(audioMasterCallback master) : AudioEffectX(master, kNumPrograms
     // Default-program template and the stored bank.
     std::memset(&templateRecord, 0, sizeof templateRecord);
     templateRecord.version = kRecordVersion;
-    for (int i = 0; i < kNumParameters; ++i)
-        templateRecord.values[i] = ParameterTable::defaultValue(i);
+    for (int i = 0; i < kParamCount; ++i)
+        templateRecord.values[i] = kParamTable[i].defaultValue;
     std::memset(&stored, 0, sizeof stored);
     for (int p = 0; p < kNumPrograms; ++p)
         stored.programs[p] = templateRecord;

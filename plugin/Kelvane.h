@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "common/ParamId.h"
 #include "engine/Engine.h"
 #include "engine/EngineHost.h"
 #include "plugin/InstrumentEditor.h"
@@ -32,6 +33,8 @@ public:
 
     void setParameter(int32_t index, float value) override;
     float getParameter(int32_t index) override;
+    void setParameter(ParamId id, float value) { setParameter(paramIndex(id), value); }
+    float getParameter(ParamId id) { return getParameter(paramIndex(id)); }
     void getParameterName(int32_t index, char* text) override;
     void getParameterLabel(int32_t index, char* text) override;
     void getParameterDisplay(int32_t index, char* text) override;

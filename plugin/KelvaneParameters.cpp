@@ -4,20 +4,20 @@
 
 #include "plugin/BoundedText.h"
 #include "plugin/Kelvane.h"
-#include "plugin/ParameterTable.h"
+#include "plugin/ParameterTexts.h"
 
 const ProgramRecord& Kelvane::liveRecord() const { return live ? live[curProgram] : stored.programs[curProgram]; }
 
 void Kelvane::setParameter(int32_t index, float value)
 {
-    if (index < 0 || index >= kNumParameters)
+    if (index < 0 || index >= kParamCount)
         return;
     stored.programs[curProgram].values[index] = value;
     if (live)
         live[curProgram].values[index] = value;
-    if (index == ParameterTable::kConcertA)
-        concertPitch = ParameterTable::concertPitch(value);
-    if (index < kNumParameters - 1)
+    if (index == paramIndex(ParamId::ConcertA))
+        concertPitch = ParameterTexts::concertPitch(value);
+    if (index != paramIndex(ParamId::Spare110))
         engine.setParameter(index, value); // 110 is stored only
     if (InstrumentEditor* g = openGui())
         g->updateControlFromParameter(index, value);
@@ -25,41 +25,41 @@ void Kelvane::setParameter(int32_t index, float value)
 
 float Kelvane::getParameter(int32_t index)
 {
-    if (index < 0 || index >= kNumParameters)
+    if (index < 0 || index >= kParamCount)
         return 0.f;
     return liveRecord().values[index];
 }
 
 void Kelvane::getParameterName(int32_t index, char* text)
 {
-    copyBounded(text, ParameterTable::name(index, getParameter(ParameterTable::kNoiseSelect)),
-                ParameterTable::kNameChars);
+    copyBounded(text, ParameterTexts::name(index, getParameter(paramIndex(ParamId::SbDiffusion))),
+                ParameterTexts::kNameChars);
 }
 
 void Kelvane::getParameterLabel(int32_t index, char* text)
 {
-    copyBounded(text, ParameterTable::label(index, getParameter(ParameterTable::kNoiseSelect)),
-                ParameterTable::kNameChars);
+    copyBounded(text, ParameterTexts::label(index, getParameter(paramIndex(ParamId::SbDiffusion))),
+                ParameterTexts::kNameChars);
 }
 
 void Kelvane::getParameterDisplay(int32_t index, char* text)
 {
-    ParameterTable::formatDisplay(index, liveRecord().values, text);
+    ParameterTexts::formatDisplay(index, liveRecord().values, text);
 }
 
 void Kelvane::reapplyParameters()
 {
-    for (int i = 0; i < kNumParameters; ++i)
+    for (int i = 0; i < kParamCount; ++i)
         setParameter(i, getParameter(i));
 }
 
 float Kelvane::getConcertPitch() { return concertPitch; }
 
-float Kelvane::getPitchBendRange() { return std::trunc(12.f * getParameter(ParameterTable::kPitchRange)); }
+float Kelvane::getPitchBendRange() { return std::trunc(12.f * getParameter(paramIndex(ParamId::PitchRange))); }
 
-bool Kelvane::isSpringBLinked() { return getParameter(ParameterTable::kSpringBLink) != 0.f; }
+bool Kelvane::isSpringBLinked() { return getParameter(paramIndex(ParamId::SbLink)) != 0.f; }
 
 // The sync switches read trunc(v): on only at 1.
-bool Kelvane::isEchoSynced() { return getParameter(ParameterTable::kEchoSync) >= 1.f; }
+bool Kelvane::isEchoSynced() { return getParameter(paramIndex(ParamId::EchoSync)) >= 1.f; }
 
-bool Kelvane::isLfoSynced() { return getParameter(ParameterTable::kLfoSync) >= 1.f; }
+bool Kelvane::isLfoSynced() { return getParameter(paramIndex(ParamId::LfoSync)) >= 1.f; }

@@ -9,10 +9,10 @@
 #include <cstring>
 #include <vector>
 
+#include "common/ParamId.h"
 #include "plugin/BoundedText.h"
 #include "plugin/FileReplace.h"
 #include "plugin/Kelvane.h"
-#include "plugin/ParameterTable.h"
 
 namespace {
 
@@ -84,10 +84,10 @@ bool Kelvane::loadProgramFile(int p, const char* path)
     readOver(path, &record, kProgramRecordBytes);
     setPathField(record.path, path);
     // Old records in NOISE mode meant the widest noise band.
-    if (record.version == kOldRecordVersion && record.values[ParameterTable::kNoiseSelect] == 1.f)
+    if (record.version == kOldRecordVersion && record.values[paramIndex(ParamId::SbDiffusion)] == 1.f)
     {
-        record.values[14] = 1.f;
-        record.values[15] = 0.5f;
+        record.values[paramIndex(ParamId::SbFrqBottom)] = 1.f; // "NOISE Frq"
+        record.values[paramIndex(ParamId::SbFrqTop)] = 0.5f; // "NOISE Res"
     }
     return true;
 }

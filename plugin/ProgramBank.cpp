@@ -21,9 +21,9 @@ void Kelvane::setProgram(int32_t p)
         live[p] = record;
     copyBounded(loadedName, record.name, kProgramNameChars);
     // A copy: setParameter writes back into the record while we walk it.
-    float values[kNumParameters];
+    float values[kParamCount];
     std::memcpy(values, record.values, sizeof values);
-    for (int i = 0; i < kNumParameters; ++i)
+    for (int i = 0; i < kParamCount; ++i)
         setParameter(i, values[i]);
     if (InstrumentEditor* g = openGui())
     {
@@ -90,7 +90,7 @@ bool Kelvane::storeProgram(int p)
     if (p < 0 || p >= kNumPrograms)
         return false;
     ProgramRecord& target = stored.programs[p];
-    for (int i = 0; i < kNumParameters; ++i)
+    for (int i = 0; i < kParamCount; ++i)
         target.values[i] = getParameter(i);
     curProgram = p;
     writeField(target.name, kNameField, loadedName);
@@ -134,7 +134,7 @@ void Kelvane::getLoadedName(char* text) { copyBounded(text, loadedName, kProgram
 
 float Kelvane::getStoredParameter(int index)
 {
-    if (index < 0 || index >= kNumParameters)
+    if (index < 0 || index >= kParamCount)
         return 0.f;
     return stored.programs[curProgram].values[index];
 }

@@ -5,8 +5,9 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "common/ParamId.h"
+
 constexpr int kNumPrograms = 64;
-constexpr int kNumParameters = 111;
 constexpr int kProgramNameChars = 24; // characters a name may hold, terminator extra
 constexpr int kPathFieldBytes = 1024;
 constexpr uint8_t kRecordVersion = 2;
@@ -16,7 +17,7 @@ struct ProgramRecord
 {
     uint8_t version;
     uint8_t unused[3];
-    float values[kNumParameters];
+    float values[kParamCount];
     char path[kPathFieldBytes];
     char name[28]; // at most 24 characters; byte 24 is the terminator
 };

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "common/ParamId.h"
 #include "vst2/AEffect.h"
 #include "vst2/Opcodes.h"
 #include "vst2/VstEvents.h"
@@ -59,6 +60,12 @@ public:
     int32_t canDo(const char* text);
     void setParameter(int32_t index, float value);
     float getParameter(int32_t index);
+    // The same, naming the parameter.
+    std::string parameterName(ParamId id) { return parameterName(paramIndex(id)); }
+    std::string parameterLabel(ParamId id) { return parameterLabel(paramIndex(id)); }
+    std::string parameterDisplay(ParamId id) { return parameterDisplay(paramIndex(id)); }
+    void setParameter(ParamId id, float value) { setParameter(paramIndex(id), value); }
+    float getParameter(ParamId id) { return getParameter(paramIndex(id)); }
     void setProgram(int32_t program) { dispatch(effSetProgram, 0, program); }
     int32_t getProgram() { return static_cast<int32_t>(dispatch(effGetProgram)); }
     void setSampleRate(float rate)

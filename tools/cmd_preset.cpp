@@ -4,11 +4,11 @@
 #include <cstring>
 #include <fstream>
 #include <iostream>
-#include <iterator>
 #include <memory>
 
 #include <nlohmann/json.hpp>
 
+#include "common/ParamId.h"
 #include "plugin/ProgramRecord.h"
 #include "tools/Command.h"
 #include "tools/ModuleOption.h"
@@ -21,7 +21,7 @@ struct DumpOptions
     std::string file;
 };
 
-constexpr int kNoiseSelect = 22;
+constexpr int kNoiseSelect = paramIndex(ParamId::SbDiffusion);
 
 std::string boundedText(const unsigned char* field, size_t size)
 {
@@ -43,7 +43,7 @@ nlohmann::json dumpRecord(HostModule& host, const unsigned char* bytes, size_t s
     if (size >= 1)
         record["version"] = bytes[0];
     const size_t valuesEnd = offsetof(ProgramRecord, path);
-    size_t count = size > 4 ? std::min<size_t>((size - 4) / 4, kNumParameters) : 0;
+    size_t count = size > 4 ? std::min<size_t>((size - 4) / 4, kParamCount) : 0;
     if (count > kNoiseSelect)
         host.setParameter(kNoiseSelect, floatAt(bytes + 4 + 4 * kNoiseSelect));
     nlohmann::json params = nlohmann::json::array();
@@ -81,11 +81,20 @@ void addPreset(CLI::App& app)
             std::cerr << "vantorel: cannot read " << options->file << "\n";
             throw CLI::RuntimeError(1);
         }
-        std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        // Loads read at most the fixed size; so does the dump.
+        // Loads read at most the fixed size; so does the dump, whatever the
+        // file holds (a huge file, or a device that never ends). One byte more
+        // tells whether anything was left unread.
+        std::vector<unsigned char> bytes(kBankImageBytes + 1);
+        in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        bytes.resize(static_cast<size_t>(in.gcount()));
         const bool bank =
             endsWith(options->file, ".vnb") || (!endsWith(options->file, ".vnp") && bytes.size() > kProgramRecordBytes);
-        bytes.resize(std::min<size_t>(bytes.size(), bank ? kBankImageBytes : kProgramRecordBytes));
+        const size_t limit = bank ? kBankImageBytes : kProgramRecordBytes;
+        const bool longer = bytes.size() > limit;
+        if (longer)
+            std::cerr << "vantorel: " << options->file << " is longer than a " << (bank ? "bank" : "program")
+                      << " file; only its first " << limit << " bytes are read\n";
+        bytes.resize(std::min(bytes.size(), limit));
 
         HostModule host;
         openInstrument(host, options->module);
@@ -93,6 +102,7 @@ void addPreset(CLI::App& app)
         out["file"] = options->file;
         out["kind"] = bank ? "bank" : "program";
         out["size"] = bytes.size();
+        out["longerThanRead"] = longer;
         if (bank)
         {
             nlohmann::json programs = nlohmann::json::array();

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "common/ParamId.h"
 #include "tools/Command.h"
 #include "tools/ModuleOption.h"
 #include "tools/render/OfflineRenderer.h"
@@ -29,7 +30,7 @@ bool parseParameter(const std::string& text, std::pair<int, float>& out)
     {
         size_t used = 0;
         const int index = std::stoi(text.substr(0, eq), &used);
-        if (used != eq || index < 0 || index > 110)
+        if (used != eq || !isParamIndex(index))
             return false;
         const std::string value = text.substr(eq + 1);
         const float v = std::stof(value, &used);

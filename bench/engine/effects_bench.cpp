@@ -11,16 +11,25 @@
 
 namespace {
 
-using Settings = std::vector<std::pair<int, float>>;
+using Settings = std::vector<std::pair<ParamId, float>>;
 
 // Every effect audible: spring B driven, body tube and strings, phaser swept by
 // a tempo-synced tremolo, crusher, echo on both lines.
 const Settings kFullChain = {
-    {0, 1.0f},   {1, 0.5f},  {6, 0.5f},   {7, 0.9f},   {8, 0.25f},  {9, 0.5f},   {10, 0.5f}, {13, 0.7f},    {15, 1.0f},
-    {16, 0.75f}, {17, 0.3f}, {18, 0.55f}, {20, 0.75f}, {22, 0.3f},  {23, 0.6f},  {24, 0.6f}, {25, 0.5625f}, {26, 0.5f},
-    {27, 0.5f},  {28, 0.5f}, {29, 0.3f},  {30, 0.16f}, {31, 0.85f}, {32, 0.55f}, {33, 0.7f}, {34, 0.8f},    {35, 0.8f},
-    {36, 0.5f},  {37, 0.4f}, {38, 0.75f}, {39, 0.5f},  {40, 0.05f}, {41, 1.0f},  {42, 0.5f}, {43, 0.5f},    {45, 0.4f},
-    {46, 0.5f},  {47, 0.4f}, {93, 0.3f},  {94, 0.4f},  {96, 0.6f},  {97, 0.5f},
+    {ParamId::HitPower, 1.0f},      {ParamId::Volume, 0.5f},        {ParamId::SaBalance, 0.5f},
+    {ParamId::Decay, 0.9f},         {ParamId::Release, 0.25f},      {ParamId::SaVolume, 0.5f},
+    {ParamId::SaNoteOffset, 0.5f},  {ParamId::SbVolume, 0.7f},      {ParamId::SbFrqTop, 1.0f},
+    {ParamId::SbNoteOffset, 0.75f}, {ParamId::SbRndTune, 0.3f},     {ParamId::SbDetune, 0.55f},
+    {ParamId::SbDecay, 0.75f},      {ParamId::SbDiffusion, 0.3f},   {ParamId::SbCrush, 0.6f},
+    {ParamId::BodyVol, 0.6f},       {ParamId::BodyTune, 0.5625f},   {ParamId::BodyDecay, 0.5f},
+    {ParamId::BodyDiffusion, 0.5f}, {ParamId::BodySharpness, 0.5f}, {ParamId::BodyWet, 0.3f},
+    {ParamId::BodyLowest, 0.16f},   {ParamId::BodyHighest, 0.85f},  {ParamId::BodyPhaseFrq, 0.55f},
+    {ParamId::BodyPhaseQ, 0.7f},    {ParamId::BodyPhaMix, 0.8f},    {ParamId::BodyTremolo, 0.8f},
+    {ParamId::BodyTrSync, 0.5f},    {ParamId::BodyTrRate, 0.4f},    {ParamId::BodyTrWide, 0.75f},
+    {ParamId::ConcertA, 0.5f},      {ParamId::FltHighpass, 0.05f},  {ParamId::FltLowpass, 1.0f},
+    {ParamId::OutStereo, 0.5f},     {ParamId::OutSpread, 0.5f},     {ParamId::PitchRelax, 0.4f},
+    {ParamId::CrushBits, 0.5f},     {ParamId::Crush, 0.4f},         {ParamId::EchoLRate, 0.3f},
+    {ParamId::EchoRRate, 0.4f},     {ParamId::EchoFb, 0.6f},        {ParamId::EchoWet, 0.5f},
 };
 
 void run(benchmark::State& state, const Settings& settings, const std::vector<int>& keys)
@@ -28,10 +37,12 @@ void run(benchmark::State& state, const Settings& settings, const std::vector<in
     BenchHost host(true); // transport running, as in a playing host
     Engine engine(host);
     engine.setSampleRate(kBenchRate);
-    for (int i = 51; i <= 62; ++i)
-        engine.setParameter(i, 0.5f);
-    for (int i = 63; i <= 86; ++i)
-        engine.setParameter(i, 1.0f);
+    for (int pc = 0; pc < kPitchClasses; ++pc)
+    {
+        engine.setParameter(microtuningParam(pc), 0.5f);
+        engine.setParameter(bendUpParam(pc), 1.0f);
+        engine.setParameter(bendDownParam(pc), 1.0f);
+    }
     for (const auto& [i, v] : settings)
         engine.setParameter(i, v);
     engine.applyReleaseToFreeVoices();
@@ -45,20 +56,20 @@ void BM_EffectsFullChainAll88Keys(benchmark::State& state) { run(state, kFullCha
 void BM_EffectsNoiseModeAll88Keys(benchmark::State& state)
 {
     Settings noise = kFullChain;
-    noise.push_back({22, 1.0f}); // NOISE mode
-    noise.push_back({14, 0.5f});
-    noise.push_back({15, 0.9f});
+    noise.push_back({ParamId::SbDiffusion, 1.0f}); // NOISE mode
+    noise.push_back({ParamId::SbFrqBottom, 0.5f});
+    noise.push_back({ParamId::SbFrqTop, 0.9f});
     run(state, noise, allKeys());
 }
 
 void BM_EffectsSand100GrainsChord8(benchmark::State& state)
 {
     Settings sand = kFullChain;
-    sand.push_back({87, 1.0f}); // 100 grains
-    sand.push_back({89, 0.75f});
-    sand.push_back({90, 1.0f});
-    sand.push_back({91, 0.9f});
-    sand.push_back({92, 0.85f});
+    sand.push_back({ParamId::SandGrains, 1.0f}); // 100 grains
+    sand.push_back({ParamId::SandBounce, 0.75f});
+    sand.push_back({ParamId::SandWidth, 1.0f});
+    sand.push_back({ParamId::SandTune, 0.9f});
+    sand.push_back({ParamId::SandDamping, 0.85f});
     run(state, sand, {48, 52, 55, 60, 64, 67, 72, 76});
 }
 

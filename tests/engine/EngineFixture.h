@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/ParamTable.h"
 #include "engine/Engine.h"
 
 // A host for the engine alone: fixed transport, counts what the engine reports.
@@ -25,29 +26,17 @@ public:
 // The instrument's default program (the values a fresh plug-in applies), in index order.
 inline std::vector<float> defaultProgram()
 {
-    std::vector<float> p(111, 0.0f);
-    const std::pair<int, float> values[] = {
-        {0, 1.0f},         {1, 0.5f},    {6, 0.5f},        {7, 0.9f},      {8, 0.25f},  {9, 0.5f},   {10, 0.5f},
-        {13, 0.5f},        {15, 1.0f},   {16, 0.75f},      {18, 0.5f},     {20, 0.75f}, {24, 0.2f},  {25, 0.5625f},
-        {26, 0.25f},       {28, 0.5f},   {30, 0.1640625f}, {31, 0.84375f}, {32, 0.55f}, {33, 0.5f},  {34, 0.5f},
-        {35, 0.33f},       {37, 0.15f},  {38, 0.75f},      {39, 0.5f},     {41, 1.0f},  {42, 0.5f},  {43, 0.5f},
-        {44, 1.0f / 6.0f}, {45, 0.4f},   {46, 0.125f},     {48, 0.75f},    {49, 0.75f}, {50, 0.75f}, {88, 1.0f},
-        {89, 0.75f},       {90, 1.0f},   {91, 0.9f},       {92, 0.85f},    {93, 0.25f}, {94, 0.25f}, {96, 0.25f},
-        {101, 0.25f},      {106, 0.25f},
-    };
-    for (const auto& [i, v] : values)
-        p[static_cast<size_t>(i)] = v;
-    for (int i = 51; i <= 62; ++i)
-        p[static_cast<size_t>(i)] = 0.5f;
-    for (int i = 63; i <= 86; ++i)
-        p[static_cast<size_t>(i)] = 1.0f;
+    std::vector<float> p(kParamCount);
+    for (int i = 0; i < kParamCount; ++i)
+        p[static_cast<size_t>(i)] = kParamTable[i].defaultValue;
     return p;
 }
 
 inline void applyProgram(Engine& e, const std::vector<float>& p)
 {
-    for (int i = 0; i < 110; ++i)
-        e.setParameter(i, p[static_cast<size_t>(i)]);
+    for (int i = 0; i < kParamCount; ++i)
+        if (i != paramIndex(ParamId::Spare110)) // the plug-in keeps 110 to itself
+            e.setParameter(i, p[static_cast<size_t>(i)]);
     e.applyReleaseToFreeVoices();
 }
 
@@ -62,7 +51,7 @@ inline MidiMessage midi(int status, int d1, int d2, int delta = 0)
 }
 
 // Parameter changes over a program: (index, value) pairs applied in order.
-using Settings = std::vector<std::pair<int, float>>;
+using Settings = std::vector<std::pair<ParamId, float>>;
 
 inline Settings with(Settings base, const Settings& more)
 {
@@ -71,7 +60,8 @@ inline Settings with(Settings base, const Settings& more)
 }
 
 // Short, body-less hit: on key 96 the dry sound dies long before a 0.5 s echo.
-inline const Settings kShortHit = {{7, 0.0f}, {8, 0.0f}, {24, 0.0f}, {31, 0.0f}};
+inline const Settings kShortHit = {
+    {ParamId::Decay, 0.0f}, {ParamId::Release, 0.0f}, {ParamId::BodyVol, 0.0f}, {ParamId::BodyHighest, 0.0f}};
 
 // A fresh engine on the default program with changes (at a host rate, if one
 // is given) that keeps what it renders.
@@ -83,7 +73,7 @@ struct EnginePlayer
             engine.setSampleRate(rate);
         std::vector<float> program = defaultProgram();
         for (auto [i, v] : changes)
-            program[static_cast<size_t>(i)] = v;
+            program[static_cast<size_t>(paramIndex(i))] = v;
         applyProgram(engine, program);
     }
     EnginePlayer& send(const std::vector<MidiMessage>& batch)

@@ -12,9 +12,10 @@
 
 TEST(EffectsModule, EchoReturnsAfterLengthMinusOneWithWetTimesFeedback)
 {
-    const Settings echo = {{93, 0.25f}, {94, 0.25f}, {95, 0.0f}, {96, 0.5f}};
-    const StereoBuffer dry = moduleStrike(with(kShortHit, with(echo, {{97, 0.0f}})), 96, 512, 60000);
-    const StereoBuffer wet = moduleStrike(with(kShortHit, with(echo, {{97, 0.8f}})), 96, 512, 60000);
+    const Settings echo = {
+        {ParamId::EchoLRate, 0.25f}, {ParamId::EchoRRate, 0.25f}, {ParamId::EchoSync, 0.0f}, {ParamId::EchoFb, 0.5f}};
+    const StereoBuffer dry = moduleStrike(with(kShortHit, with(echo, {{ParamId::EchoWet, 0.0f}})), 96, 512, 60000);
+    const StereoBuffer wet = moduleStrike(with(kShortHit, with(echo, {{ParamId::EchoWet, 0.8f}})), 96, 512, 60000);
     const int L = 24000;
     const int last = lastNonZero(dry.left);
     ASSERT_GT(last, 0);
@@ -33,14 +34,14 @@ TEST(EffectsModule, EchoReturnsAfterLengthMinusOneWithWetTimesFeedback)
 TEST(EffectsModule, TempoSyncedEchoAtRateOneIsFourBeatsOfTheHostTempo)
 {
     auto run = [](float wet) {
-        return moduleStrike(with(kShortHit, {{96, 0.5f}, {97, wet}}), 96, 512, 120512,
+        return moduleStrike(with(kShortHit, {{ParamId::EchoFb, 0.5f}, {ParamId::EchoWet, wet}}), 96, 512, 120512,
                             [](TestHost& host) {
                                 host.setTempo(100.0); // four beats: 2.4 s
                                 host.noteOn(96, 0); // wakes the engine: it reads the host's tempo
                                 host.render(512);
                                 host.noteOff(96);
-                                host.setParameter(93, 1.0f);
-                                host.setParameter(95, 1.0f);
+                                host.setParameter(ParamId::EchoLRate, 1.0f);
+                                host.setParameter(ParamId::EchoSync, 1.0f);
                             })
             .left;
     };
@@ -51,20 +52,24 @@ TEST(EffectsModule, TempoSyncedEchoAtRateOneIsFourBeatsOfTheHostTempo)
 
 TEST(EffectsModule, BodyTubeSoundsOnTheRightChannelOnly)
 {
-    const Settings body = {{29, 0.0f}, {30, 0.0f}, {31, 0.0f}, {34, 0.0f}, {27, 0.5f}};
-    const StereoBuffer off = moduleStrike(with(body, {{24, 0.0f}}), 60, 4096, 16384);
-    const StereoBuffer on = moduleStrike(with(body, {{24, 1.0f}}), 60, 4096, 16384);
+    const Settings body = {{ParamId::BodyWet, 0.0f},
+                           {ParamId::BodyLowest, 0.0f},
+                           {ParamId::BodyHighest, 0.0f},
+                           {ParamId::BodyPhaMix, 0.0f},
+                           {ParamId::BodyDiffusion, 0.5f}};
+    const StereoBuffer off = moduleStrike(with(body, {{ParamId::BodyVol, 0.0f}}), 60, 4096, 16384);
+    const StereoBuffer on = moduleStrike(with(body, {{ParamId::BodyVol, 1.0f}}), 60, 4096, 16384);
     EXPECT_EQ(on.left, off.left);
     EXPECT_GT(peakDifference(on.right, off.right), 2e-4); // the tube is quiet: about -66 dB
 }
 
 TEST(EffectsModule, SandClicksInBothChannelsOnlyFromOneGrainUp)
 {
-    const StereoBuffer off = moduleStrike({{87, 0.0f}}, 40, 8192, 16384);
-    const StereoBuffer under = moduleStrike({{87, 0.0099f}}, 40, 8192, 16384);
+    const StereoBuffer off = moduleStrike({{ParamId::SandGrains, 0.0f}}, 40, 8192, 16384);
+    const StereoBuffer under = moduleStrike({{ParamId::SandGrains, 0.0099f}}, 40, 8192, 16384);
     EXPECT_EQ(off.left, under.left);
     EXPECT_EQ(off.right, under.right);
-    const StereoBuffer sand = moduleStrike({{87, 0.5f}, {89, 1.0f}}, 40, 8192, 16384);
+    const StereoBuffer sand = moduleStrike({{ParamId::SandGrains, 0.5f}, {ParamId::SandBounce, 1.0f}}, 40, 8192, 16384);
     EXPECT_GT(peakDifference(sand.left, off.left), 1e-3);
     EXPECT_GT(peakDifference(sand.right, off.right), 1e-3);
 }
@@ -74,7 +79,9 @@ TEST(EffectsModule, SongModeTremoloFollowsTheHostsSongPosition)
     // Song mode, n = 2: one sweep turn per two quarter notes. A song two
     // quarters further on sounds the same; one quarter on (half a turn) does not.
     auto run = [](double start) {
-        const Settings s = {{29, 1.0f}, {32, 0.45f}, {34, 1.0f}, {35, 1.0f}, {36, 1.0f}, {37, 2.0f / 16.0f}};
+        const Settings s = {{ParamId::BodyWet, 1.0f},    {ParamId::BodyPhaseFrq, 0.45f},
+                            {ParamId::BodyPhaMix, 1.0f}, {ParamId::BodyTremolo, 1.0f},
+                            {ParamId::BodyTrSync, 1.0f}, {ParamId::BodyTrRate, 2.0f / 16.0f}};
         return moduleStrike(s, 60, 20480, 20480,
                             [start](TestHost& host) {
                                 host.setTempo(120.0);

@@ -37,7 +37,7 @@ TEST(EngineBadInput, WildParameterValuesKeepTheOutputFiniteAndBounded)
     EnginePlayer p;
     p.host.tempo = 1.0f; // tempo-synced echoes far longer than their lines
     const std::vector<float> program = defaultProgram();
-    for (int index = 0; index < 111; ++index)
+    for (int index = 0; index < kParamCount; ++index)
     {
         for (float v : {kNaN, kInf, -kInf, -3.0f, 5.0f, 1e30f})
         {
@@ -81,9 +81,10 @@ TEST(EngineBadInput, EventsOutsideTheBlockStartWithinIt)
 
 TEST(EngineBadInput, PitchRangeZeroLeavesThePitchAlone)
 {
-    Settings changes = {{44, 0.0f}, {6, 0.0f}}; // no bend range; main oscillator only
-    for (int i = 63; i <= 86; ++i)
-        changes.push_back({i, 0.5f}); // bend scales at range 0
+    Settings changes = {{ParamId::PitchRange, 0.0f}, {ParamId::SaBalance, 0.0f}}; // no bend range; main oscillator only
+    for (int pc = 0; pc < kPitchClasses; ++pc)
+        for (ParamId scale : {bendUpParam(pc), bendDownParam(pc)})
+            changes.push_back({scale, 0.5f}); // bend scales at range 0
     EnginePlayer p(changes);
     p.send({midi(0xE0, 127, 127), midi(0x90, 69, 100)}).render(48000);
     EXPECT_NEAR(centsBetween(measurePitch(p.left, 48000.0, 440.0, 4800, 43000), 440.0), 0.0, 1.0);
@@ -104,14 +105,18 @@ TEST(EngineBadInput, SpringsAtTheEdgeOfTheirRangeKeepRinging)
     };
     const MidiMessage fullBend = midi(0xE0, 127, 127);
     const Case cases[] = {
-        {"key 60", 11025.0f, {{44, 1.0f}}, {midi(0x90, 60, 127), fullBend}, 0.5f},
-        {"key 108", 11025.0f, {{44, 1.0f}}, {midi(0x90, 108, 127), fullBend}, 0.5f},
+        {"key 60", 11025.0f, {{ParamId::PitchRange, 1.0f}}, {midi(0x90, 60, 127), fullBend}, 0.5f},
+        {"key 108", 11025.0f, {{ParamId::PitchRange, 1.0f}}, {midi(0x90, 108, 127), fullBend}, 0.5f},
         {"wide bend",
          48000.0f,
-         {{44, 1.0f}, {10, 1.0f}, {16, 1.0f}},
+         {{ParamId::PitchRange, 1.0f}, {ParamId::SaNoteOffset, 1.0f}, {ParamId::SbNoteOffset, 1.0f}},
          {fullBend, midi(0x90, 48, 100), midi(0x90, 60, 100), midi(0x90, 67, 100), midi(0x90, 72, 100)},
          0.9f},
-        {"NOISE at 11025", 11025.0f, {{22, 1.0f}, {14, 1.0f}, {15, 0.5f}}, {midi(0x90, 60, 127)}, 0.9f},
+        {"NOISE at 11025",
+         11025.0f,
+         {{ParamId::SbDiffusion, 1.0f}, {ParamId::SbFrqBottom, 1.0f}, {ParamId::SbFrqTop, 0.5f}},
+         {midi(0x90, 60, 127)},
+         0.9f},
     };
     for (const Case& c : cases)
     {
@@ -132,7 +137,7 @@ TEST(EngineBadInput, SpringsAtTheEdgeOfTheirRangeKeepRinging)
 TEST(EngineBadInput, FastPitchRelaxAtLowRatesSettlesOnTheTarget)
 {
     // "Pitch relax" at 1 at 22050 Hz: a released, bent key glides home, not away.
-    EnginePlayer p({{45, 1.0f}, {6, 0.0f}}, 22050.0f);
+    EnginePlayer p({{ParamId::PitchRelax, 1.0f}, {ParamId::SaBalance, 0.0f}}, 22050.0f);
     p.send({midi(0xE0, 127, 127), midi(0x90, 69, 100)}).render(2048);
     p.send({midi(0x80, 69, 0), midi(0xE0, 0, 64)}).render(2048);
     // Struck again, the key sounds its own pitch.
@@ -147,7 +152,8 @@ TEST(EngineBadInput, UnusableHostTempoKeepsTheLastOne)
 {
     for (float tempo : {0.0f, -120.0f, kNaN, kInf})
     {
-        EnginePlayer p({{100, 1.0f}, {103, 1.0f}}); // LFO synced to the tempo, full LFO pitch
+        EnginePlayer p(
+            {{ParamId::LfoSync, 1.0f}, {ParamId::LfoPitch, 1.0f}}); // LFO synced to the tempo, full LFO pitch
         p.host.tempo = tempo;
         p.host.position = kNaN;
         playPhrase(p);
@@ -164,11 +170,21 @@ TEST(EngineBadInput, ExtremeProgramsStayStableAtEveryRate)
     CrtRandom random;
     for (size_t n = 0; n < programs.size(); ++n)
     {
-        for (int i = 0; i < 111 && n != 2; ++i)
-            programs[n].push_back({i, n < 2 ? static_cast<float>(n) : static_cast<float>(random.next() & 1)});
-        programs[n] = with(programs[n], {{0, 1.0f}, {41, 1.0f}, {1, 0.002f}, {29, 0.5f}, {30, 0.0f}, {31, 1.0f}});
+        for (int i = 0; i < kParamCount && n != 2; ++i)
+            programs[n].push_back(
+                {static_cast<ParamId>(i), n < 2 ? static_cast<float>(n) : static_cast<float>(random.next() & 1)});
+        programs[n] = with(programs[n], {{ParamId::HitPower, 1.0f},
+                                         {ParamId::FltLowpass, 1.0f},
+                                         {ParamId::Volume, 0.002f},
+                                         {ParamId::BodyWet, 0.5f},
+                                         {ParamId::BodyLowest, 0.0f},
+                                         {ParamId::BodyHighest, 1.0f}});
     }
-    programs.push_back({{87, 1.0f}, {89, 1.0f}, {91, 1.0f}, {92, 1.0f}, {1, 0.15f}});
+    programs.push_back({{ParamId::SandGrains, 1.0f},
+                        {ParamId::SandBounce, 1.0f},
+                        {ParamId::SandTune, 1.0f},
+                        {ParamId::SandDamping, 1.0f},
+                        {ParamId::Volume, 0.15f}});
     for (float rate : {8001.0f, 11025.0f, 22050.0f, 44100.0f, 96000.0f, 99999.0f})
         for (size_t n = 0; n < programs.size(); ++n)
         {

@@ -91,7 +91,7 @@ TEST(EngineMidi, BlocksWithoutABatchHoldBendSaturationAndWheel)
     for (EnginePlayer* p : {&batchless, &everyBlock})
     {
         p->send({midi(0x90, 69, 100), midi(0xE0, 127, 127), midi(0xB0, 1, 100)});
-        p->engine.setParameter(12, 0.8f);
+        p->engine.setParameter(ParamId::SaSaturate, 0.8f);
     }
     batchless.render(40 * 512);
     for (int block = 0; block < 40; ++block)

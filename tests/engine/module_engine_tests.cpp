@@ -49,13 +49,13 @@ TEST(ModuleEnginePitch, KeysConcertAMicrotuningAndBendSoundTheirPitch)
         {"key 69 at 48000 Hz", 48000.0f, 69, 440.0, {}, -1},
         {"key 69 at 96000 Hz", 96000.0f, 69, 440.0, {}, -1},
         {"key 60", 48000.0f, 60, 261.6256, {}, -1},
-        {"key 69, Concert A 0", 48000.0f, 69, 420.0, {{39, 0.0f}}, -1},
-        {"key 69, Concert A 1", 48000.0f, 69, 460.0, {{39, 1.0f}}, -1},
+        {"key 69, Concert A 0", 48000.0f, 69, 420.0, {{ParamId::ConcertA, 0.0f}}, -1},
+        {"key 69, Concert A 1", 48000.0f, 69, 460.0, {{ParamId::ConcertA, 1.0f}}, -1},
         // "MT A" at 1 raises its pitch class by a semitone.
-        {"key 69, MT A 1.0", 48000.0f, 69, 440.0 * semitone, {{60, 1.0f}}, -1},
+        {"key 69, MT A 1.0", 48000.0f, 69, 440.0 * semitone, {{microtuningParam(9), 1.0f}}, -1},
         // Default range: two semitones; full up is one step short of the range.
         {"key 69, bend full up", 48000.0f, 69, 440.0 * std::pow(2.0, 2.0 * 8191.0 / 8192.0 / 12.0), {}, 16383},
-        {"key 69, range 12, bend full down", 48000.0f, 69, 220.0, {{44, 1.0f}}, 0},
+        {"key 69, range 12, bend full down", 48000.0f, 69, 220.0, {{ParamId::PitchRange, 1.0f}}, 0},
     };
     for (const Case& c : cases)
     {
@@ -97,8 +97,8 @@ TEST(ModuleEngineTime, SameProgramAndMidiRenderBitIdentically)
     auto run = [] {
         TestHost host;
         EXPECT_TRUE(host.ok()) << host.error();
-        host.setParameter(11, 0.6f); // random partial spread
-        host.setParameter(87, 0.5f); // sand
+        host.setParameter(ParamId::SaRndTune, 0.6f); // random partial spread
+        host.setParameter(ParamId::SandGrains, 0.5f); // sand
         host.controller(64, 127);
         host.noteOn(40, 90, 17);
         host.noteOn(67, 120, 300);

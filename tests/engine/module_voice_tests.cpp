@@ -15,12 +15,13 @@ namespace {
 // Spring A alone (no spring B, no body) with the given changes: one key struck.
 StereoBuffer springA(const Settings& settings, int key, size_t frames)
 {
-    return moduleStrike(with({{13, 0.0f}, {24, 0.0f}}, settings), key, frames, frames);
+    return moduleStrike(with({{ParamId::SbVolume, 0.0f}, {ParamId::BodyVol, 0.0f}}, settings), key, frames, frames);
 }
 
 TEST(ModuleVoice, SpreadPlacesLowKeysLeftAndHighKeysRight)
 {
-    const StereoBuffer low = springA({{43, 1.0f}}, 21, 9600), high = springA({{43, 1.0f}}, 108, 9600);
+    const StereoBuffer low = springA({{ParamId::OutSpread, 1.0f}}, 21, 9600),
+                       high = springA({{ParamId::OutSpread, 1.0f}}, 108, 9600);
     EXPECT_GT(energy(low.left), 100.0 * energy(low.right));
     EXPECT_GT(energy(high.right), 100.0 * energy(high.left));
 }
@@ -28,7 +29,8 @@ TEST(ModuleVoice, SpreadPlacesLowKeysLeftAndHighKeysRight)
 TEST(ModuleVoice, BalanceChoosesBetweenMainAndPartial)
 {
     // "sA Note Offset" at 0.5 puts the partial an octave above the main oscillator.
-    const StereoBuffer main = springA({{6, 0.0f}}, 69, 24000), partial = springA({{6, 1.0f}}, 69, 24000);
+    const StereoBuffer main = springA({{ParamId::SaBalance, 0.0f}}, 69, 24000),
+                       partial = springA({{ParamId::SaBalance, 1.0f}}, 69, 24000);
     auto at = [](const StereoBuffer& b, double hz) { return spectrumMagnitude(b.left, 48000.0, hz, 0, 24000); };
     EXPECT_GT(at(main, 440.0), 100.0 * at(main, 880.0));
     EXPECT_GT(at(partial, 880.0), 100.0 * at(partial, 440.0));
@@ -38,7 +40,7 @@ TEST(ModuleVoice, HitPowerZeroWaitsForTheModWheel)
 {
     TestHost host;
     ASSERT_TRUE(host.ok()) << host.error();
-    host.setParameter(0, 0.0f); // no strike power: the strike never pushes
+    host.setParameter(ParamId::HitPower, 0.0f); // no strike power: the strike never pushes
     host.noteOn(57, 127);
     EXPECT_TRUE(host.render(9600).allZero());
     for (int value = 0; value <= 127; value += 8)

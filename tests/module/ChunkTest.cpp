@@ -36,7 +36,7 @@ TEST_F(Chunks, BankAndProgramChunksAfterConstruction)
 
     // The program chunk is the current record, the same bytes the bank holds.
     host.setProgram(5);
-    host.setParameter(1, 0.75f);
+    host.setParameter(ParamId::Volume, 0.75f);
     std::vector<unsigned char> program = m().getChunk(true);
     ASSERT_EQ(program.size(), 1500u);
     EXPECT_FLOAT_EQ(valueIn(program.data(), 1), 0.75f);
@@ -64,10 +64,10 @@ TEST_F(Chunks, ProgramChunkLoadsOnlyAtItsSize)
     EXPECT_EQ(host.dispatch(effSetChunk, 0, -97024, changed.data()), 0);
     EXPECT_EQ(host.dispatch(effSetChunk, 1, (intptr_t(1) << 32) + 1500, changed.data()), 0);
     EXPECT_EQ(m().getChunk(true), program);
-    EXPECT_FLOAT_EQ(host.getParameter(7), 0.9f);
+    EXPECT_FLOAT_EQ(host.getParameter(ParamId::Decay), 0.9f);
 
     EXPECT_EQ(m().setChunk(changed, true), 1);
-    EXPECT_FLOAT_EQ(host.getParameter(7), 0.3f) << "re-applied";
+    EXPECT_FLOAT_EQ(host.getParameter(ParamId::Decay), 0.3f) << "re-applied";
     EXPECT_EQ(m().programName(), "Bright");
     EXPECT_EQ(m().programNameIndexed(0), "Init");
 }
@@ -82,7 +82,7 @@ TEST_F(Chunks, BankTransferKeepsTheReceiversProgram)
     other.setProgram(12);
     EXPECT_EQ(other.module().setChunk(bank, false), 1);
     EXPECT_EQ(other.module().getProgram(), 12);
-    EXPECT_FLOAT_EQ(other.getParameter(7), 0.12f);
+    EXPECT_FLOAT_EQ(other.getParameter(ParamId::Decay), 0.12f);
     for (int p = 0; p < 64; ++p)
         EXPECT_EQ(other.module().programNameIndexed(p), "P" + std::to_string(p));
     EXPECT_EQ(other.module().getChunk(false), bank);

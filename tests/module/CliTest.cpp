@@ -55,7 +55,7 @@ TEST(Cli, PresetDumpOfSavedFiles)
     TempDir dir;
     inst.plugin->setProgram(4);
     nameProgram(inst.host, "Noisy");
-    inst.plugin->setParameter(22, 1.f);
+    inst.plugin->setParameter(ParamId::SbDiffusion, 1.f);
     std::string program = dir.file("noisy.vnp"), bank = dir.file("all.vnb");
     inst.plugin->saveProgramFile(4, program.c_str());
     inst.plugin->saveBankFile(bank.c_str());

@@ -155,8 +155,8 @@ TEST(Entry, MainCreatesAnInstanceOfItsOwnAndOldHostsAreRefused)
     ASSERT_NE(fx, nullptr);
     EXPECT_EQ(fx->uniqueID, 0x564E5432);
     EXPECT_NE(fx, first.effect());
-    first.setParameter(7, 0.3f);
-    EXPECT_FLOAT_EQ(second.getParameter(7), 0.9f);
+    first.setParameter(ParamId::Decay, 0.3f);
+    EXPECT_FLOAT_EQ(second.getParameter(ParamId::Decay), 0.9f);
     // A host too old to answer its version, or no callback at all: refused, not a crash.
     HostModule old;
     old.attach(second.entryPoint());

@@ -42,11 +42,13 @@ protected:
 
 TEST_F(Parameters, DefaultsOfTheInitProgram)
 {
-    const std::pair<int, float> defaults[] = {{0, 1.f},         {2, 0.f},          {8, 0.25f},    {16, 0.75f},
-                                              {30, 21.f / 128}, {31, 108.f / 128}, {44, 1.f / 6}, {46, 0.125f},
-                                              {62, 0.5f},       {88, 1.f},         {92, 0.85f},   {110, 0.f}};
+    const std::pair<ParamId, float> defaults[] = {
+        {ParamId::HitPower, 1.f},       {ParamId::BowTemp2, 0.f},          {ParamId::Release, 0.25f},
+        {ParamId::SbNoteOffset, 0.75f}, {ParamId::BodyLowest, 21.f / 128}, {ParamId::BodyHighest, 108.f / 128},
+        {ParamId::PitchRange, 1.f / 6}, {ParamId::CrushBits, 0.125f},      {ParamId::MtB, 0.5f},
+        {ParamId::SandSpare, 1.f},      {ParamId::SandDamping, 0.85f},     {ParamId::Spare110, 0.f}};
     for (auto [i, v] : defaults)
-        EXPECT_FLOAT_EQ(host.getParameter(i), v) << i;
+        EXPECT_FLOAT_EQ(host.getParameter(i), v) << paramIndex(i);
 }
 
 // NOISE mode (parameter 22 at 1) renames 14, 15 and 22 and changes 15's text.
@@ -116,10 +118,10 @@ TEST_F(Parameters, DisplayTexts)
           {94, 15.f / 16, 'd', 94, "1/128T"},
           {95, 250.f, 'd', 95, "Tempo"},
           {95, -1.f, 'd', 95, "Off"}});
-    host.setParameter(25, 2.f);
+    host.setParameter(ParamId::BodyTune, 2.f);
     EXPECT_EQ(display(25).size(), 8u);
-    host.setParameter(37, 1e30f);
-    host.setParameter(36, 0.5f);
+    host.setParameter(ParamId::BodyTrRate, 1e30f);
+    host.setParameter(ParamId::BodyTrSync, 0.5f);
     EXPECT_LE(display(37).size(), 8u);
 }
 
@@ -130,11 +132,11 @@ TEST_F(Parameters, DisplayCutToEightValuesUnclampedAndUnknownIndicesIgnored)
     host.dispatch(effGetParamDisplay, 111, 0, text);
     host.dispatch(effGetParamDisplay, -1, 0, text);
     EXPECT_EQ(text[0], 'x');
-    host.setParameter(0, 123456.f);
+    host.setParameter(ParamId::HitPower, 123456.f);
     host.dispatch(effGetParamDisplay, 0, 0, text);
     EXPECT_STREQ(text, "123456.0");
     EXPECT_EQ(text[9], 'x'); // 8 characters and the terminator, nothing more
-    EXPECT_FLOAT_EQ(host.getParameter(0), 123456.f) << "stored unclamped";
+    EXPECT_FLOAT_EQ(host.getParameter(ParamId::HitPower), 123456.f) << "stored unclamped";
     host.setParameter(111, 0.5f);
     host.setParameter(-1, 0.5f);
     EXPECT_EQ(host.getParameter(111) + host.getParameter(-5), 0.f);

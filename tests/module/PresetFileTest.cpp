@@ -34,7 +34,7 @@ protected:
 TEST_F(PresetFiles, ProgramFileRoundTripHoldsTheChunkBytes)
 {
     k->setProgram(3);
-    k->setParameter(7, 0.3f);
+    k->setParameter(ParamId::Decay, 0.3f);
     nameProgram(inst.host, "Three");
     std::string file = dir.file("three.vnp");
     EXPECT_TRUE(k->saveProgramFile(3, file.c_str()));
@@ -44,7 +44,7 @@ TEST_F(PresetFiles, ProgramFileRoundTripHoldsTheChunkBytes)
     EXPECT_TRUE(k->loadProgramFile(7, file.c_str()));
     EXPECT_EQ(std::memcmp(record(7), record(3), 1500), 0);
     k->setProgram(7);
-    EXPECT_FLOAT_EQ(k->getParameter(7), 0.3f);
+    EXPECT_FLOAT_EQ(k->getParameter(ParamId::Decay), 0.3f);
     EXPECT_EQ(inst.host.programName(), "Three");
 }
 
@@ -61,9 +61,9 @@ TEST_F(PresetFiles, ShortAndLongProgramFiles)
     loadBytes(2, values);
     EXPECT_FLOAT_EQ(valueIn(record(2), 110), 0.125f);
     EXPECT_EQ(nameIn(record(2)), "Keep me");
-    EXPECT_FLOAT_EQ(k->getParameter(0), 1.f) << "loads change the stored bank only";
+    EXPECT_FLOAT_EQ(k->getParameter(ParamId::HitPower), 1.f) << "loads change the stored bank only";
     k->setProgram(2);
-    EXPECT_FLOAT_EQ(k->getParameter(0), 0.125f);
+    EXPECT_FLOAT_EQ(k->getParameter(ParamId::HitPower), 0.125f);
 
     std::vector<unsigned char> bytes(3000, 0);
     bytes[0] = 2;

@@ -25,18 +25,18 @@ TEST_F(ProgramOps, StoreWritesTheSoundUnderTheLoadedNameKeepingVersionAndPath)
     target[0] = 1;
     std::strcpy(reinterpret_cast<char*>(target + 448), "/keep/this.vnp");
     k->setProgram(3);
-    k->setParameter(1, 0.8f);
+    k->setParameter(ParamId::Volume, 0.8f);
     ASSERT_TRUE(k->storeProgram(10));
     EXPECT_EQ(k->getProgram(), 10);
     EXPECT_EQ(nameOf(10), "P3");
-    EXPECT_FLOAT_EQ(k->getParameter(1), 0.8f);
-    EXPECT_FLOAT_EQ(k->getParameter(7), 0.03f);
-    EXPECT_FLOAT_EQ(k->getStoredParameter(7), 0.03f);
+    EXPECT_FLOAT_EQ(k->getParameter(ParamId::Volume), 0.8f);
+    EXPECT_FLOAT_EQ(k->getParameter(ParamId::Decay), 0.03f);
+    EXPECT_FLOAT_EQ(k->getStoredParameter(paramIndex(ParamId::Decay)), 0.03f);
     EXPECT_EQ(k->getStoredParameter(111), 0.f);
     EXPECT_EQ(target[0], 1);
     EXPECT_EQ(pathIn(target), "/keep/this.vnp");
     k->setProgram(3);
-    EXPECT_FLOAT_EQ(k->getParameter(1), 0.8f) << "program 3 keeps the tweak";
+    EXPECT_FLOAT_EQ(k->getParameter(ParamId::Volume), 0.8f) << "program 3 keeps the tweak";
     EXPECT_FALSE(k->storeProgram(64));
     EXPECT_FALSE(k->storeProgram(-1));
     EXPECT_EQ(k->getProgram(), 3);
@@ -54,11 +54,11 @@ TEST_F(ProgramOps, RemoveClosesTheGap)
         EXPECT_EQ(nameOf(p), "P" + std::to_string(p + 1));
     EXPECT_EQ(nameOf(63), "-");
     EXPECT_EQ(k->getProgram(), 5);
-    EXPECT_FLOAT_EQ(k->getParameter(7), 0.06f) << "formerly P6";
+    EXPECT_FLOAT_EQ(k->getParameter(ParamId::Decay), 0.06f) << "formerly P6";
     k->setProgram(62);
-    EXPECT_FLOAT_EQ(k->getParameter(7), 0.63f) << "the last two hold the same values";
+    EXPECT_FLOAT_EQ(k->getParameter(ParamId::Decay), 0.63f) << "the last two hold the same values";
     k->setProgram(63);
-    EXPECT_FLOAT_EQ(k->getParameter(7), 0.63f);
+    EXPECT_FLOAT_EQ(k->getParameter(ParamId::Decay), 0.63f);
     k->removeProgram(63);
     EXPECT_EQ(nameOf(63), "-");
     EXPECT_EQ(nameOf(62), "P63");
@@ -78,7 +78,7 @@ TEST_F(ProgramOps, InitBankLeavesTheEngineAndBankPathAlone)
     char text[1024];
     k->getLoadedName(text);
     EXPECT_STREQ(text, "-");
-    EXPECT_FLOAT_EQ(k->getParameter(7), 0.9f);
+    EXPECT_FLOAT_EQ(k->getParameter(ParamId::Decay), 0.9f);
     ASSERT_TRUE(k->getBankPath(text));
     EXPECT_STREQ(text, "/banks/a.vnb");
 }
@@ -130,11 +130,12 @@ TEST_F(ProgramOps, HostTimeIsReadWithTheTempoRequest)
 TEST_F(ProgramOps, AutomatedParameterTellsTheHost)
 {
     inst.host.clearCalls();
-    k->setParameterAutomated(12, 0.7f);
-    EXPECT_FLOAT_EQ(k->getParameter(12), 0.7f);
-    EXPECT_EQ(inst.host.automation(), (std::vector<std::pair<int32_t, float>>{{12, 0.7f}}));
-    EXPECT_TRUE(k->beginEdit(12));
-    EXPECT_TRUE(k->endEdit(12));
+    k->setParameterAutomated(paramIndex(ParamId::SaSaturate), 0.7f);
+    EXPECT_FLOAT_EQ(k->getParameter(ParamId::SaSaturate), 0.7f);
+    EXPECT_EQ(inst.host.automation(),
+              (std::vector<std::pair<int32_t, float>>{{paramIndex(ParamId::SaSaturate), 0.7f}}));
+    EXPECT_TRUE(k->beginEdit(paramIndex(ParamId::SaSaturate)));
+    EXPECT_TRUE(k->endEdit(paramIndex(ParamId::SaSaturate)));
     EXPECT_EQ(inst.host.countCalls(audioMasterBeginEdit), 1);
     EXPECT_EQ(inst.host.countCalls(audioMasterEndEdit), 1);
     char cap[] = "sizeWindow", noCap[] = "offline";

@@ -28,6 +28,6 @@ inline void nameEveryProgram(HostModule& host)
     {
         host.setProgram(p);
         nameProgram(host, "P" + std::to_string(p));
-        host.setParameter(7, p / 100.f);
+        host.setParameter(ParamId::Decay, p / 100.f);
     }
 }

@@ -19,7 +19,7 @@ TEST(SampleRate, EngineRateEchoLinesAndTheProgramKept)
     EXPECT_EQ(inst.plugin->getEchoLineLength(0), 192000);
     EXPECT_EQ(inst.plugin->getBlockSize(), 1024);
     inst.plugin->setProgram(7);
-    inst.plugin->setParameter(1, 0.33f);
+    inst.plugin->setParameter(ParamId::Volume, 0.33f);
     for (auto [hostRate, engineRate] : cases)
     {
         inst.host.setSampleRate(hostRate);
@@ -31,7 +31,7 @@ TEST(SampleRate, EngineRateEchoLinesAndTheProgramKept)
     }
     // The program and its values survive the changes.
     EXPECT_EQ(inst.plugin->getProgram(), 7);
-    EXPECT_FLOAT_EQ(inst.plugin->getParameter(1), 0.33f);
+    EXPECT_FLOAT_EQ(inst.plugin->getParameter(ParamId::Volume), 0.33f);
 }
 
 } // namespace

@@ -50,6 +50,8 @@ public:
     void setSampleRate(float rate) { host.setSampleRate(rate); }
     void setParameter(int32_t index, float value) { host.setParameter(index, value); }
     float getParameter(int32_t index) { return host.getParameter(index); }
+    void setParameter(ParamId id, float value) { host.setParameter(id, value); }
+    float getParameter(ParamId id) { return host.getParameter(id); }
     void setProgram(int32_t program) { host.setProgram(program); }
 
     // Transport answered to audioMasterGetTime.
