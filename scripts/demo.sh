@@ -4,8 +4,4 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 bash scripts/build.sh build
-if ./build/tools/vantorel render --help >/dev/null 2>&1; then
-  ./build/tools/vantorel render --out demo.wav
-else
-  ./build/tools/vantorel info
-fi
+./build/tools/vantorel render --out demo.wav

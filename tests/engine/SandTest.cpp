@@ -1,6 +1,6 @@
 // Sand texture: the grain count and positions bounded, the filter bounded at low rates.
-#include "engine/CrtRandom.h"
 #include "engine/Sand.h"
+#include "engine/CrtRandom.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,5 @@
 // The sound engine heard through the built module, driven as a host drives it:
 // the pitch a key sounds, when a strike lands, sleep, and repeatability.
-#ifdef VANT_HAVE_TESTHOST
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -113,5 +112,3 @@ TEST(ModuleEngineTime, SameProgramAndMidiRenderBitIdentically)
 }
 
 } // namespace
-
-#endif

@@ -1,6 +1,5 @@
 // How a key voice sounds through the module: where it sits in the stereo
 // field, which spring A oscillator is heard, a strike without power and the wheel.
-#ifdef VANT_HAVE_TESTHOST
 
 #include <gtest/gtest.h>
 
@@ -49,5 +48,3 @@ TEST(ModuleVoice, HitPowerZeroWaitsForTheModWheel)
 }
 
 } // namespace
-
-#endif

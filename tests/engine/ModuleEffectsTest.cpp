@@ -1,7 +1,6 @@
 // The effect stages heard through the built module, driven as a host drives
 // it: where the echo lands, the tempo-synced echo, the body tube's channel, the
 // sand, and the tremolo locked to the host's song position.
-#ifdef VANT_HAVE_TESTHOST
 
 #include <gtest/gtest.h>
 
@@ -96,5 +95,3 @@ TEST(EffectsModule, SongModeTremoloFollowsTheHostsSongPosition)
     EXPECT_LT(peakDifference(a, b), 1e-4 * level);
     EXPECT_GT(peakDifference(a, c), 1e-2 * level);
 }
-
-#endif
