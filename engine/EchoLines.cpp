@@ -3,9 +3,9 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <new>
 
 #include "engine/Denormals.h"
-#include <new>
 
 namespace {
 
@@ -18,6 +18,8 @@ inline float unit(float v)
         return 1.0f;
     return v;
 }
+
+constexpr auto kRelaxed = std::memory_order_relaxed;
 
 } // namespace
 
@@ -39,17 +41,15 @@ bool EchoLines::allocate(int samples)
         if (samples > 0)
             line_[c] = new (std::nothrow) float[static_cast<size_t>(samples)]();
         if (line_[c])
-        {
             size_[c] = samples;
-        }
         else
-        {
             ok = false;
-        }
         // A delay longer than the new line must never index past it.
         if (delay_[c] > size_[c])
             delay_[c] = size_[c] > 0 ? size_[c] : 1;
     }
+    // Fresh lines hold nothing to clear; the lengths follow at the next block.
+    requests_.store(kRecompute, std::memory_order_release);
     return ok;
 }
 
@@ -60,30 +60,30 @@ int EchoLines::length(int line) const
     return size_[line];
 }
 
-void EchoLines::clear()
+void EchoLines::clearRange(int line, int from, int to)
 {
-    for (int c = 0; c < 2; ++c)
-        if (line_[c])
-            std::memset(line_[c], 0, sizeof(float) * static_cast<size_t>(size_[c]));
+    if (!line_[line])
+        return;
+    if (from < 0)
+        from = 0;
+    if (to > size_[line])
+        to = size_[line];
+    if (to > from)
+        std::memset(line_[line] + from, 0, sizeof(float) * static_cast<size_t>(to - from));
 }
 
 void EchoLines::clearHead(int line, float fs)
 {
-    if (!line_[line])
-        return;
-    long n = static_cast<long>(2.0f * fs);
-    if (n > size_[line])
-        n = size_[line];
-    if (n > 0)
-        std::memset(line_[line], 0, sizeof(float) * static_cast<size_t>(n));
+    const float n = 2.0f * fs;
+    clearRange(line, 0, n < static_cast<float>(size_[line]) ? static_cast<int>(n) : size_[line]);
 }
 
-void EchoLines::computeDelay(int line, float fs, float tempoBpm)
+int EchoLines::computeDelay(int line, float fs, float tempoBpm) const
 {
-    const float r = rate_[line];
+    const float r = rate_[line].load(kRelaxed);
     const int size = size_[line];
     double len = 1.0;
-    if (!sync_)
+    if (!sync_.load(kRelaxed))
     {
         len = std::trunc(static_cast<double>(r * 2.0f * fs));
     }
@@ -109,52 +109,71 @@ void EchoLines::computeDelay(int line, float fs, float tempoBpm)
     }
     if (!(len <= size))
         len = size; // also catches a NaN
-    if (len < -2147483647.0)
-        len = 0;
-    delay_[line] = static_cast<int>(len);
+    if (len < 1.0)
+        len = 1.0; // bypassed
+    return static_cast<int>(len);
 }
 
-void EchoLines::setRate(int line, float v, float fs, float tempoBpm)
+void EchoLines::setRate(int line, float v)
 {
     if (line < 0 || line > 1)
         return;
-    rate_[line] = unit(v);
-    if (!line_[line])
-        return;
-    clearHead(line, fs);
-    computeDelay(line, fs, tempoBpm);
-    if (delay_[line] < 1)
-        delay_[line] = 1;
+    rate_[line].store(unit(v), kRelaxed);
+    request((line == 0 ? kClearHead0 : kClearHead1) | kRecompute);
 }
 
-void EchoLines::setSync(float v, float fs, float tempoBpm)
+void EchoLines::setSync(float v)
 {
-    sync_ = unit(v) >= 1.0f;
-    if (line_[0] && line_[1])
-    {
-        clearHead(0, fs);
-        clearHead(1, fs);
-    }
-    for (int c = 0; c < 2; ++c)
-        if (line_[c])
-            computeDelay(c, fs, tempoBpm);
+    sync_.store(unit(v) >= 1.0f, kRelaxed);
+    request(kClearHead0 | kClearHead1 | kRecompute);
 }
 
-void EchoLines::setFeedback(float v) { feedback_ = std::isfinite(v) ? v : 0.0f; }
-void EchoLines::setWet(float v) { wet_ = std::isfinite(v) ? v : 0.0f; }
+void EchoLines::setFeedback(float v) { feedback_.store(std::isfinite(v) ? v : 0.0f, kRelaxed); }
+void EchoLines::setWet(float v) { wet_.store(std::isfinite(v) ? v : 0.0f, kRelaxed); }
+void EchoLines::requestClear() { request(kClearAll); }
 
 void EchoLines::resetRates()
 {
-    rate_[0] = rate_[1] = 0.1f;
+    rate_[0].store(0.1f, kRelaxed);
+    rate_[1].store(0.1f, kRelaxed);
     write_[0] = write_[1] = 0;
+    request(kRecompute);
+}
+
+void EchoLines::prepareBlock(float fs, float tempoBpm)
+{
+    const unsigned todo = requests_.exchange(0, std::memory_order_acquire);
+    for (int c = 0; c < 2; ++c)
+    {
+        if (todo & kClearAll)
+            clearRange(c, 0, size_[c]);
+        else if (todo & (c == 0 ? kClearHead0 : kClearHead1))
+            clearHead(c, fs);
+    }
+    const bool followTempo = sync_.load(kRelaxed) && tempoBpm != tempoOfDelays_;
+    if (!(todo & kRecompute) && !followTempo)
+        return;
+    for (int c = 0; c < 2; ++c)
+    {
+        if (!line_[c])
+            continue;
+        const int next = computeDelay(c, fs, tempoBpm);
+        // Past the old length the line holds audio of long ago.
+        if (next > delay_[c])
+            clearRange(c, delay_[c], next);
+        delay_[c] = next;
+    }
+    tempoOfDelays_ = tempoBpm;
 }
 
 int EchoLines::delay(int line) const { return (line < 0 || line > 1) ? 0 : delay_[line]; }
-float EchoLines::rate(int line) const { return (line < 0 || line > 1) ? 0.0f : rate_[line]; }
+float EchoLines::rate(int line) const { return (line < 0 || line > 1) ? 0.0f : rate_[line].load(kRelaxed); }
 
 void EchoLines::process(float* left, float* right, int frames)
 {
     float* io[2] = {left, right};
+    const float fb = feedback_.load(kRelaxed);
+    const float wet = wet_.load(kRelaxed);
     for (int c = 0; c < 2; ++c)
     {
         float* line = line_[c];
@@ -165,8 +184,6 @@ void EchoLines::process(float* left, float* right, int frames)
         int w = write_[c];
         if (w < 0 || w >= size_[c])
             w = 0;
-        const float fb = feedback_;
-        const float wet = wet_;
         for (int j = 0; j < frames; ++j)
         {
             // The read below lands L - 1 samples after this write.

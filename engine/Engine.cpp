@@ -62,11 +62,13 @@ Engine::~Engine() { delete state_; }
 bool Engine::setSampleRate(float hostRate)
 {
     EngineState& s = *state_;
-    const float rate = (hostRate > 8000.0f && hostRate < 100000.0f) ? hostRate : 48000.0f;
+    // Any rate a host may run at, up to 192 kHz; nonsense runs at 48 kHz.
+    const float rate = (hostRate > 8000.0f && hostRate <= 192000.0f) ? hostRate : 48000.0f;
     setRateConstants(s.clock, rate);
 
     const bool allocated = s.echo.allocate(echoSamples(rate));
     s.echo.resetRates();
+    s.noteEvents.clear();
 
     for (float& r : s.tuning.microtuning)
         r = 1.0f;
@@ -91,13 +93,21 @@ void Engine::resetEngine()
 {
     for (KeyVoice& v : state_->keys)
         v.silence();
-    state_->echo.clear();
+    state_->echo.requestClear(); // the render call owns the lines
 }
 
-void Engine::applyReleaseToFreeVoices()
+void Engine::programApplied()
 {
-    const PerformanceState& p = state_->perf;
-    for (KeyVoice& v : state_->keys)
+    EngineState& s = *state_;
+    const auto value = [&s](ParamId id) { return s.parameters[paramIndex(id)]; };
+    computeDrive(s);
+    computeNoiseStiffness(s, value(ParamId::SbFrqBottom));
+    s.tube.setTune(value(ParamId::BodyTune), s.tuning.concertA, s.clock.rate);
+    s.phaser.setFrequency(value(ParamId::BodyPhaseFrq), s.tuning.concertA, s.clock.rate);
+    s.sand.setStiffness(value(ParamId::SandTune), s.tuning.concertA, s.clock.rate);
+
+    const PerformanceState& p = s.perf;
+    for (KeyVoice& v : s.keys)
     {
         if (v.keyDown)
             continue;

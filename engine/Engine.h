@@ -35,7 +35,12 @@ public:
     void setParameter(int index, float value);
     void setParameter(ParamId id, float value) { setParameter(paramIndex(id), value); }
 
-    // One host event batch; true when it held at least one event.
+    // One host event batch, of any size: beginMidiBatch, then addMidi for
+    // each message in order. The ramps of the wheel, the saturation and the
+    // bend run from one batch to the next.
+    void beginMidiBatch();
+    void addMidi(const MidiMessage& message);
+    // A whole batch at once; true when it held at least one event.
     bool processMidi(const MidiMessage* messages, int count);
     // The editor's piano roll.
     void noteOn(int key, int velocity, int deltaFrames);
@@ -46,8 +51,12 @@ public:
 
     // Silences all 128 key voices and clears both echo lines.
     void resetEngine();
-    // After a program change: released voices take over the new decay coefficients.
-    void applyReleaseToFreeVoices();
+    // After a program has been applied in full (also at a sample-rate change):
+    // the values that follow the pitch state (spring B drive, NOISE filter,
+    // body tube, phaser and sand tuning) are worked out once more from the
+    // final state, so a program sounds the same whatever came before it; and
+    // released voices take over the new decay coefficients.
+    void programApplied();
 
 private:
     EngineState* state_;

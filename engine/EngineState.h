@@ -10,6 +10,7 @@
 #include "engine/EchoLines.h"
 #include "engine/EngineHost.h"
 #include "engine/KeyVoice.h"
+#include "engine/NoteEvents.h"
 #include "engine/OutputFilters.h"
 #include "engine/Phaser.h"
 #include "engine/Sand.h"
@@ -106,4 +107,7 @@ struct EngineState
     Sand sand;
     OutputFilters filters;
     EchoLines echo;
+
+    // Notes and pedal of the coming block, carried out at their samples.
+    NoteEventQueue noteEvents;
 };

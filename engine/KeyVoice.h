@@ -43,6 +43,7 @@ struct KeyVoice
     float bOutput, bActivity, bPrevious;
     int32_t startOffset;
     bool keyDown;
+    bool releaseAfterStrike; // released at the sample its strike begins
 
     // Stops all motion; tuning, pans and coefficients stay.
     void silence()
@@ -59,6 +60,7 @@ struct KeyVoice
         envLevel = 0.0f;
         excitationLevel = 0.0f;
         keyDown = false;
+        releaseAfterStrike = false;
     }
 };
 

@@ -4,6 +4,7 @@
 
 #include "engine/Engine.h"
 #include "engine/EngineState.h"
+#include "engine/NoteEvents.h"
 
 void beginMidiBatch(EngineState& s)
 {
@@ -13,16 +14,20 @@ void beginMidiBatch(EngineState& s)
     p.bendPrevious = p.bendCurrent;
 }
 
-void startStrike(EngineState& s, int key, float velocity, int32_t startOffset)
+namespace {
+
+// A note start wakes the synthesis for the coming block.
+void wakeForNote(PerformanceState& p)
 {
-    if (key < 0 || key >= kKeyCount)
-        return;
-    PerformanceState& p = s.perf;
     p.noteFlag = true;
     p.resetPending = true;
     p.activityLevel = 1.0f;
     p.activityPrevious = 0.0f;
+}
 
+void strikeKey(EngineState& s, int key, float velocity, int32_t startOffset)
+{
+    PerformanceState& p = s.perf;
     KeyVoice& v = s.keys[key];
     v.startOffset = startOffset < 0 ? 0 : startOffset;
     const float w = std::pow(velocity, 1.0f + p.saturationCurrent);
@@ -34,6 +39,17 @@ void startStrike(EngineState& s, int key, float velocity, int32_t startOffset)
     v.decay = p.decayCoefficient;
     v.bDecay = p.sbDecayCoefficient * p.decayCoefficient;
     v.keyDown = true;
+    v.releaseAfterStrike = false;
+}
+
+} // namespace
+
+void startStrike(EngineState& s, int key, float velocity, int32_t startOffset)
+{
+    if (key < 0 || key >= kKeyCount)
+        return;
+    wakeForNote(s.perf);
+    strikeKey(s, key, velocity, startOffset);
 }
 
 void releaseKey(EngineState& s, int key)
@@ -41,6 +57,13 @@ void releaseKey(EngineState& s, int key)
     if (key < 0 || key >= kKeyCount)
         return;
     KeyVoice& v = s.keys[key];
+    if (v.keyDown && v.startOffset >= 0)
+    {
+        // Struck and released at the same sample: the strike begins first.
+        v.releaseAfterStrike = true;
+        return;
+    }
+    v.releaseAfterStrike = false;
     v.force = 0.0f;
     v.keyDown = false;
     if (s.perf.sustain == 0)
@@ -120,31 +143,67 @@ void allNotesOff(EngineState& s)
     s.sand.layout();
 }
 
-void handleMidiMessage(EngineState& s, const uint8_t data[3], int32_t startOffset)
+namespace {
+
+// Kept for the render loop; when a block holds more than the queue takes, the
+// event is carried out at once (a note-on still starts at its offset).
+void schedule(EngineState& s, const NoteEvent& e)
+{
+    if (!s.noteEvents.push(e))
+        applyNoteEvent(s, e, e.offset);
+}
+
+} // namespace
+
+void applyNoteEvent(EngineState& s, const NoteEvent& e, int32_t startOffset)
+{
+    switch (e.kind)
+    {
+    case NoteEvent::Kind::NoteOn:
+        strikeKey(s, e.key, static_cast<float>(e.value) / 127.0f, startOffset < 0 ? 0 : startOffset);
+        break;
+    case NoteEvent::Kind::NoteOff: releaseKey(s, e.key); break;
+    case NoteEvent::Kind::Pedal: sustainPedal(s, e.value); break;
+    case NoteEvent::Kind::AllNotesOff: allNotesOff(s); break;
+    }
+}
+
+void handleMidiMessage(EngineState& s, const uint8_t data[3], int32_t offset)
 {
     const int key = data[1] & 127;
-    switch (data[0] & 0xF0)
+    const int velocity = data[2] & 127;
+    int status = data[0] & 0xF0;
+    // A note-on of velocity 0 is a note-off (keyboards and files with running
+    // status release every note that way).
+    if (status == 0x90 && velocity == 0)
+        status = 0x80;
+    const auto keyed = [&](NoteEvent::Kind kind, uint8_t value) {
+        return NoteEvent{offset, kind, static_cast<uint8_t>(key), value};
+    };
+    switch (status)
     {
     case 0x80:
         s.perf.noteFlag = false;
         if (key >= kFirstKey && key <= kLastKey)
-            releaseKey(s, key);
+            schedule(s, keyed(NoteEvent::Kind::NoteOff, 0));
         break;
     case 0x90:
-        // Velocity 0 is a strike of zero force: the key stays down.
         if (key >= kFirstKey && key <= kLastKey)
-            startStrike(s, key, static_cast<float>(data[2] & 127) / 127.0f, startOffset);
+        {
+            wakeForNote(s.perf);
+            schedule(s, keyed(NoteEvent::Kind::NoteOn, static_cast<uint8_t>(velocity)));
+        }
         break;
     case 0xB0:
         switch (static_cast<int8_t>(data[1]))
         {
-        case 1: modWheel(s, data[2] & 127); break;
-        case 64: sustainPedal(s, data[2]); break;
+        case 1: modWheel(s, velocity); break;
+        case 64: schedule(s, NoteEvent{offset, NoteEvent::Kind::Pedal, 0, data[2]}); break;
         case 123:
         case 124:
         case 125:
         case 126:
-        case 127: allNotesOff(s); break;
+        case 127: schedule(s, NoteEvent{offset, NoteEvent::Kind::AllNotesOff, 0, 0}); break;
         default: break; // 7 (volume) and 120..122 are deliberately ignored
         }
         break;
@@ -153,14 +212,21 @@ void handleMidiMessage(EngineState& s, const uint8_t data[3], int32_t startOffse
     }
 }
 
+void Engine::beginMidiBatch()
+{
+    ::beginMidiBatch(*state_);
+    state_->perf.batchSinceLastBlock = true;
+}
+
+void Engine::addMidi(const MidiMessage& message) { handleMidiMessage(*state_, message.data, message.deltaFrames); }
+
 bool Engine::processMidi(const MidiMessage* messages, int count)
 {
-    beginMidiBatch(*state_);
-    state_->perf.batchSinceLastBlock = true;
+    beginMidiBatch();
     if (messages == nullptr || count <= 0)
         return false;
     for (int i = 0; i < count; ++i)
-        handleMidiMessage(*state_, messages[i].data, messages[i].deltaFrames);
+        addMidi(messages[i]);
     return true;
 }
 

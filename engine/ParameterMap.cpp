@@ -6,6 +6,7 @@
 #include "engine/Engine.h"
 #include "engine/EngineState.h"
 #include "engine/KeyTuning.h"
+#include "engine/LfoRate.h"
 #include "engine/SpringB.h"
 #include "engine/StereoPlacement.h"
 
@@ -18,25 +19,6 @@ float bounded(float v)
     if (!(v >= 0.0f))
         return 0.0f;
     return v > 1.0f ? 1.0f : v;
-}
-
-void computeLfoStiffness(EngineState& s)
-{
-    ModulationState& m = s.mod;
-    if (m.lfoSync == 0)
-    {
-        const float f = std::pow(2.0f, (68.0f * m.lfoRate - 124.0f) / 12.0f) * s.tuning.concertA;
-        m.lfoStiffness = f * f * kFourPiSquaredF * s.clock.periodSquared;
-    }
-    else
-    {
-        const int n = static_cast<int>(16.0f * m.lfoRate); // 0..16
-        if (n % 2 == 0)
-            m.lfoStiffness = std::pow(2.0f, static_cast<float>(8 * n - 124) / 12.0f) * s.clock.beatsPerSample;
-        else
-            m.lfoStiffness =
-                3.0f * std::pow(2.0f, static_cast<float>(8 * (n - 1) - 124) / 12.0f) * s.clock.beatsPerSample;
-    }
 }
 
 } // namespace
@@ -179,9 +161,9 @@ void Engine::setParameter(int index, float value)
     case ParamId::SandWidth: s.sand.setWidth(v); break;
     case ParamId::SandTune: s.sand.setStiffness(v, s.tuning.concertA, s.clock.rate); break;
     case ParamId::SandDamping: s.sand.setDamping(v); break;
-    case ParamId::EchoLRate: s.echo.setRate(0, v, s.clock.rate, s.clock.lastTempo); break;
-    case ParamId::EchoRRate: s.echo.setRate(1, v, s.clock.rate, s.clock.lastTempo); break;
-    case ParamId::EchoSync: s.echo.setSync(v, s.clock.rate, s.clock.lastTempo); break;
+    case ParamId::EchoLRate: s.echo.setRate(0, v); break;
+    case ParamId::EchoRRate: s.echo.setRate(1, v); break;
+    case ParamId::EchoSync: s.echo.setSync(v); break;
     case ParamId::EchoFb: s.echo.setFeedback(v); break;
     case ParamId::EchoWet: s.echo.setWet(v); break;
     case ParamId::LfoSync:

@@ -11,6 +11,7 @@
 namespace {
 
 constexpr double kTwoPi = 6.283185307179586;
+constexpr double kQuarterTurn = 1.5707963705062866; // radians per beat of the song-locked sweep
 
 inline float unit(float v)
 {
@@ -62,13 +63,19 @@ void Phaser::updateIncrement(float beatsPerSample)
     else
     {
         const int n = static_cast<int>(16.0f * rate_);
-        increment_ = static_cast<float>(std::pow(2.0, n / 2.0) * beatsPerSample);
+        double perBeat = std::pow(2.0, n / 2.0);
+        // Song mode sets the phase at each block start at pi/2 per beat of
+        // this; within the block it must run at the same pace, or it steps
+        // at every block.
+        if (sync_ == Sync::Song)
+            perBeat *= kQuarterTurn;
+        increment_ = static_cast<float>(perBeat * beatsPerSample);
     }
 }
 
 void Phaser::tempoChanged(float beatsPerSample)
 {
-    if (sync_ == Sync::Tempo)
+    if (sync_ != Sync::Off) // both synced modes run at the tempo
         updateIncrement(beatsPerSample);
 }
 
@@ -79,7 +86,7 @@ void Phaser::followSongPosition(double songPosition)
         const int n = static_cast<int>(16.0f * rate_);
         // Whole turns change nothing in the sweep; folding them away keeps the
         // phase precise late in a song.
-        const double p = std::pow(2.0, n * 0.5) * songPosition * 1.5707963705062866;
+        const double p = std::pow(2.0, n * 0.5) * songPosition * kQuarterTurn;
         phase_ = std::fmod(p, kTwoPi);
         if (phase_ < 0.0)
             phase_ += kTwoPi;

@@ -20,7 +20,7 @@ public:
     void setTremoloRate(float v, float beatsPerSample);
     void setTremoloWidth(float v); // "Body Tr.Wide"
 
-    // The host tempo changed: in Tempo mode the sweep follows it.
+    // The host tempo changed: in both synced modes the sweep follows it.
     void tempoChanged(float beatsPerSample);
     // Start of an awake block: in Song mode the phase follows the host's song position.
     void followSongPosition(double songPosition);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cmath>
+
 #include "common/DspConstants.h"
 #include "engine/Denormals.h"
 #include "engine/EngineState.h"
@@ -8,10 +10,22 @@
 // How a key's tuning moves while it sounds: a held key follows the pitch bend,
 // a released one glides back to its target.
 
+// One relaxing step toward a target. Once the step is too small to change
+// the value (below half a unit in the last place, some cents short of the
+// target at slow settings) the value moves by one unit in the last place
+// instead: a released key creeps the rest of the way and ends exactly on its
+// target, without a jump in pitch.
+inline float relaxToward(float value, float target, float rate)
+{
+    const float next = value + (target - value) * rate;
+    return next != value ? next : std::nextafter(value, target);
+}
+
 // A released key glides back to its target tuning.
 inline void relaxPitch(KeyVoice& v, float rate)
 {
-    if (v.mainStiffness == v.mainTargetStiffness)
+    if (v.mainStiffness == v.mainTargetStiffness && v.partialStiffness == v.partialTargetStiffness &&
+        v.bStiffness == v.bTargetStiffness)
         return;
     const float d = (v.mainTargetStiffness - v.mainStiffness) * rate;
     if (isTiny(d))
@@ -22,9 +36,9 @@ inline void relaxPitch(KeyVoice& v, float rate)
     }
     else
     {
-        v.mainStiffness += d;
-        v.partialStiffness += (v.partialTargetStiffness - v.partialStiffness) * rate;
-        v.bStiffness += (v.bTargetStiffness - v.bStiffness) * rate;
+        v.mainStiffness = relaxToward(v.mainStiffness, v.mainTargetStiffness, rate);
+        v.partialStiffness = relaxToward(v.partialStiffness, v.partialTargetStiffness, rate);
+        v.bStiffness = relaxToward(v.bStiffness, v.bTargetStiffness, rate);
     }
 }
 

@@ -12,6 +12,7 @@
 #include "engine/Engine.h"
 #include "engine/EngineState.h"
 #include "engine/Excitation.h"
+#include "engine/LfoRate.h"
 #include "engine/MasterVolume.h"
 #include "engine/MidiInput.h"
 #include "engine/PitchFollow.h"
@@ -30,6 +31,8 @@ struct Ramps
     float bend, bendStep;
 };
 
+// The host's transport, read in every render call (asleep too), so that the
+// synced echo, LFO and tremolo follow the tempo from the first block on.
 void readHostTime(EngineState& s)
 {
     float tempo = 0.0f, position = 0.0f;
@@ -46,6 +49,8 @@ void readHostTime(EngineState& s)
         s.clock.lastTempo = tempo;
         s.clock.beatsPerSample = tempo * 0.016666668f * s.clock.period;
         s.phaser.tempoChanged(s.clock.beatsPerSample);
+        if (s.mod.lfoSync != 0)
+            computeLfoStiffness(s);
     }
 }
 
@@ -71,7 +76,6 @@ inline float zeroIfTiny(float x) { return isTiny(x) ? 0.0f : x; }
 
 void synthesise(EngineState& s, float* outL, float* outR, int frames)
 {
-    readHostTime(s);
     s.phaser.followSongPosition(s.clock.songPosition);
     s.tube.beginBlock();
     Ramps r = beginRamps(s, frames);
@@ -83,6 +87,7 @@ void synthesise(EngineState& s, float* outL, float* outR, int frames)
     for (int n = kFirstKey; n <= kLastKey; ++n)
         if (s.keys[n].startOffset >= frames)
             s.keys[n].startOffset = frames - 1;
+    s.noteEvents.fitToBlock(frames);
 
     for (int j = 0; j < frames; ++j)
     {
@@ -92,6 +97,9 @@ void synthesise(EngineState& s, float* outL, float* outR, int frames)
         if (isTiny(p.modWheelMotion))
             p.modWheelMotion = 0.0f;
 
+        while (const NoteEvent* e = s.noteEvents.due(j))
+            applyNoteEvent(s, *e, j);
+
         const KeyTickInputs tick{r.saturation, mod.lfoStiffness, mod.lfoBalance,
                                  mod.lfoPitch, mod.envBalance,   mod.envPitch};
         float springL = 0.0f, springR = 0.0f, bodyL = 0.0f, bodyR = 0.0f;
@@ -100,11 +108,13 @@ void synthesise(EngineState& s, float* outL, float* outR, int frames)
             KeyVoice& v = s.keys[n];
             if (!v.keyDown)
                 relaxPitch(v, s.tuning.relaxRate);
+            bool releaseNow = false;
             if (v.keyDown && j >= v.startOffset)
             {
                 excitationStep(v, p.modWheelMotion, s.random);
                 v.startOffset = -1;
                 applyBend(v, n, r.bend, s.tuning);
+                releaseNow = v.releaseAfterStrike;
             }
             const bool aSounds = !isTiny(v.aActivity);
             const bool bSounds = !isTiny(v.bActivity);
@@ -136,6 +146,8 @@ void synthesise(EngineState& s, float* outL, float* outR, int frames)
                 v.bMainVelocity = 0.0f;
             }
             bodyString(v, bodyL, bodyR);
+            if (releaseNow)
+                releaseKey(s, n); // its strike has begun
         }
 
         p.modWheelLast = r.modWheel;
@@ -190,22 +202,31 @@ void Engine::process(float* left, float* right, int frames)
     // empty batch, so a held bend or saturation change stays where its ramp
     // ended instead of sweeping again in every block.
     if (!s.perf.batchSinceLastBlock)
-        beginMidiBatch(s);
+        ::beginMidiBatch(s);
     s.perf.batchSinceLastBlock = false;
     std::memset(left, 0, sizeof(float) * static_cast<size_t>(frames));
     std::memset(right, 0, sizeof(float) * static_cast<size_t>(frames));
+    readHostTime(s);
+    s.echo.prepareBlock(s.clock.rate, s.clock.lastTempo);
 
     const bool awake = s.perf.noteFlag || s.perf.activityLevel >= kWakeThreshold;
     if (awake)
     {
         synthesise(s, left, right, frames);
     }
-    else if (s.perf.resetPending)
+    else
     {
-        for (KeyVoice& v : s.keys)
-            v.silence();
-        s.perf.resetPending = false;
+        if (s.perf.resetPending)
+        {
+            for (KeyVoice& v : s.keys)
+                v.silence();
+            s.perf.resetPending = false;
+        }
+        // Releases and the pedal still take effect while nothing sounds.
+        while (const NoteEvent* e = s.noteEvents.pending())
+            applyNoteEvent(s, *e, 0);
     }
+    s.noteEvents.clear();
 
     s.filters.process(left, right, frames);
     s.echo.process(left, right, frames);

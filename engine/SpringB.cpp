@@ -19,10 +19,12 @@ void couple(KeyVoice& v, float g, float S, float a, float b)
     v.bMainVelocity += g * v.aMainVelocity * v.mainWeight;
     if (S > 0.5f)
     {
+        // The curve is written for 0..1 and has a pole beyond it: a low key
+        // scraped or re-struck hard swings past 1, which must saturate, not explode.
         if (a != 0.0f)
-            v.bPartialPosition += signOf(a) * sCurve(std::fabs(a), S) * g;
+            v.bPartialPosition += signOf(a) * sCurve(clampf(std::fabs(a), 0.0f, 1.0f), S) * g;
         if (b != 0.0f)
-            v.bMainPosition += signOf(b) * sCurve(std::fabs(b), S) * g;
+            v.bMainPosition += signOf(b) * sCurve(clampf(std::fabs(b), 0.0f, 1.0f), S) * g;
     }
     else
     {

@@ -140,29 +140,18 @@ int Kelvane::getEchoLineLength(int line) { return engine.echoLineLength(line); }
 
 // --- audio thread -----------------------------------------------------------
 
-void Kelvane::flushPendingMidi()
-{
-    if (pendingCount == 0)
-        return;
-    for (int i = 0; i < pendingCount; ++i)
-        pendingMidi[i].deltaFrames = 0; // late: at the block start
-    engine.processMidi(pendingMidi, pendingCount);
-    pendingCount = 0;
-}
-
 int32_t Kelvane::processEvents(VstEvents* events)
 {
     if (!events || events->numEvents <= 0)
         return 1;
     flashMidiSignal(true);
     const bool entered = guard.tryEnterRender();
+    // One host batch is one engine batch, whatever its size.
     if (entered)
-        flushPendingMidi();
-
-    // Converted in fixed-size chunks: no allocation, the loop bounded by the batch.
-    constexpr int kChunk = 64;
-    MidiMessage chunk[kChunk];
-    int n = 0;
+    {
+        engine.beginMidiBatch();
+        pendingMidi.deliver(engine);
+    }
     VstEvent* const* slots = events->events; // numEvents entries, past the declared two
     for (int32_t i = 0; i < events->numEvents; ++i)
     {
@@ -174,26 +163,13 @@ int32_t Kelvane::processEvents(VstEvents* events)
         m.deltaFrames = midi->deltaFrames;
         for (int b = 0; b < 3; ++b)
             m.data[b] = static_cast<uint8_t>(midi->midiData[b]);
-        if (!entered)
-        {
-            // The engine is being replaced: keep the message for the next block.
-            if (pendingCount < kPendingMidi)
-                pendingMidi[pendingCount++] = m;
-            continue;
-        }
-        chunk[n++] = m;
-        if (n == kChunk)
-        {
-            engine.processMidi(chunk, n);
-            n = 0;
-        }
+        if (entered)
+            engine.addMidi(m);
+        else
+            pendingMidi.keep(m); // the engine is being replaced: for the next block
     }
     if (entered)
-    {
-        if (n)
-            engine.processMidi(chunk, n);
         guard.leaveRender();
-    }
     return 1;
 }
 
@@ -203,7 +179,11 @@ void Kelvane::processReplacing(float** inputs, float** outputs, int32_t sampleFr
         return;
     if (guard.tryEnterRender())
     {
-        flushPendingMidi();
+        if (!pendingMidi.empty())
+        {
+            engine.beginMidiBatch();
+            pendingMidi.deliver(engine);
+        }
         engine.process(outputs[0], outputs[1], sampleFrames); // flushes denormals on this thread itself
         guard.leaveRender();
     }
@@ -236,7 +216,8 @@ void Kelvane::reportBroken()
 
 bool Kelvane::pollHostTime()
 {
-    const VstTimeInfo* info = getTimeInfo(kVstTempoValid);
+    // Both are asked for: a host may fill in only what it is asked.
+    const VstTimeInfo* info = getTimeInfo(kVstTempoValid | kVstPpqPosValid);
     if (!info)
         return false;
     if ((info->flags & kVstPpqPosValid) && std::isfinite(info->ppqPos))

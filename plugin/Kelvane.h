@@ -10,6 +10,7 @@
 #include "engine/Engine.h"
 #include "engine/EngineHost.h"
 #include "plugin/InstrumentEditor.h"
+#include "plugin/PendingMidi.h"
 #include "plugin/ProgramRecord.h"
 #include "plugin/RenderGuard.h"
 #include "vst2/AudioEffectX.h"
@@ -111,7 +112,6 @@ private:
     const ProgramRecord& liveRecord() const;
     // Reads the host's transport; false when it gives none.
     bool pollHostTime();
-    void flushPendingMidi();
 
     RenderGuard guard;
     Engine engine;
@@ -127,9 +127,6 @@ private:
     std::string presetsFolder;
     InstrumentEditor* gui = nullptr;
 
-    // MIDI that arrived while a replacement held the engine; handed over at the
-    // start of the next block that renders.
-    static constexpr int kPendingMidi = 256;
-    MidiMessage pendingMidi[kPendingMidi];
-    int pendingCount = 0;
+    // MIDI that arrived while a replacement held the engine.
+    PendingMidi pendingMidi;
 };

@@ -33,7 +33,7 @@ void Kelvane::setProgram(int32_t p)
         g->showParameterReadout(3, 1);
         g->showParameterReadout(4, 2);
     }
-    engine.applyReleaseToFreeVoices();
+    engine.programApplied();
 }
 
 void Kelvane::setProgramName(char* name)
@@ -74,10 +74,12 @@ int32_t Kelvane::setChunk(void* data, int32_t byteSize, bool isPreset)
 {
     if (!data)
         return 0;
-    if (isPreset ? byteSize != kProgramRecordBytes : byteSize != kBankImageBytes)
+    // The size tells what a chunk is: hosts restore a project's bank with
+    // either flag, and a refused bank would silently lose every program.
+    if (byteSize != kProgramRecordBytes && byteSize != kBankImageBytes)
         return 0;
     RenderGuard::ReplaceScope replacing(guard);
-    if (isPreset)
+    if (byteSize == kProgramRecordBytes)
         std::memcpy(&stored.programs[curProgram], data, kProgramRecordBytes);
     else
         std::memcpy(&stored, data, kBankImageBytes);

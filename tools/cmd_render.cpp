@@ -88,9 +88,9 @@ void addRender(CLI::App& app)
     cmd->add_option("--preset", s.presetPath, "program file (.vnp) to load into the current program")
         ->check(CLI::ExistingFile);
     cmd->add_option("--param", command->parameters, "set a parameter, INDEX=VALUE (repeatable)");
-    // The instrument runs at the host's rate only strictly between 8000 and 100000 Hz.
-    cmd->add_option("--rate", command->rate, "sample rate in Hz (8001..99999)")
-        ->check(CLI::Range(8001, 99999))
+    // The instrument runs at the host's rate above 8000 Hz and up to 192000 Hz.
+    cmd->add_option("--rate", command->rate, "sample rate in Hz (8001..192000)")
+        ->check(CLI::Range(8001, 192000))
         ->capture_default_str();
     cmd->add_option("--block", s.blockSize, "block size in samples")
         ->check(CLI::Range(1, 65536))

@@ -45,7 +45,7 @@ void run(benchmark::State& state, const Settings& settings, const std::vector<in
     }
     for (const auto& [i, v] : settings)
         engine.setParameter(i, v);
-    engine.applyReleaseToFreeVoices();
+    engine.programApplied();
     measureEngine(state, engine, keys, kBenchRate / kBenchBlock); // strike again every second
 }
 

@@ -15,7 +15,7 @@ TEST(EffectsEcho, TempoSyncedLengthsAreNoteValuesHalvedUntilTheyFit)
 {
     EchoLines echo;
     ASSERT_TRUE(echo.allocate(kLine));
-    echo.setSync(1.0f, kRate, 120.0f);
+    echo.setSync(1.0f);
     // At 40 bpm a whole note lasts 6 s, the line 4 s: it halves until it fits.
     const struct
     {
@@ -26,7 +26,8 @@ TEST(EffectsEcho, TempoSyncedLengthsAreNoteValuesHalvedUntilTheyFit)
     for (const auto& c : cases)
     {
         line = 1 - line;
-        echo.setRate(line, c.rate, kRate, c.tempo);
+        echo.setRate(line, c.rate);
+        echo.prepareBlock(kRate, c.tempo);
         EXPECT_EQ(echo.delay(line), c.delay) << c.rate << " at " << c.tempo << " bpm";
     }
 }
@@ -39,8 +40,9 @@ TEST(EffectsEcho, HostileValuesNeverReachPastTheLine)
         for (float v : {NAN, INFINITY, -INFINITY, -3.0f, 7.0f, 1e30f, 1.0f})
             for (int line = 0; line < 2; ++line)
             {
-                echo.setSync(static_cast<float>(line), kRate, tempo);
-                echo.setRate(line, v, kRate, tempo);
+                echo.setSync(static_cast<float>(line));
+                echo.setRate(line, v);
+                echo.prepareBlock(kRate, tempo);
                 for (int c : {0, 1})
                     ASSERT_TRUE(echo.delay(c) >= 0 && echo.delay(c) <= kLine); // 0 or 1: bypassed
             }
@@ -54,8 +56,9 @@ TEST(EffectsEcho, MissingLineIsBypassed)
 {
     EchoLines echo;
     EXPECT_FALSE(echo.allocate(0));
-    echo.setRate(0, 0.5f, kRate, 120.0f);
-    echo.setSync(1.0f, kRate, 120.0f);
+    echo.setRate(0, 0.5f);
+    echo.setSync(1.0f);
+    echo.prepareBlock(kRate, 120.0f);
     echo.setWet(1.0f);
     echo.setFeedback(1.0f);
     std::vector<float> l(512, 0.25f), r(512, -0.25f);
@@ -63,8 +66,9 @@ TEST(EffectsEcho, MissingLineIsBypassed)
     EXPECT_EQ(l, std::vector<float>(512, 0.25f));
     // A shorter line later keeps every delay inside it (the sanitizer build watches).
     ASSERT_TRUE(echo.allocate(100));
-    echo.setSync(0.0f, kRate, 120.0f);
-    echo.setRate(0, 1.0f, kRate, 120.0f);
+    echo.setSync(0.0f);
+    echo.setRate(0, 1.0f);
+    echo.prepareBlock(kRate, 120.0f);
     EXPECT_LE(echo.delay(0), 100);
     echo.process(l.data(), r.data(), 512);
 }

@@ -37,7 +37,7 @@ inline void applyProgram(Engine& e, const std::vector<float>& p)
     for (int i = 0; i < kParamCount; ++i)
         if (i != paramIndex(ParamId::Spare110)) // the plug-in keeps 110 to itself
             e.setParameter(i, p[static_cast<size_t>(i)]);
-    e.applyReleaseToFreeVoices();
+    e.programApplied();
 }
 
 inline MidiMessage midi(int status, int d1, int d2, int delta = 0)

@@ -44,8 +44,9 @@ TEST_F(Chunks, BankAndProgramChunksAfterConstruction)
     EXPECT_EQ(std::memcmp(bank.data() + 5 * 1500, program.data(), 1500), 0);
 }
 
-// Only a chunk of the right size loads, into the current program; anything
-// else is refused and changes nothing.
+// A chunk of a record's size loads into the current program, one of the
+// bank's size into the bank, whatever flag the host restores it with;
+// anything else is refused and changes nothing.
 TEST_F(Chunks, ProgramChunkLoadsOnlyAtItsSize)
 {
     host.setProgram(3);
@@ -53,13 +54,13 @@ TEST_F(Chunks, ProgramChunkLoadsOnlyAtItsSize)
     std::vector<unsigned char> changed = program;
     putValue(changed.data(), 7, 0.3f);
     std::memcpy(changed.data() + 1472, "Bright", 7);
-    for (size_t size : {1499u, 1501u, 97024u})
-    {
-        std::vector<unsigned char> wrong = changed;
-        wrong.resize(size);
-        EXPECT_EQ(m().setChunk(wrong, true), 0) << size;
-    }
-    EXPECT_EQ(m().setChunk(program, false), 0) << "a program-sized chunk is no bank";
+    for (size_t size : {1499u, 1501u, 97023u, 97025u})
+        for (bool isPreset : {true, false})
+        {
+            std::vector<unsigned char> wrong = changed;
+            wrong.resize(size);
+            EXPECT_EQ(m().setChunk(wrong, isPreset), 0) << size;
+        }
     EXPECT_EQ(host.dispatch(effSetChunk, 1, 1500, nullptr), 0);
     EXPECT_EQ(host.dispatch(effSetChunk, 0, -97024, changed.data()), 0);
     EXPECT_EQ(host.dispatch(effSetChunk, 1, (intptr_t(1) << 32) + 1500, changed.data()), 0);
@@ -86,6 +87,32 @@ TEST_F(Chunks, BankTransferKeepsTheReceiversProgram)
     for (int p = 0; p < 64; ++p)
         EXPECT_EQ(other.module().programNameIndexed(p), "P" + std::to_string(p));
     EXPECT_EQ(other.module().getChunk(false), bank);
+}
+
+TEST_F(Chunks, ChunksRestoredWithTheOtherFlagLoadByTheirSize)
+{
+    // A project saved with the bank chunk and restored with the program flag
+    // (and the other way round) keeps its sound.
+    TestHost saved;
+    ASSERT_TRUE(saved.ok());
+    nameEveryProgram(saved.module());
+    const std::vector<unsigned char> bank = saved.module().getChunk(false);
+    host.setProgram(5);
+    EXPECT_EQ(m().setChunk(bank, true), 1);
+    EXPECT_EQ(m().getChunk(false), bank);
+    EXPECT_EQ(m().getProgram(), 5);
+    EXPECT_FLOAT_EQ(host.getParameter(ParamId::Decay), 0.05f) << "program 5 re-applied";
+
+    saved.setProgram(9);
+    const std::vector<unsigned char> program = saved.module().getChunk(true);
+    TestHost restored;
+    ASSERT_TRUE(restored.ok());
+    restored.setProgram(2);
+    EXPECT_EQ(restored.module().setChunk(program, false), 1);
+    EXPECT_EQ(restored.module().getChunk(true), program);
+    EXPECT_EQ(restored.module().programNameIndexed(2), "P9");
+    EXPECT_FLOAT_EQ(restored.getParameter(ParamId::Decay), 0.09f);
+    EXPECT_EQ(restored.module().programNameIndexed(3), "-") << "only the current program changes";
 }
 
 TEST_F(Chunks, NamesCutTo24AndProgramNumbersInRangeOnly)

@@ -144,8 +144,8 @@ TEST_F(RenderCommand, DemoWithPresetAndBankFilesLoadedIntoTheModule)
 
 TEST_F(RenderCommand, RefusesBadInput)
 {
-    // --rate 100000: the engine would run at 48000.
-    for (const char* bad : {"--param 200=0.5", "--param volume", "--program 64", "--rate 100000"})
+    // --rate 192001: the engine would run at 48000.
+    for (const char* bad : {"--param 200=0.5", "--param volume", "--program 64", "--rate 192001"})
         EXPECT_NE(run("--out '" + dir + "/x.wav' " + bad), 0) << bad;
     writeFile(dir + "/short.vnp", "not a program", 13);
     EXPECT_NE(run("--out '" + dir + "/x.wav' --preset '" + dir + "/short.vnp'"), 0);
