@@ -105,7 +105,19 @@ intptr_t HostModule::answer(int32_t opcode, int32_t index, intptr_t value, void*
     switch (opcode)
     {
     case audioMasterVersion: return hostVersion;
-    case audioMasterGetTime: return timeAvailable ? reinterpret_cast<intptr_t>(&time) : 0;
+    case audioMasterGetTime:
+        if (!timeAvailable)
+            return 0;
+        if (!onlyAsked)
+            return reinterpret_cast<intptr_t>(&time);
+        {
+            // Like hosts that fill in only the fields they were asked for.
+            constexpr int32_t optional = kVstPpqPosValid | kVstTempoValid | kVstBarsValid | kVstCyclePosValid |
+                                         kVstTimeSigValid | kVstSmpteValid | kVstClockValid | kVstNanosValid;
+            answered = time;
+            answered.flags = (time.flags & ~optional) | (time.flags & optional & static_cast<int32_t>(value));
+            return reinterpret_cast<intptr_t>(&answered);
+        }
     case audioMasterGetSampleRate: return static_cast<intptr_t>(time.sampleRate);
     case audioMasterCanDo:
         if (!ptr)

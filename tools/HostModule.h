@@ -88,6 +88,8 @@ public:
     // processReplacing by the frames rendered.
     VstTimeInfo& timeInfo() { return time; }
     void setTimeInfoAvailable(bool available) { timeAvailable = available; }
+    // Answer only the time fields the plug-in asks for (as some hosts do).
+    void setTimeInfoOnlyAsked(bool only) { onlyAsked = only; }
     void setTempo(double bpm);
     void setPosition(double ppq);
     // What audioMasterVersion answers (2400 by default; 0 plays a very old host).
@@ -113,6 +115,8 @@ private:
     std::string modulePath;
     VstTimeInfo time{};
     bool timeAvailable = true;
+    bool onlyAsked = false;
+    VstTimeInfo answered{};
     intptr_t hostVersion = 2400;
     std::vector<std::string> canDoList{"sendVstEvents", "sendVstMidiEvent", "sendVstTimeInfo", "sizeWindow"};
     mutable std::mutex callsMutex;

@@ -55,6 +55,10 @@ TEST(ModuleEnginePitch, KeysConcertAMicrotuningAndBendSoundTheirPitch)
         // Default range: two semitones; full up is one step short of the range.
         {"key 69, bend full up", 48000.0f, 69, 440.0 * std::pow(2.0, 2.0 * 8191.0 / 8192.0 / 12.0), {}, 16383},
         {"key 69, range 12, bend full down", 48000.0f, 69, 220.0, {{ParamId::PitchRange, 1.0f}}, 0},
+        // LSB 0, MSB 96: half way up, one semitone at the default range.
+        {"key 69, bend LSB 0 MSB 96", 48000.0f, 69, 440.0 * semitone, {}, 96 << 7},
+        {"key 69 at 176400 Hz", 176400.0f, 69, 440.0, {}, -1},
+        {"key 69 at 192000 Hz", 192000.0f, 69, 440.0, {}, -1},
     };
     for (const Case& c : cases)
     {

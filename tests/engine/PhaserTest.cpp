@@ -17,3 +17,34 @@ TEST(EffectsPhaser, SongModeKeepsItsPhaseWhenTheHostGivesNoPosition)
     p.followSongPosition(NAN);
     EXPECT_EQ(p.phase(), phase);
 }
+
+TEST(EffectsPhaser, SongModeSweepsWithoutAStepAtBlockStarts)
+{
+    // The block start sets the phase from the song position; within the block
+    // it must advance at the same pace, so a steady song sweeps smoothly.
+    constexpr double kRate = 48000.0, kTempo = 97.0;
+    constexpr float kBeatsPerSample = static_cast<float>(kTempo / 60.0 / kRate);
+    for (float rate : {2.0f / 16.0f, 1.0f})
+    {
+        Phaser p;
+        p.setMix(1.0f);
+        p.setTremoloSync(1.0f, kBeatsPerSample);
+        p.setTremoloRate(rate, kBeatsPerSample);
+        double song = 3.0;
+        p.followSongPosition(song);
+        for (int block = 0; block < 50; ++block)
+        {
+            for (int j = 0; j < 512; ++j)
+            {
+                float l = 0.0f, r = 0.0f;
+                p.process(l, r, 0.5f);
+            }
+            const double carried = p.phase();
+            song += 512 * kTempo / 60.0 / kRate;
+            p.followSongPosition(song);
+            double step = std::fabs(p.phase() - carried);
+            step = std::fmin(step, 6.283185307179586 - step); // across a full turn
+            ASSERT_LT(step, 4.0 * p.increment()) << "block " << block << ", rate " << rate;
+        }
+    }
+}

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <thread>
 
+#include "tests/engine/Signal.h"
 #include "tests/module/InProcess.h"
 #include "tests/support/TestHost.h"
 
@@ -33,6 +34,43 @@ TEST(RenderGuard, BlockDuringAReplacementIsSilenceAndMidiSentMeanwhileSoundsNext
     inst.host.processReplacing(out.left.data(), out.right.data(), 4800);
     EXPECT_TRUE(out.allFinite());
     EXPECT_GT(out.peak(), 1e-3f) << "the note held back during the replacement sounds in the next block";
+}
+
+// However much MIDI arrives while the engine is held, no release is lost: a
+// key released (or all notes switched off) past the kept messages still ends.
+TEST(RenderGuard, ReleasesBeyondTheKeptMessagesAreNeverDropped)
+{
+    auto midi = [](int status, int d1, int d2) {
+        return VstMidiEvent{
+            kVstMidiType, sizeof(VstMidiEvent), 0, 0, 0, 0, {char(status), char(d1), char(d2), 0}, 0, 0, 0, 0};
+    };
+    auto tail = [&midi](bool releaseByAllNotesOff, bool flood) {
+        InProcessInstrument inst;
+        inst.plugin->setParameter(ParamId::Release, 0.0f); // released keys stop quickly
+        StereoBuffer out{std::vector<float>(24000), std::vector<float>(24000)};
+        inst.host.sendMidi({midi(0x90, 69, 110)});
+        inst.host.processReplacing(out.left.data(), out.right.data(), 512);
+        {
+            RenderGuard::ReplaceScope replacing(inst.plugin->renderGuard());
+            std::vector<VstMidiEvent> batch;
+            for (int i = 0; flood && i < 300; ++i)
+                batch.push_back(midi(0xB0, 1, i & 127)); // wheel moves, more than are kept
+            batch.push_back(releaseByAllNotesOff ? midi(0xB0, 123, 0) : midi(0x90, 69, 0));
+            inst.host.sendMidi(batch);
+        }
+        inst.host.processReplacing(out.left.data(), out.right.data(), 24000);
+        return rms(out.left, 12000, 24000);
+    };
+    InProcessInstrument held;
+    held.host.sendMidi({midi(0x90, 69, 110)});
+    StereoBuffer ringing{std::vector<float>(24512), std::vector<float>(24512)};
+    held.host.processReplacing(ringing.left.data(), ringing.right.data(), 24512);
+    const double stillHeld = rms(ringing.left, 12512, 24512);
+    for (bool allNotesOff : {false, true})
+    {
+        EXPECT_LT(tail(allNotesOff, true), 0.01 * stillHeld) << "flooded, all notes off: " << allNotesOff;
+        EXPECT_LT(tail(allNotesOff, false), 0.01 * stillHeld) << "all notes off: " << allNotesOff;
+    }
 }
 
 TEST(RenderGuard, ProgramChangesWhileAnotherThreadRenders)

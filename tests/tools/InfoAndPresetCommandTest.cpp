@@ -81,4 +81,32 @@ TEST(Cli, PresetDumpOfSavedFiles)
     EXPECT_NE(status, 0);
 }
 
+TEST(Cli, PresetDumpReadsAtMostABank)
+{
+    // A file longer than any record (or a device that never ends) is read only
+    // as far as a bank goes, and the dump says so.
+    int status = -1;
+    nlohmann::json z = nlohmann::json::parse(run("preset dump /dev/zero " + moduleArg(), &status));
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(z["kind"], "bank");
+    EXPECT_EQ(z["size"], 97024);
+    EXPECT_EQ(z["longerThanRead"], true);
+
+    TempDir dir;
+    const std::string longProgram = dir.file("long.vnp");
+    {
+        std::vector<char> bytes(5000, 0);
+        bytes[0] = 2;
+        FILE* f = std::fopen(longProgram.c_str(), "wb");
+        ASSERT_NE(f, nullptr);
+        std::fwrite(bytes.data(), 1, bytes.size(), f);
+        std::fclose(f);
+    }
+    nlohmann::json p = nlohmann::json::parse(run("preset dump " + longProgram + " " + moduleArg(), &status));
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(p["kind"], "program");
+    EXPECT_EQ(p["size"], 1500);
+    EXPECT_EQ(p["longerThanRead"], true);
+}
+
 } // namespace
