@@ -77,6 +77,9 @@ void CView::setViewSize(const CRect& rect, bool inv)
         return;
     if (inv && isVisible())
         invalidateInParent(size);
+    // The hit area moves with the view unless it was set apart from it.
+    if (mouseableArea == size)
+        mouseableArea = rect;
     size = rect;
     if (inv)
         setDirty(true);

@@ -50,7 +50,8 @@ public:
 
     void setMouseEnabled(bool state = true) { mouseEnabled = state; }
     bool getMouseEnabled() const { return mouseEnabled; }
-    // Hit-test rectangle (parent coordinates); does not follow setViewSize.
+    // Hit-test rectangle (parent coordinates). It follows setViewSize while
+    // it equals the view's size; one set apart stays where it was put.
     void setMouseableArea(const CRect& rect) { mouseableArea = rect; }
     CRect& getMouseableArea(CRect& rect) const
     {

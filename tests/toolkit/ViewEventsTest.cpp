@@ -75,6 +75,26 @@ TEST_F(ViewEvents, UnhandledMoveOrRemovalEndsTheCapture)
     EXPECT_EQ(log, (Log{"b:down(70,20)", "a:exit"}));
 }
 
+TEST_F(ViewEvents, AViewMovedBySetViewSizeIsHitAndHoveredAtItsNewPlace)
+{
+    // As the in-place rename moves the name field over a list row.
+    a->setViewSize(CRect(110, 60, 150, 90));
+    down(20, 20); // where it was: nothing there any more
+    down(120, 70);
+    up(120, 70);
+    move(20, 20);
+    EXPECT_TRUE(frame->onWheel(at(149, 89), kMouseWheelAxisY, 1.f, 0));
+    EXPECT_EQ(log, (Log{"a:down(120,70)", "a:up(120,70)", "a:enter", "a:exit", "a:wheel(149,89)1", "a:enter"}));
+    // A hit area set apart from the view stays where it was put.
+    log.clear();
+    b->setMouseableArea(CRect(60, 10, 80, 50));
+    b->setViewSize(CRect(160, 10, 200, 50));
+    down(70, 20);
+    up(70, 20);
+    down(170, 20);
+    EXPECT_EQ(log, (Log{"b:down(70,20)", "b:up(70,20)", "a:exit", "b:enter"}));
+}
+
 TEST_F(ViewEvents, NestedContainerPassesLocalCoordinatesAndDrawsAtItsOffset)
 {
     auto* inner = new RecordingView(CRect(10, 10, 30, 30), "inner", log);
