@@ -58,7 +58,7 @@ bool CFrame::open(void* parent)
         backBuffer = nullptr;
         return false;
     }
-    guiThread = std::this_thread::get_id();
+    guiThread.store(std::this_thread::get_id(), std::memory_order_relaxed);
     CView::attached(nullptr);
     parentFrame = this;
     for (CView* c : children)
@@ -99,6 +99,7 @@ void CFrame::idle()
     if (inIdle || !platformFrame)
         return;
     inIdle = true;
+    guiThread.store(std::this_thread::get_id(), std::memory_order_relaxed);
     ViewGuard guard(this);
     platformFrame->pumpEvents();
     // A window the host keeps hidden is not redrawn; dirty views and invalid

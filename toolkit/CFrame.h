@@ -34,11 +34,14 @@ public:
     IPlatformFrame* getPlatformFrame() const { return platformFrame.get(); }
     VSTGUIEditorInterface* getEditor() const { return editor; }
 
+    // Also makes the calling thread the GUI thread: some hosts open the
+    // editor on one thread and idle it from another.
     void idle();
-    // True on the thread that opened the frame (the host's GUI thread).
-    // Elsewhere (a host calling setParameter from its audio thread) views
-    // only mark themselves dirty; the next idle redraws them.
-    bool isGuiThread() const { return std::this_thread::get_id() == guiThread; }
+    // True on the thread that last ran idle (before the first idle, the one
+    // that opened the frame). Elsewhere (a host calling setParameter from
+    // its audio thread) views only mark themselves dirty; the next idle
+    // redraws them.
+    bool isGuiThread() const { return std::this_thread::get_id() == guiThread.load(std::memory_order_relaxed); }
     // Repaints every invalid rectangle now (idle does this too).
     void updateNow();
 
@@ -104,7 +107,7 @@ protected:
     CCursorType cursor = kCursorDefault;
     bool active = true;
     bool inIdle = false;
-    std::thread::id guiThread;
+    std::atomic<std::thread::id> guiThread{};
     std::atomic<bool> redrawAllRequested{false};
     bool pointerHidden = false;
     bool mouseButtonsDown = false;

@@ -99,3 +99,20 @@ TEST_F(Redraw, InvalidFromAnotherThreadOnlyMarksAndIdleRedraws)
     EXPECT_EQ(a->draws, draws + 1);
     EXPECT_EQ(frame->getPixel(15, 15), kBlueCColor);
 }
+
+TEST_F(Redraw, TheThreadThatRunsIdleIsTheGuiThread)
+{
+    // A host that opened the editor on one thread and idles it from another.
+    a->colour = kBlueCColor;
+    a->setValue(0.4f);
+    std::thread idler([&] { frame->idle(); });
+    idler.join();
+    EXPECT_EQ(frame->getPixel(15, 15), kBlueCColor);
+    // The opening thread is now just another thread: it only marks.
+    a->colour = kGreenCColor;
+    a->invalid();
+    EXPECT_TRUE(frame->getInvalidRects().empty());
+    EXPECT_EQ(frame->getPixel(15, 15), kBlueCColor);
+    frame->idle();
+    EXPECT_EQ(frame->getPixel(15, 15), kGreenCColor);
+}
