@@ -411,6 +411,7 @@ void CFrame::onViewRemoved(CView* view)
         CView* old = focusView;
         focusView = nullptr;
         old->looseFocus();
+        returnKeyboardFocus();
     }
     // A capture inside the removed view ends with it.
     for (CView* v = mouseDownView; v;)

@@ -121,8 +121,13 @@ void CTextEdit::looseFocus()
     }
     editBuffer = text;
     if (CFrame* f = getFrame())
+    {
         if (f->getFocusView() == this)
             f->setFocusView(nullptr);
+        // Editing is over, whether it committed or not: the keyboard goes
+        // back to the host so that its shortcuts work again.
+        f->returnKeyboardFocus();
+    }
     invalid();
 }
 

@@ -3,6 +3,7 @@
 // focus; typing edits a copy of the text; Return (or any click in the frame,
 // or focusing another view) commits: only a changed text runs
 // beginEdit, setText, valueChanged, endEdit. Escape restores and ends.
+// However editing ends, the keyboard is handed back to the host.
 
 #include "toolkit/CTextLabel.h"
 

@@ -348,11 +348,20 @@ void X11PlatformFrame::dispatch(XEvent& event)
     }
     case KeyPress: {
         VstKeyCode key = keyCodeOf(event.xkey);
-        if (key.virt || key.character)
-            frame->onKeyDown(key);
+        const bool used = (key.virt || key.character) && frame->onKeyDown(key) > 0;
+        if (!used)
+            passKeyToHost(event);
         break;
     }
     case KeyRelease: {
+        const unsigned int code = event.xkey.keycode;
+        if (code < forwardedKeys.size() && forwardedKeys[code])
+        {
+            // The host had the press; it gets the release too.
+            forwardedKeys[code] = false;
+            passKeyToHost(event);
+            break;
+        }
         VstKeyCode key = keyCodeOf(event.xkey);
         if (key.virt || key.character)
             frame->onKeyUp(key);
@@ -542,13 +551,47 @@ void X11PlatformFrame::takeKeyboardFocus()
     XSetInputFocus(display, window, RevertToParent, CurrentTime);
 }
 
+unsigned long X11PlatformFrame::hostKeyWindow() const
+{
+    // The window that had the keyboard before us, else the host's parent.
+    return (previousFocus != None && previousFocus != PointerRoot) ? previousFocus : parent;
+}
+
+void X11PlatformFrame::passKeyToHost(XEvent& event)
+{
+    // A key the host sent us itself (as embedders forward keys) is not sent
+    // back: it would only come round again.
+    if (gone || event.xkey.send_event)
+        return;
+    XErrorGuard guard(display);
+    const Window target = hostKeyWindow();
+    XEvent copy = event;
+    copy.xkey.window = target;
+    copy.xkey.subwindow = None;
+    XSendEvent(display, target, True, event.type == KeyPress ? KeyPressMask : KeyReleaseMask, &copy);
+    if (event.type == KeyPress && event.xkey.keycode < forwardedKeys.size())
+        forwardedKeys[event.xkey.keycode] = true;
+    // Nothing here types: the keyboard goes back to the host for good.
+    if (event.type == KeyPress && !frame->getFocusView())
+        returnKeyboardFocus();
+    XFlush(display);
+}
+
 void X11PlatformFrame::returnKeyboardFocus()
 {
     if (gone)
         return;
     XErrorGuard guard(display);
-    // The window that had the keyboard before us, else the host's parent.
-    const Window target = (previousFocus != None && previousFocus != PointerRoot) ? previousFocus : parent;
+    Window focus = 0;
+    int revert = 0;
+    XGetInputFocus(display, &focus, &revert);
+    if (focus != window)
+    {
+        // Not ours to give: the user has moved on to another window.
+        previousFocus = 0;
+        return;
+    }
+    const Window target = hostKeyWindow();
     XSetInputFocus(display, target, RevertToParent, CurrentTime);
     XSync(display, False);
     if (guard.error() != 0 && target != parent)

@@ -1,10 +1,12 @@
 #pragma once
 // Platform of a frame inside a host's X11 window: a child window on a
 // private display connection. Events are pumped from the frame's idle (the
-// host's GUI thread); no thread of our own.
+// host's GUI thread); no thread of our own. Keys the frame does not use
+// are handed on to the host.
 
 #include "toolkit/IPlatformFrame.h"
 
+#include <bitset>
 #include <map>
 #include <memory>
 
@@ -45,6 +47,10 @@ private:
     void dispatch(XEvent& event);
     void presentRect(const CRect& r);
     unsigned long cursorFor(CCursorType type);
+    // Where keys go back to: the window that had the keyboard before us.
+    unsigned long hostKeyWindow() const;
+    // Hands a key the frame did not use on to the host.
+    void passKeyToHost(XEvent& event);
 
     CFrame* frame;
     Display* display;
@@ -63,6 +69,8 @@ private:
     bool gone = false; // destroyed with the host's window
     int buttonsDown = 0;
     std::vector<CRect> exposed;
+    // Key codes whose press went to the host: their release follows it.
+    std::bitset<256> forwardedKeys;
     // Double-click tracking.
     unsigned long lastPressTime = 0;
     unsigned int lastPressButton = 0;

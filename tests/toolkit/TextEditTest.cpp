@@ -3,6 +3,7 @@
 #include "Recorders.h"
 
 #include "toolkit/CTextEdit.h"
+#include "toolkit/HeadlessPlatformFrame.h"
 
 #include <gtest/gtest.h>
 
@@ -42,8 +43,10 @@ struct TextEditing : ::testing::Test
 // (Return commits in the X11 typing test.)
 TEST_F(TextEditing, ClickingElsewhereCommitsOnceAndEscapeOrNoChangeCommitsNothing)
 {
+    auto* platform = static_cast<HeadlessPlatformFrame*>(frame->getPlatformFrame());
     click(20, 20);
     EXPECT_EQ(frame->getFocusView(), edit);
+    EXPECT_TRUE(platform->hasKeyboardFocus());
     key(VKEY_BACK);
     keys({'t', '!'});
     EXPECT_EQ(edit->getEditText(), "Init!");
@@ -51,17 +54,24 @@ TEST_F(TextEditing, ClickingElsewhereCommitsOnceAndEscapeOrNoChangeCommitsNothin
     EXPECT_TRUE(log.empty());
     click(150, 50);
     EXPECT_FALSE(edit->isEditing());
+    EXPECT_FALSE(platform->hasKeyboardFocus());
     EXPECT_STREQ(edit->getText(), "Init!");
     EXPECT_EQ(log, (Log{"listener begin", "host begin 112", "valueChanged 112", "host end 112", "listener end"}));
     log.clear();
+    // However editing ends, committing or not, the host gets the keyboard back.
     click(20, 20);
     keys({'x'});
     key(VKEY_ESCAPE);
     EXPECT_STREQ(edit->getText(), "Init!");
+    EXPECT_FALSE(platform->hasKeyboardFocus());
+    click(20, 20);
+    key(VKEY_RETURN);
+    EXPECT_FALSE(platform->hasKeyboardFocus());
     click(20, 20);
     keys({'x'});
     key(VKEY_BACK);
     click(150, 50);
+    EXPECT_FALSE(platform->hasKeyboardFocus());
     EXPECT_TRUE(log.empty());
 }
 

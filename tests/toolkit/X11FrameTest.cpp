@@ -233,21 +233,52 @@ TEST_F(X11Frame, DoubleClicksRightButtonAndWheelNotches)
     EXPECT_EQ(std::count(log.begin(), log.end(), "v:down(50,50)"), 0);
 }
 
-TEST_F(X11Frame, TypingIntoATextEditAfterClickingIt)
+TEST_F(X11Frame, TypingIntoATextEditAndTheKeyboardGoingBackHoweverEditingEnds)
 {
     auto* edit = new CTextEdit(CRect(10, 10, 150, 40), &listener, 112, "ab");
     frame->addView(edit);
+    XSelectInput(host.display, host.parent, KeyPressMask | KeyReleaseMask);
     XSetInputFocus(host.display, host.parent, RevertToParent, CurrentTime);
     XSync(host.display, False);
-    click(20, 20);
-    ASSERT_TRUE(idleUntil(frame, [&] { return edit->isEditing(); }));
-    EXPECT_EQ(host.focus(), child); // the editing view takes the keyboard
-    host.key(XK_c);
-    host.key(XK_Return);
-    ASSERT_TRUE(idleUntil(frame, [&] { return !edit->isEditing(); }));
+    // Return after typing commits; Escape, and Return on the text as it
+    // was, commit nothing. Each time the host gets the keyboard back.
+    const std::vector<std::pair<KeySym, KeySym>> endings = {{XK_c, XK_Return}, {XK_d, XK_Escape}, {0, XK_Return}};
+    for (auto [typed, ending] : endings)
+    {
+        click(20, 20);
+        ASSERT_TRUE(idleUntil(frame, [&] { return edit->isEditing(); }));
+        EXPECT_EQ(host.focus(), child); // the editing view takes the keyboard
+        if (typed)
+            host.key(typed);
+        host.key(ending);
+        ASSERT_TRUE(idleUntil(frame, [&] { return !edit->isEditing(); }));
+        EXPECT_TRUE(idleUntil(frame, [&] { return host.focus() == host.parent; })) << ending;
+    }
     EXPECT_STREQ(edit->getText(), "abc");
-    EXPECT_TRUE(contains(log, "host begin 112"));
-    frame->returnKeyboardFocus();
+    EXPECT_EQ(std::count(log.begin(), log.end(), "host begin 112"), 1);
+    // What was typed went to the field, not to the host.
+    XEvent event;
+    EXPECT_FALSE(XCheckTypedWindowEvent(host.display, host.parent, KeyPress, &event));
+}
+
+TEST_F(X11Frame, KeysTheFrameDoesNotUseReachTheHost)
+{
+    // The host gave our window the keyboard (as some embedders do); nothing
+    // in the frame types, so a key goes on to the host and so does the keyboard.
+    XSelectInput(host.display, host.parent, KeyPressMask | KeyReleaseMask);
+    XSetInputFocus(host.display, child, RevertToParent, CurrentTime);
+    XSync(host.display, False);
+    host.key(XK_space);
+    XEvent press{}, release{};
+    ASSERT_TRUE(idleUntil(frame, [&] {
+        XSync(host.display, False);
+        return XCheckTypedWindowEvent(host.display, host.parent, KeyPress, &press);
+    }));
+    EXPECT_EQ(press.xkey.keycode, XKeysymToKeycode(host.display, XK_space));
+    EXPECT_TRUE(idleUntil(frame, [&] {
+        XSync(host.display, False);
+        return XCheckTypedWindowEvent(host.display, host.parent, KeyRelease, &release);
+    }));
     EXPECT_EQ(host.focus(), host.parent);
 }
 
