@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs every Debian package the build, the tools and the tests need.
+# Installs every Debian package the build, the tools and the tests need,
+# and zenity, which the editor's file dialogs run.
 # Safe to run again: apt-get skips what is already there.
 set -euo pipefail
 PKGS=(
@@ -10,6 +11,7 @@ PKGS=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
   xvfb xauth
+  zenity
   clang-format
 )
 missing=()

@@ -3,6 +3,7 @@
 #include "toolkit/CFrame.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <spawn.h>
@@ -257,9 +258,16 @@ bool CNewFileSelector::runModal()
     const std::string program = findDialogProgram();
     const std::vector<std::string> cmd = buildCommand(program);
     if (cmd.empty())
+    {
+        // Say why nothing opens rather than leave the user clicking.
+        std::fprintf(stderr, "File dialog: neither zenity nor kdialog was found on the PATH; "
+                             "install zenity to load and save files.\n");
         return false;
+    }
     std::string output;
     const int status = runner() ? runner()(cmd, output) : runProgram(cmd, output);
+    if (status < 0)
+        std::fprintf(stderr, "File dialog: %s could not be run.\n", program.c_str());
     if (status != 0)
         return false;
     // One absolute path per line; anything else (warnings) is ignored.

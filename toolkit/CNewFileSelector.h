@@ -1,6 +1,8 @@
 #pragma once
 // Modal file dialog. On Linux it runs zenity (kdialog as fallback) and reads
 // the chosen path from its output; run() blocks until the dialog is closed.
+// Without either program nothing opens, and a message on standard error
+// says so.
 // The program runner is a seam: tests replace it with setRunner.
 
 #include "toolkit/CBaseObject.h"

@@ -144,3 +144,22 @@ TEST(FileDialogProgram, RealRunnerReadsStdoutWithoutTheHostsLibraryPath)
     std::remove(script.c_str());
     rmdir(dir);
 }
+
+TEST(FileDialogProgram, NoDialogProgramSaysSoOnStandardError)
+{
+    char dir[] = "/tmp/vant_nodialog_XXXXXX";
+    ASSERT_NE(mkdtemp(dir), nullptr);
+    const std::string savedPath = getenv("PATH") ? getenv("PATH") : "";
+    setenv("PATH", dir, 1); // a PATH without zenity or kdialog
+    HeadlessFrame frame;
+    auto* sel = CNewFileSelector::create(frame.frame);
+    EXPECT_EQ(CNewFileSelector::findDialogProgram(), "");
+    ::testing::internal::CaptureStderr();
+    EXPECT_FALSE(sel->runModal());
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("zenity"), std::string::npos) << said;
+    EXPECT_EQ(sel->getNumSelectedFiles(), 0u);
+    sel->forget();
+    setenv("PATH", savedPath.c_str(), 1);
+    rmdir(dir);
+}
