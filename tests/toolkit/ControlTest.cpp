@@ -21,8 +21,14 @@ TEST(ControlValue, SetValueClampsAndTellsNobody)
     c.setValue(std::nanf("")); // NaN keeps the value
     EXPECT_EQ(c.getValue(), 0.f);
     EXPECT_TRUE(log.empty());
-    c.setMin(-1);
+    // Normalised values map onto the range from its minimum.
+    c.setMin(1);
     c.setMax(3);
+    c.setValueNormalized(0.f);
+    EXPECT_FLOAT_EQ(c.getValue(), 1.f);
+    c.setValueNormalized(0.25f);
+    EXPECT_FLOAT_EQ(c.getValue(), 1.5f);
+    EXPECT_FLOAT_EQ(c.getValueNormalized(), 0.25f);
     c.setValueNormalized(7.f);
     EXPECT_FLOAT_EQ(c.getValue(), 3.f);
     c.valueChanged();
