@@ -2,6 +2,7 @@
 
 #include "controls/ControlCursor.h"
 #include "controls/ControlInk.h"
+#include "controls/DrawState.h"
 #include "controls/WheelStep.h"
 
 #include "toolkit/CDrawContext.h"
@@ -52,6 +53,7 @@ void LCDDial::draw(CDrawContext* context)
     const double height = rect.getHeight();
     const double knobSize = height - 2.0 * h - 6.0;
     CRect knob(rect.left + 90.0 + h + 3.0, rect.top + h + 3.0, 0, 0);
+    setControlDrawState(context);
     knob.right = knob.left + knobSize;
     knob.bottom = knob.top + knobSize;
 

@@ -3,6 +3,7 @@
 #include "controls/ControlCursor.h"
 #include "controls/ControlHost.h"
 #include "controls/ControlInk.h"
+#include "controls/DrawState.h"
 #include "controls/EditGesture.h"
 #include "controls/WheelStep.h"
 
@@ -30,6 +31,7 @@ void LCDSlider::draw(CDrawContext* context)
     const double markerY = rect.bottom - (rect.getHeight() - 3.0) * v - 2.0;
 
     const CRect box(rect.left + h, rect.top + h, rect.right, rect.bottom);
+    setControlDrawState(context);
     context->setLineWidth(h + 3.0);
     context->setFrameColor(inkColor(static_cast<uint8_t>(30 + 80 * e)));
     context->drawRect(box, kDrawStroked);

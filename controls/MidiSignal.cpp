@@ -1,5 +1,7 @@
 #include "controls/MidiSignal.h"
 
+#include "controls/DrawState.h"
+
 #include "toolkit/CDrawContext.h"
 
 using namespace VSTGUI;
@@ -30,7 +32,7 @@ void MidiSignal::draw(CDrawContext* context)
         setDirty(false);
         return;
     }
-    context->setDrawMode(kAntiAliasing);
+    setControlDrawState(context);
     const float shown = current < 1.f ? current : 1.f;
     context->setFillColor(CColor(255, 190, 60, static_cast<uint8_t>(125.f * shown)));
     // The inner ellipse is filled over the outer one: a denser centre.

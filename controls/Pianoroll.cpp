@@ -2,6 +2,7 @@
 
 #include "controls/ControlCursor.h"
 #include "controls/ControlHost.h"
+#include "controls/DrawState.h"
 
 #include "toolkit/CDrawContext.h"
 #include "toolkit/CGradient.h"
@@ -113,6 +114,7 @@ void Pianoroll::draw(CDrawContext* context)
 {
     if (const Key* k = key(pressedKey))
     {
+        setControlDrawState(context);
         SharedPointer<CGraphicsPath> path = owned(context->createGraphicsPath());
         if (path)
         {

@@ -2,6 +2,7 @@
 
 #include "controls/ControlCursor.h"
 #include "controls/ControlInk.h"
+#include "controls/DrawState.h"
 #include "controls/EditGesture.h"
 
 #include "toolkit/CDrawContext.h"
@@ -36,7 +37,7 @@ Trigger::Trigger(const CRect& viewSize, IControlListener* controlListener, int32
 
 void Trigger::draw(CDrawContext* context)
 {
-    context->setDrawMode(kAntiAliasing);
+    setControlDrawState(context);
     context->setFillColor(kButtonFill);
 
     const double L = rect.left, T = rect.top, R = rect.right, B = rect.bottom;

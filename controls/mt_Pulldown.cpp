@@ -1,6 +1,7 @@
 #include "controls/mt_Pulldown.h"
 
 #include "controls/ControlInk.h"
+#include "controls/DrawState.h"
 
 #include "toolkit/CDrawContext.h"
 
@@ -29,6 +30,7 @@ void mt_Pulldown::draw(CDrawContext* context)
     const double L = size.left, T = size.top, R = size.right, B = size.bottom;
     const double h = hover;
 
+    setControlDrawState(context);
     context->setFillColor(CColor(150, 110, 40, alphaOf(150 + 60 * h)));
     context->drawRect(size, kDrawFilled);
     context->setFrameColor(inkColor(alphaOf(60 * (h + 1))));
