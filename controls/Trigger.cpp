@@ -104,9 +104,8 @@ void Trigger::drawBox(CDrawContext* context, const char* first, const char* seco
     if (CFrame* frame = getFrame())
         frame->drawBackgroundRect(context, box);
 
-    // The outline keeps the context's initial frame colour and width, set
-    // here so that it does not depend on what was drawn before.
-    context->setFrameColor(kWhiteCColor);
+    // Filled and outlined in the ink, like every other LCD element.
+    context->setFrameColor(inkColor(128));
     context->setLineWidth(1);
     context->setFillColor(inkColor(128));
     context->drawRect(box, kDrawFilledAndStroked);

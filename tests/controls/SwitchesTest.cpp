@@ -122,6 +122,17 @@ TEST_F(SwitchFixture, LoadAndSaveBoxesReportNoneFirstOrSecondEntry)
     frame.down(909, 20);
     frame.idle();
     EXPECT_GT(frame.inked(box), 180 * 44 / 2); // the box shows while the button is held
+    // Its outline is ink like the rest of the box: never lighter than the
+    // ink rim just inside it, and well darker than the panel.
+    int lightEdges = 0;
+    for (int x = 806; x < 984; ++x)
+        for (auto [edge, rim] : {std::pair{38, 40}, std::pair{81, 79}})
+            lightEdges += brightness(frame.pixel(x, edge)) > brightness(frame.pixel(x, rim)) ? 1 : 0;
+    for (int y = 39; y < 81; ++y)
+        for (auto [edge, rim] : {std::pair{805, 807}, std::pair{984, 982}})
+            lightEdges += brightness(frame.pixel(edge, y)) > brightness(frame.pixel(rim, y)) ? 1 : 0;
+    EXPECT_EQ(lightEdges, 0);
+    EXPECT_LT(brightness(frame.pixel(900, 38)), brightness(kGalleryPanel) - 40);
     frame.move(850, 50, kLButton);
     frame.up(850, 50);
     frame.idle();
