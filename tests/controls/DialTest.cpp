@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using namespace VSTGUI;
 
 namespace {
@@ -150,6 +152,31 @@ TEST_F(DialFixture, LcdDialWedgeGrowsClockwiseFromTheLowerLeft)
     };
     EXPECT_EQ(covered(0.5f), ".x.."); // from the lower left to the top
     EXPECT_EQ(covered(1.f), "xxx."); // 270 degrees: only the bottom quarter stays open
+}
+
+TEST_F(DialFixture, LcdDialWedgeEndsAtTheValuesShareOf270Degrees)
+{
+    // Probes 12 px out from the knob centre, 12 degrees either side of where
+    // the wedge should end (135 + 270 v degrees, clockwise on screen).
+    constexpr double kPi = 3.14159265358979;
+    auto probe = [](double degrees) {
+        const double a = degrees * kPi / 180.0;
+        return std::pair<int, int>(static_cast<int>(std::floor(130.5 + 12.0 * std::cos(a))),
+                                   static_cast<int>(std::floor(40.5 + 12.0 * std::sin(a))));
+    };
+    for (float value : {0.25f, 0.5f, 0.75f, 1.f})
+    {
+        const double end = 135.0 + 270.0 * value;
+        const auto inside = probe(end - 12.0), outside = probe(end + 12.0);
+        lcd->setValue(0.f);
+        frame.redraw();
+        const double discInside = brightness(frame.pixel(inside.first, inside.second));
+        const double discOutside = brightness(frame.pixel(outside.first, outside.second));
+        lcd->setValue(value);
+        frame.redraw();
+        EXPECT_LT(brightness(frame.pixel(inside.first, inside.second)), discInside - 20) << value;
+        EXPECT_EQ(brightness(frame.pixel(outside.first, outside.second)), discOutside) << value;
+    }
 }
 
 TEST_F(DialFixture, LcdDialTextsAreCutToTheirRoom)

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using namespace VSTGUI;
 
 namespace {
@@ -91,6 +93,23 @@ TEST_F(StripFixture, LcdSliderMarkerSitsAtTheBottomOrTheTopWhenInverted)
     slider->setInverted(true);
     frame.redraw();
     EXPECT_LT(brightness(frame.pixel(115, 101)) + 40, brightness(frame.pixel(115, 199)));
+}
+
+TEST_F(StripFixture, LcdSliderFillIsTheInkBlendedOverThePanel)
+{
+    // An emphasised slider fills its box with the ink (30, 20, 10) at alpha 70;
+    // away from its lines a pixel is exactly that blend over the panel.
+    LCDSlider* dark = frame.add(new LCDSlider(CRect(200, 100, 230, 203), &host, 52, true));
+    dark->setValue(0.f);
+    frame.redraw();
+    const double a = 70.0 / 255.0;
+    const CColor expected(static_cast<uint8_t>(std::lround(kGalleryPanel.red * (1 - a) + 30 * a)),
+                          static_cast<uint8_t>(std::lround(kGalleryPanel.green * (1 - a) + 20 * a)),
+                          static_cast<uint8_t>(std::lround(kGalleryPanel.blue * (1 - a) + 10 * a)));
+    const CColor drawn = frame.pixel(215, 120);
+    EXPECT_TRUE(samePixel(drawn, expected, 1))
+        << int(drawn.red) << "," << int(drawn.green) << "," << int(drawn.blue) << " expected " << int(expected.red)
+        << "," << int(expected.green) << "," << int(expected.blue);
 }
 
 TEST_F(StripFixture, LcdSliderHoverShowsTheTuningReadout)
