@@ -7,6 +7,8 @@
 
 #include "toolkit/CDrawContext.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 using namespace VSTGUI;
@@ -15,10 +17,9 @@ Scrubber::Scrubber(const CRect& rectangle, IControlListener* controlListener)
     : ReadoutControl(rectangle, controlListener, kTag, 4, 3, kCursorVSize), rect(rectangle)
 {}
 
-// Whole semitones, truncated. Wheel steps of 1/12 land a hair below the next
-// twelfth in single precision (eight notches give 0.6666666), so a thousandth
-// of a semitone of slack keeps the number from showing one less.
-int32_t Scrubber::semitones() const { return static_cast<int32_t>(getValue() * 12.0 + 1e-3); }
+// The engine's own reading of the value: 12 v truncated, in single
+// precision. The number shown is the range that plays.
+int32_t Scrubber::semitones() const { return static_cast<int32_t>(std::trunc(12.f * getValue())); }
 
 void Scrubber::draw(CDrawContext* context)
 {
@@ -27,7 +28,7 @@ void Scrubber::draw(CDrawContext* context)
     context->setFontColor(inkColor(100));
     context->setFont(arialFont(20), 0, hovered ? kBoldFace : kNormalFace);
     // Fixed place on the panel; two-digit numbers start 7 pixels further left.
-    CPoint at(getValue() >= 0.8333f ? 7.0 : 14.0, 416.0);
+    CPoint at(semitones() >= 10 ? 7.0 : 14.0, 416.0);
     frameToLocal(at);
     context->drawString(text, at);
     setDirty(false);
@@ -55,11 +56,16 @@ CMouseEventResult Scrubber::onMouseUp(CPoint& where, const CButtonState& buttons
     return kMouseEventHandled;
 }
 
+// One notch, one semitone as the engine reads it. The value lands on the
+// twelfth itself: sums of 1/12 fall a hair short in single precision (twelve
+// notches from 0 give 0.9999999, which plays 11), and a notch must never
+// leave the number where it was.
 bool Scrubber::onWheel(const CPoint& where, const float& distance, const CButtonState& buttons)
 {
     if (!getMouseEnabled())
         return false;
-    applyWheelValue(*this, steppedWheelValue(getValue(), distance, 1.f / 12.f));
+    const int32_t next = std::clamp(semitones() + (distance > 0.f ? 1 : -1), 0, kMaxSemitones);
+    applyWheelValue(*this, static_cast<float>(next) / 12.f);
     invalid();
     return true;
 }
