@@ -10,8 +10,14 @@
 using namespace VSTGUI;
 
 namespace {
-const char* const kEntries[mt_Pulldown::kEntryCount] = {"RESET",      "TONIC Cmaj", "OCTATONIC",
-                                                        "PENTATONIC", "LOAD",       "SAVE"};
+// The entries in the order the template commands number them in each mode.
+const char* const kNotesEntries[mt_Pulldown::kEntryCount] = {"RESET", "MEAN", "JUST", "OCTATONIC", "LOAD", "SAVE"};
+const char* const kPitchBendEntries[mt_Pulldown::kEntryCount] = {"RESET",     "TONIC Cmaj", "PENTATONIC",
+                                                                 "OCTATONIC", "LOAD",       "SAVE"};
+// Text starts 3 pixels in and stays a pixel clear of the 2-pixel outline.
+constexpr double kTextLeft = 3.0;
+constexpr double kTextRightMargin = 4.0;
+constexpr double kSmallestEntryFontSize = 9.0;
 
 uint8_t alphaOf(double a) { return a <= 0.0 ? 0 : (a >= 255.0 ? 255 : static_cast<uint8_t>(a)); }
 } // namespace
@@ -20,9 +26,32 @@ mt_Pulldown::mt_Pulldown(const CRect& viewSize, IControlListener* controlListene
     : CControl(viewSize, controlListener, kTag), savedRect(viewSize)
 {}
 
-const char* mt_Pulldown::entryText(int32_t entryRow)
+void mt_Pulldown::setPitchBend(bool state)
 {
-    return entryRow >= 1 && entryRow <= kEntryCount ? kEntries[entryRow - 1] : nullptr;
+    if (state == pitchBend)
+        return;
+    pitchBend = state;
+    setDirty();
+}
+
+const char* mt_Pulldown::entryText(int32_t entryRow) const
+{
+    if (entryRow < 1 || entryRow > kEntryCount)
+        return nullptr;
+    return (pitchBend ? kPitchBendEntries : kNotesEntries)[entryRow - 1];
+}
+
+void mt_Pulldown::setEntryFont(CDrawContext* context, const char* text) const
+{
+    SharedPointer<CFontDesc> font = arialFont(kEntryFontSize);
+    const double room = size.getWidth() - kTextLeft - kTextRightMargin;
+    double fontSize = kEntryFontSize;
+    context->setFont(font, fontSize, kBoldFace);
+    while (fontSize > kSmallestEntryFontSize && context->getStringWidth(text) > room)
+    {
+        fontSize -= 0.5;
+        context->setFont(font, fontSize, kBoldFace);
+    }
 }
 
 void mt_Pulldown::draw(CDrawContext* context)
@@ -42,18 +71,20 @@ void mt_Pulldown::draw(CDrawContext* context)
 
     if (open)
     {
-        SharedPointer<CFontDesc> entryFont = arialFont(15);
-        context->setFont(entryFont, 0, kBoldFace);
         context->setFontColor(inkColor(200));
         for (int32_t r = 1; r <= kEntryCount; ++r)
-            context->drawString(entryText(r), CPoint(L + 3, T + kRowHeight * r + 15));
+        {
+            setEntryFont(context, entryText(r));
+            context->drawString(entryText(r), CPoint(L + kTextLeft, T + kRowHeight * r + 15));
+        }
         if (const char* chosenText = entryText(row))
         {
             context->setFillColor(inkColor(100));
             context->drawRect(CRect(L + 2, T + kRowHeight * row, R - 1, T + kRowHeight * row + kRowHeight),
                               kDrawFilled);
             context->setFontColor(CColor(190, 150, 60, 200));
-            context->drawString(chosenText, CPoint(L + 3, T + kRowHeight * row + 15));
+            setEntryFont(context, chosenText);
+            context->drawString(chosenText, CPoint(L + kTextLeft, T + kRowHeight * row + 15));
         }
     }
 

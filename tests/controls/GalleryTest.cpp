@@ -2,7 +2,7 @@
 // every button style, the open boxes and menu, a played key) on a neutral
 // panel, written as PNGs into the build tree's gallery folder for a person
 // to look at: dials (with the switchers), lcd, scrubber_<n>, triggers, trigger_load_box,
-// trigger_save_box, readouts, pianoroll, pulldown.
+// trigger_save_box, readouts, pianoroll, pulldown, pulldown_pitch_bend.
 
 #include "GalleryHelpers.h"
 
@@ -172,15 +172,21 @@ TEST(Gallery, ReadoutsKeyboardAndPulldown)
     EXPECT_TRUE(keyboard.savePNG("pianoroll"));
     keyboard.up(300, 470);
 
-    // Plain, hovered and held open over its third row.
+    // Plain, hovered, and held open over its third row in NOTES mode, then
+    // in PITCH BEND mode (its longest entry, "PENTATONIC", highlighted).
     TestFrame menus(400, 220);
     menus.add(new mt_Pulldown(CRect(20, 20, 120, 40), nullptr));
     TestFrame::hover(menus.add(new mt_Pulldown(CRect(140, 20, 240, 40), nullptr)));
-    menus.add(new mt_Pulldown(CRect(260, 20, 360, 40), nullptr));
+    auto* held = menus.add(new mt_Pulldown(CRect(260, 20, 360, 40), nullptr));
     menus.redraw();
-    menus.down(300, 30);
-    menus.move(300, 20 + 17 * 3 + 8, kLButton);
-    menus.idle();
-    EXPECT_TRUE(menus.savePNG("pulldown"));
-    menus.up(300, 20 + 17 * 3 + 8);
+    for (bool pitchBend : {false, true})
+    {
+        held->setPitchBend(pitchBend);
+        menus.down(300, 30);
+        menus.move(300, 20 + 17 * 3 + 8, kLButton);
+        menus.idle();
+        EXPECT_TRUE(menus.savePNG(pitchBend ? "pulldown_pitch_bend" : "pulldown"));
+        menus.up(300, 20 + 17 * 3 + 8);
+        menus.idle();
+    }
 }

@@ -8,6 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 using namespace VSTGUI;
 
 namespace {
@@ -43,6 +47,48 @@ TEST_F(PulldownFixture, ReleaseReportsTheRowLastReached)
     EXPECT_FLOAT_EQ(choose({74.0 + 17.0 * 257 + 1}), 7.f);
     EXPECT_FLOAT_EQ(choose({1e12}), 7.f);
     EXPECT_EQ(host.changedValues.size(), 8u); // one report per release
+}
+
+TEST_F(PulldownFixture, EachModeListsTheEntriesItsTemplateCommandsRun)
+{
+    auto entries = [&] {
+        std::vector<std::string> texts;
+        for (int32_t r = 0; r <= mt_Pulldown::kEntryCount + 1; ++r)
+            texts.push_back(menu->entryText(r) ? menu->entryText(r) : "-");
+        return texts;
+    };
+    using Texts = std::vector<std::string>;
+    EXPECT_FALSE(menu->isPitchBend());
+    EXPECT_EQ(entries(), (Texts{"-", "RESET", "MEAN", "JUST", "OCTATONIC", "LOAD", "SAVE", "-"}));
+    menu->setPitchBend(true);
+    EXPECT_EQ(entries(), (Texts{"-", "RESET", "TONIC Cmaj", "PENTATONIC", "OCTATONIC", "LOAD", "SAVE", "-"}));
+    // The row reported is the same in both modes; the flag tells them apart.
+    EXPECT_FLOAT_EQ(choose({74 + 17 * 3 + 5}), 3.f);
+    EXPECT_TRUE(menu->isPitchBend());
+}
+
+TEST_F(PulldownFixture, EveryEntryFitsInsideTheMenuInBothModes)
+{
+    const int L = 837, R = 937, T = 74;
+    for (bool pitchBend : {false, true})
+    {
+        menu->setPitchBend(pitchBend);
+        frame.down(880, 84); // held open over the title: no row highlighted
+        frame.idle();
+        for (int r = 1; r <= mt_Pulldown::kEntryCount; ++r)
+        {
+            const CColor fill = frame.pixel(R - 4, T + 17 * r + 2); // above the capitals
+            int first = -1, last = -1;
+            for (int y = T + 17 * r + 3; y < T + 17 * r + 16; ++y)
+                for (int x = L + 2; x < R - 3; ++x)
+                    if (!samePixel(frame.pixel(x, y), fill, 2))
+                        first = first < 0 || x < first ? x : first, last = std::max(last, x);
+            EXPECT_LE(first, L + 6) << menu->entryText(r); // drawn, from the left
+            EXPECT_LT(last, R - 4) << menu->entryText(r); // ends clear of the outline
+        }
+        frame.up(880, 84);
+        frame.idle();
+    }
 }
 
 TEST_F(PulldownFixture, UnfoldsWhileHeldAndFoldsOnRelease)
