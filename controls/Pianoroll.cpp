@@ -15,54 +15,18 @@ using namespace VSTGUI;
 
 namespace {
 
-// Keyboard geometry, in frame pixels: the panel's keys are laid out on a
-// 23/24-unit grid scaled to 32/23.
-const float kScale = 32.0f / 23.0f;
-constexpr double kKeysLeft = 42.0;
-constexpr double kKeysTop = 360.0;
-constexpr double kWhiteBottom = 479.0;
-constexpr double kBlackBottom = 439.73;
-constexpr double kBlackLeft = 65.5;
-constexpr double kBlackWidth = 21.0;
-constexpr int32_t kWhiteKeys = 29;
-constexpr int32_t kBlackKeys = 21;
-constexpr int32_t kWhiteUnits[7] = {23, 24, 23, 24, 23, 24, 23}; // A B C D E F G
-constexpr int32_t kWhiteAdvance[7] = {2, 1, 2, 2, 1, 2, 2};
-constexpr int32_t kBlackGapUnits[5] = {44, 26, 42, 26, 26}; // A# C# D# F# G#
-constexpr int32_t kBlackAdvance[5] = {3, 2, 3, 2, 2};
-
 // Narrower than any key pair: (x - left) / 30 never exceeds the key number at x.
 constexpr double kHitStride = 30.0;
-
-bool isBlack(const Pianoroll::Key& k) { return k.rect.bottom < 440.0; }
 
 } // namespace
 
 Pianoroll::Pianoroll(const CRect& viewSize, IControlListener* controlListener)
     : CControl(viewSize, controlListener, kTag), rect(viewSize)
-{
-    double x = kKeysLeft;
-    int32_t number = 1;
-    for (int32_t i = 0; i < kWhiteKeys; ++i)
-    {
-        const double width = static_cast<double>(kScale * static_cast<float>(kWhiteUnits[i % 7]));
-        keys[number - 1] = {CRect(x, kKeysTop, x + width, kWhiteBottom), number};
-        x += width;
-        number += kWhiteAdvance[i % 7];
-    }
-    x = kBlackLeft;
-    number = 2;
-    for (int32_t j = 0; j < kBlackKeys; ++j)
-    {
-        keys[number - 1] = {CRect(x, kKeysTop, x + kBlackWidth, kBlackBottom), number};
-        x += static_cast<double>(kScale * static_cast<float>(kBlackGapUnits[j % 5]));
-        number += kBlackAdvance[j % 5];
-    }
-}
+{}
 
 const Pianoroll::Key* Pianoroll::key(int32_t number) const
 {
-    return number >= 1 && number <= kTableSize ? &keys[number - 1] : nullptr;
+    return number >= 1 && number <= kTableSize ? &keyboardKeys()[number - 1] : nullptr;
 }
 
 int32_t Pianoroll::keyAt(const CPoint& where) const
@@ -71,7 +35,8 @@ int32_t Pianoroll::keyAt(const CPoint& where) const
     // in number order that holds the point. The bound is taken one key lower
     // than the stride gives: at the right edge of the lowest A the stride
     // alone already points past it.
-    const double stride = std::floor((where.x - kKeysLeft) / kHitStride);
+    const auto& keys = keyboardKeys();
+    const double stride = std::floor((where.x - kKeyboardLeft) / kHitStride);
     int32_t first = 1;
     if (stride > kKeyCount)
         first = kKeyCount + 1;
@@ -87,16 +52,16 @@ int32_t Pianoroll::keyAt(const CPoint& where) const
         }
     }
     // A black key lying over the right part of the white key found first wins.
-    if (found != 0 && where.y < kBlackBottom && found + 1 <= kKeyCount)
+    if (found != 0 && where.y < kKeyboardBlackBottom && found + 1 <= kKeyCount)
     {
         const Key& next = keys[found];
-        if (isBlack(next) && next.rect.pointInside(where))
+        if (next.isBlack() && next.rect.pointInside(where))
             found = next.number;
     }
     return found;
 }
 
-float Pianoroll::velocityAt(double y) { return static_cast<float>(std::min((y - kKeysTop) * 0.0125, 1.0)); }
+float Pianoroll::velocityAt(double y) { return static_cast<float>(std::min((y - kKeyboardTop) * 0.0125, 1.0)); }
 
 void Pianoroll::play(int32_t keyNumber, double y)
 {

@@ -6,7 +6,10 @@
 // The control draws only a shade over the key being played.
 //
 // Notes go to the editor's ControlHost (noteOn / noteOff); without one the
-// keyboard is silent.
+// keyboard is silent. The keys are those of KeyboardLayout, which the panel
+// paints.
+
+#include "controls/KeyboardLayout.h"
 
 #include "toolkit/CControl.h"
 
@@ -16,15 +19,11 @@ class Pianoroll : public VSTGUI::CControl
 {
 public:
     static constexpr int32_t kTag = 129;
-    static constexpr int32_t kKeyCount = 49; // playable keys 1..49
-    static constexpr int32_t kTableSize = 50; // the 50th, a black key past the end, is never hit
+    static constexpr int32_t kKeyCount = kKeyboardKeyCount; // playable keys 1..49
+    static constexpr int32_t kTableSize = kKeyboardTableSize; // the 50th is never hit
     static constexpr int32_t kNoteOfKeyOne = 45; // key number n sounds MIDI note n + 44
 
-    struct Key
-    {
-        VSTGUI::CRect rect; // frame coordinates
-        int32_t number = 0;
-    };
+    using Key = KeyboardKey;
 
     Pianoroll(const VSTGUI::CRect& size, VSTGUI::IControlListener* listener);
 
@@ -55,5 +54,4 @@ private:
     bool latched = false;
     int32_t pressedKey = 0;
     VSTGUI::CRect rect;
-    Key keys[kTableSize];
 };

@@ -6,10 +6,12 @@
 
 #include "GalleryHelpers.h"
 
+#include "toolkit/CDrawContext.h"
 #include "toolkit/CFontDesc.h"
 
 #include "controls/Dial.h"
 #include "controls/Display.h"
+#include "controls/KeyboardLayout.h"
 #include "controls/LCDDial.h"
 #include "controls/LCDSlider.h"
 #include "controls/LCD_Display.h"
@@ -33,6 +35,28 @@ using namespace VSTGUI;
 namespace {
 
 const float kStates[] = {0.f, 0.5f, 1.f, 0.5f}; // the last one hovered
+
+// Stands in for the panel's keyboard bed: the keys of the shared layout,
+// white ones outlined, black ones filled.
+class KeyBed : public CView
+{
+public:
+    KeyBed() : CView(CRect(40, 360, 1000, 480)) {}
+    void draw(CDrawContext* context) override
+    {
+        context->setDrawMode(kAntiAliasing);
+        context->setLineWidth(1);
+        context->setFrameColor(CColor(90, 70, 50));
+        for (bool black : {false, true})
+            for (const KeyboardKey& k : keyboardKeys())
+                if (k.number <= kKeyboardKeyCount && k.isBlack() == black)
+                {
+                    context->setFillColor(black ? CColor(60, 45, 30) : CColor(235, 225, 200));
+                    context->drawRect(k.rect, black ? kDrawFilled : kDrawFilledAndStroked);
+                }
+        setDirty(false);
+    }
+};
 
 // One control per state, `pitch` apart; make(offset) builds one 10 + pitch * n in.
 template <class Make>
@@ -165,6 +189,7 @@ TEST(Gallery, ReadoutsKeyboardAndPulldown)
 
     // The keyboard draws only the shade of the played key over the panel's keys.
     TestFrame keyboard(1024, 480);
+    keyboard.add(new KeyBed);
     keyboard.add(new Pianoroll(CRect(42, 360, 1002, 479), nullptr));
     keyboard.redraw();
     keyboard.down(300, 470);

@@ -34,13 +34,13 @@ TEST_F(PianorollFixture, ClicksSoundMidiNotes45To93LouderTowardTheFront)
         {120, 360, 48, 0.f}, // C at the very top of the key
         {120, 400, 48, 0.5f},
         {120, 440, 48, 1.f}, // 80 pixels down
-        // A# spans x 65.5..86.5 above y 439.73, over the right of A and the
+        // A# spans x 68.5..89.5 above y 439.73, over the right of A and the
         // left of B: there it wins; below it the white keys sound.
-        {70, 400, 46, 0.5f},
-        {80, 400, 46, 0.5f},
-        {70, 445, 45, 1.f},
-        {80, 445, 47, 1.f},
-        {73, 460, 45, 1.f}, // the right edge of the lowest A
+        {72, 400, 46, 0.5f},
+        {82, 400, 46, 0.5f},
+        {72, 445, 45, 1.f},
+        {82, 445, 47, 1.f},
+        {76, 460, 45, 1.f}, // the right edge of the lowest A
     };
     for (auto [x, y, note, velocity] : clicks)
     {
@@ -52,6 +52,41 @@ TEST_F(PianorollFixture, ClicksSoundMidiNotes45To93LouderTowardTheFront)
     frame.click(995, 470); // the gap past the last key
     frame.click(50, 479.5); // below the white keys' bottom edge
     EXPECT_TRUE(host.notes.empty());
+}
+
+TEST_F(PianorollFixture, KeysSoundAndShadeWhereThePanelPaintsThem)
+{
+    // The panel paints 29 white keys from x 45, 23 or 24 units of 1.3913044
+    // pixels wide (A B C D E F G). A click a pixel either side of each
+    // painted edge plays the key drawn there.
+    const int units[7] = {23, 24, 23, 24, 23, 24, 23};
+    const int semitonesFromA[7] = {0, 2, 3, 5, 7, 8, 10};
+    std::vector<double> edges{45.0};
+    for (int i = 0; i < 29; ++i)
+        edges.push_back(edges.back() + units[i % 7] * 1.3913044);
+    auto whiteNote = [&](int i) { return 45 + 12 * (i / 7) + semitonesFromA[i % 7]; };
+    for (int i = 0; i < 29; ++i)
+    {
+        for (double x : {edges[i] + 1.0, edges[i + 1] - 1.0})
+        {
+            host.clear();
+            frame.click(x, 470);
+            ASSERT_EQ(host.notes.size(), 2u) << x;
+            EXPECT_EQ(host.notes.front().first, whiteNote(i)) << "click at x " << x;
+        }
+    }
+    // The shade of a pressed key covers the painted key and nothing more.
+    frame.redraw();
+    for (int i : {0, 2, 13, 28})
+    {
+        frame.down((edges[i] + edges[i + 1]) / 2, 470);
+        frame.idle();
+        const auto [first, last] = frame.inkedSpan(470, 0, 1024);
+        EXPECT_NEAR(first, edges[i], 1.0) << "key " << i;
+        EXPECT_NEAR(last + 1, edges[i + 1], 1.0) << "key " << i;
+        frame.up((edges[i] + edges[i + 1]) / 2, 470);
+        frame.idle();
+    }
 }
 
 TEST_F(PianorollFixture, GlideReleasesOnceAndPlaysTheNewKey)
