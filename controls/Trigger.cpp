@@ -227,7 +227,8 @@ void Trigger::openBox(double leftShift, uint8_t openStyle)
     choice = 0;
     style = openStyle;
     // The box lies outside the button: grow the view over it while it is
-    // open so the frame draws it (the hit area stays the button's).
+    // open so the frame draws it (the held button has the mouse meanwhile;
+    // view and hit area shrink back on release).
     CRect grown(rect);
     grown.unite(box);
     setViewSize(grown);
