@@ -20,6 +20,3 @@ struct CommandRegistrar
         return list;
     }
 };
-
-// The module the tool drives unless --module says otherwise: the one built beside it.
-std::string defaultModulePath();

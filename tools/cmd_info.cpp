@@ -45,6 +45,7 @@ nlohmann::json collect(HostModule& host)
 {
     AEffect* fx = host.effect();
     nlohmann::json info;
+    info["module"] = host.path();
     info["effectName"] = host.effectName();
     info["vendor"] = host.vendorString();
     info["product"] = host.productString();
@@ -79,6 +80,7 @@ nlohmann::json collect(HostModule& host)
 
 void printText(const nlohmann::json& info)
 {
+    std::printf("Module:        %s\n", info["module"].get<std::string>().c_str());
     std::printf("Effect name:   %s\n", info["effectName"].get<std::string>().c_str());
     std::printf("Vendor:        %s\n", info["vendor"].get<std::string>().c_str());
     std::printf("Product:       %s\n", info["product"].get<std::string>().c_str());

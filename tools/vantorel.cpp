@@ -5,12 +5,6 @@
 
 #include "tools/Command.h"
 
-#ifndef VANTOREL_DEFAULT_MODULE
-#define VANTOREL_DEFAULT_MODULE "Vantorel.so"
-#endif
-
-std::string defaultModulePath() { return VANTOREL_DEFAULT_MODULE; }
-
 int main(int argc, char** argv)
 {
     CLI::App app{"vantorel: drives the Vantorel instrument module from the command line"};
