@@ -1,5 +1,6 @@
-// `vantorel render`: plays a MIDI file (or the built-in demo phrase) through
-// the built module and writes the sound to a WAV file.
+// `vantorel render`: plays a MIDI file (or a built-in phrase) through the
+// module and writes the sound to a WAV, FLAC or Ogg Vorbis file, as the name
+// of the output file says.
 #include <cstdio>
 #include <iostream>
 #include <memory>
@@ -15,7 +16,7 @@ namespace {
 struct RenderCommand
 {
     RenderSettings settings;
-    std::string format = "float";
+    std::string format; // empty: the container's own
     int rate = 48000;
     std::vector<std::string> parameters;
 };
@@ -48,7 +49,12 @@ bool parseParameter(const std::string& text, std::pair<int, float>& out)
 void run(RenderCommand& c)
 {
     RenderSettings& s = c.settings;
-    s.format = c.format == "pcm24" ? WavWriter::Format::Pcm24 : WavWriter::Format::Float;
+    std::string error;
+    if (!chooseSoundFormat(s.outPath, c.format, s.fileFormat, error))
+    {
+        std::cerr << "vantorel render: " << error << "\n";
+        throw CLI::RuntimeError(2);
+    }
     s.sampleRate = c.rate;
     for (const std::string& p : c.parameters)
     {
@@ -60,8 +66,8 @@ void run(RenderCommand& c)
         }
         s.parameters.push_back(parsed);
     }
+    s.module = resolveModule(s.module);
     RenderResult result;
-    std::string error;
     if (!renderPerformance(s, result, error))
     {
         std::cerr << "vantorel render: " << error << "\n";
@@ -75,14 +81,16 @@ void addRender(CLI::App& app)
 {
     auto command = std::make_shared<RenderCommand>();
     RenderSettings& s = command->settings;
-    CLI::App* cmd = app.add_subcommand("render", "render a MIDI file (or the built-in demo phrase) to a WAV file");
+    CLI::App* cmd = app.add_subcommand("render", "render a MIDI file (or a built-in phrase) to a sound file");
     addModuleOption(cmd, s.module);
-    cmd->add_option("--midi", s.midiPath, "Standard MIDI File to play (default: the built-in demo phrase)")
+    cmd->add_option("--midi", s.midiPath, "Standard MIDI File to play (default: a built-in phrase)")
         ->check(CLI::ExistingFile);
-    cmd->add_option("--out", s.outPath, "WAV file to write")->required();
-    cmd->add_option("--format", command->format, "sample format of the WAV file")
-        ->check(CLI::IsMember({"float", "pcm24"}))
+    cmd->add_option("--phrase", s.phrase, "built-in phrase to play without --midi")
+        ->check(CLI::IsMember({"demo", "audition"}))
         ->capture_default_str();
+    cmd->add_option("--out", s.outPath, "file to write: .wav, .flac (24-bit) or .ogg (Vorbis)")->required();
+    cmd->add_option("--format", command->format, "sample format of a .wav file (default float; .flac is pcm24)")
+        ->check(CLI::IsMember({"float", "pcm24"}));
     cmd->add_option("--program", s.program, "program to select (0..63)")->check(CLI::Range(0, 63));
     cmd->add_option("--bank", s.bankPath, "bank file (.vnb) to load first")->check(CLI::ExistingFile);
     cmd->add_option("--preset", s.presetPath, "program file (.vnp) to load into the current program")
@@ -95,7 +103,7 @@ void addRender(CLI::App& app)
     cmd->add_option("--block", s.blockSize, "block size in samples")
         ->check(CLI::Range(1, 65536))
         ->capture_default_str();
-    cmd->add_option("--tempo", s.tempo, "tempo of the demo phrase in BPM (a MIDI file brings its own tempo map)")
+    cmd->add_option("--tempo", s.tempo, "tempo of the built-in phrase in BPM (a MIDI file brings its own tempo map)")
         ->check(CLI::Range(10.0, 400.0))
         ->capture_default_str();
     cmd->add_option("--tail", s.tailSeconds, "longest time to render on after the last event, in seconds")

@@ -1,4 +1,4 @@
-#include "tools/render/DemoPhrase.h"
+#include "tools/render/BuiltInPhrases.h"
 
 #include <cmath>
 
@@ -68,4 +68,44 @@ Performance demoPhrase(double sampleRate, double bpm)
     w.add(15.5, 0xB0, 1, 0);
     p.sortEvents();
     return p;
+}
+
+Performance auditionPhrase(double sampleRate, double bpm)
+{
+    Performance p;
+    p.tempoMap.push_back({0.0, 0.0, bpm});
+    PhraseWriter w(p, sampleRate, bpm);
+
+    // A rising line, each note at another strength.
+    const int line[] = {60, 64, 67, 71};
+    const int strength[] = {96, 72, 104, 80};
+    for (int i = 0; i < 4; ++i)
+        w.note(i * 0.5, 0.45, line[i], strength[i]);
+    w.note(2.0, 1.0, 72, 112);
+
+    // A chord over a low root.
+    for (int key : {36, 55, 64, 71})
+        w.note(3.0, 1.5, key, 88);
+
+    // A held note bent up the whole range and back.
+    w.note(4.5, 2.0, 69, 100);
+    for (int step = 0; step <= 16; ++step)
+    {
+        const double shape = std::sin(M_PI * step / 16.0);
+        const int bend = 8192 + static_cast<int>(std::lround(8191.0 * shape));
+        w.add(5.0 + step * 0.078125, 0xE0, bend & 127, bend >> 7);
+    }
+    p.sortEvents();
+    return p;
+}
+
+bool builtInPhrase(const std::string& name, double sampleRate, double bpm, Performance& out)
+{
+    if (name == "demo")
+        out = demoPhrase(sampleRate, bpm);
+    else if (name == "audition")
+        out = auditionPhrase(sampleRate, bpm);
+    else
+        return false;
+    return true;
 }

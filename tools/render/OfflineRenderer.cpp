@@ -5,7 +5,7 @@
 #include <iterator>
 
 #include "tools/HostModule.h"
-#include "tools/render/DemoPhrase.h"
+#include "tools/render/BuiltInPhrases.h"
 #include "tools/render/MidiFileReader.h"
 #include "tools/render/Performance.h"
 #include "tools/render/ProgressBar.h"
@@ -80,7 +80,11 @@ bool renderPerformance(const RenderSettings& s, RenderResult& result, std::strin
     Performance perf;
     if (s.midiPath.empty())
     {
-        perf = demoPhrase(s.sampleRate, s.tempo);
+        if (!builtInPhrase(s.phrase, s.sampleRate, s.tempo, perf))
+        {
+            error = "no built-in phrase \"" + s.phrase + "\"";
+            return false;
+        }
     }
     else if (!readMidiFile(s.midiPath, s.sampleRate, perf, error))
     {
@@ -90,8 +94,8 @@ bool renderPerformance(const RenderSettings& s, RenderResult& result, std::strin
     HostModule host;
     if (!prepareInstrument(host, s, error))
         return false;
-    WavWriter wav;
-    if (!wav.open(s.outPath, static_cast<int>(s.sampleRate), s.format))
+    SoundFileWriter wav;
+    if (!wav.open(s.outPath, static_cast<int>(s.sampleRate), s.fileFormat))
     {
         error = "cannot write " + s.outPath + ": " + wav.error();
         return false;
