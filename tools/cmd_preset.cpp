@@ -1,6 +1,8 @@
 // `vantorel preset dump FILE`: a program (.vnp) or bank (.vnb) file as JSON.
 // Parameter names come from the module itself, since they follow each
 // program's NOISE setting.
+// `vantorel preset build SOURCE --out DIR`: the bank and program files of a
+// readable bank source (tools/presets/ProgramSource.h), made by the module.
 #include <cstring>
 #include <fstream>
 #include <iostream>
@@ -12,6 +14,8 @@
 #include "plugin/ProgramRecord.h"
 #include "tools/Command.h"
 #include "tools/ModuleOption.h"
+#include "tools/presets/BankBuilder.h"
+#include "tools/presets/ProgramSource.h"
 
 namespace {
 
@@ -19,6 +23,15 @@ struct DumpOptions
 {
     std::string module;
     std::string file;
+};
+
+struct BuildOptions
+{
+    std::string module;
+    std::string source;
+    std::string outDir;
+    std::string bankName = "Factory";
+    std::string listPath;
 };
 
 constexpr int kNoiseSelect = paramIndex(ParamId::SbDiffusion);
@@ -58,6 +71,78 @@ nlohmann::json dumpRecord(HostModule& host, const unsigned char* bytes, size_t s
     if (size > nameAt)
         record["name"] = boundedText(bytes + nameAt, std::min<size_t>(size - nameAt, kProgramNameChars));
     return record;
+}
+
+bool writeBytes(const std::string& path, const std::vector<unsigned char>& bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    return static_cast<bool>(out);
+}
+
+std::string programFileName(const SourceProgram& p)
+{
+    char number[8];
+    std::snprintf(number, sizeof number, "%02d", p.number);
+    return std::string(number) + " " + p.name + ".vnp";
+}
+
+void runBuild(const BuildOptions& o)
+{
+    std::ifstream in(o.source);
+    if (!in)
+    {
+        std::cerr << "vantorel: cannot read " << o.source << "\n";
+        throw CLI::RuntimeError(1);
+    }
+    std::vector<SourceProgram> source;
+    std::vector<std::string> errors;
+    if (!parseProgramSource(in, o.source, source, errors))
+    {
+        for (const std::string& e : errors)
+            std::cerr << e << "\n";
+        throw CLI::RuntimeError(1);
+    }
+    HostModule host;
+    openInstrument(host, o.module);
+    BuiltBank built;
+    std::string error;
+    const bool ok = buildBank(host, source, built, error);
+    host.close();
+    if (!ok)
+    {
+        std::cerr << "vantorel: " << error << "\n";
+        throw CLI::RuntimeError(1);
+    }
+    std::vector<std::pair<std::string, const std::vector<unsigned char>*>> files;
+    files.push_back({o.outDir + "/" + o.bankName + ".vnb", &built.bank});
+    for (size_t i = 0; i < source.size(); ++i)
+        files.push_back({o.outDir + "/" + programFileName(source[i]), &built.programs[i]});
+    for (const auto& [path, bytes] : files)
+    {
+        if (!writeBytes(path, *bytes))
+        {
+            std::cerr << "vantorel: cannot write " << path << "\n";
+            throw CLI::RuntimeError(1);
+        }
+    }
+    if (!o.listPath.empty())
+    {
+        std::ofstream list(o.listPath, std::ios::trunc);
+        list << "number\tslug\tgroup\tname\tdescription\tfile\n";
+        for (const SourceProgram& p : source)
+            list << p.number << "\t" << programSlug(p) << "\t" << p.group << "\t" << p.name << "\t" << p.description
+                 << "\t" << programFileName(p) << "\n";
+        list.close();
+        if (!list)
+        {
+            std::cerr << "vantorel: cannot write " << o.listPath << "\n";
+            throw CLI::RuntimeError(1);
+        }
+    }
+    std::fprintf(stderr, "wrote %s.vnb and %zu program files to %s\n", o.bankName.c_str(), source.size(),
+                 o.outDir.c_str());
 }
 
 bool endsWith(const std::string& s, const char* suffix)
@@ -128,6 +213,18 @@ void addPreset(CLI::App& app)
         host.close();
         std::cout << out.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
     });
+
+    auto build = std::make_shared<BuildOptions>();
+    CLI::App* buildCmd =
+        preset->add_subcommand("build", "make a bank file and one program file per program from a bank source");
+    buildCmd->add_option("SOURCE", build->source, "the bank source (one block per program)")->required();
+    buildCmd->add_option("--out", build->outDir, "folder to write the files into")
+        ->required()
+        ->check(CLI::ExistingDirectory);
+    buildCmd->add_option("--bank-name", build->bankName, "name of the bank file, without .vnb")->capture_default_str();
+    buildCmd->add_option("--list", build->listPath, "also write the programs as a tab-separated list");
+    addModuleOption(buildCmd, build->module);
+    buildCmd->callback([build] { runBuild(*build); });
 }
 
 CommandRegistrar registerPreset(addPreset);
