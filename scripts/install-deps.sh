@@ -13,6 +13,7 @@ PKGS=(
   xvfb xauth
   zenity
   clang-format
+  sox
 )
 missing=()
 for p in "${PKGS[@]}"; do
