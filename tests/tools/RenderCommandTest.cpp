@@ -142,6 +142,43 @@ TEST_F(RenderCommand, DemoWithPresetAndBankFilesLoadedIntoTheModule)
     EXPECT_GT(renderedPeak("--preset '" + dir + "/quiet.vnp' --param 1=0.5", "param.wav"), 0.01f);
 }
 
+TEST_F(RenderCommand, WritesTheFormatTheFileNameAsksFor)
+{
+    const std::string phrase = "--phrase audition --tail 0.5 --out '" + dir + "/";
+    ASSERT_EQ(run(phrase + "float.wav'"), 0);
+    ASSERT_EQ(run(phrase + "pcm.WAV' --format pcm24"), 0);
+    ASSERT_EQ(run(phrase + "x.flac'"), 0);
+    ASSERT_EQ(run(phrase + "x.ogg'"), 0);
+    const Wav reference = readWav(dir + "/float.wav");
+    ASSERT_GT(reference.peak(), 0.05f);
+    struct Case
+    {
+        const char* file;
+        int major, subtype;
+        float tolerance; // largest difference from the float file, per sample
+    };
+    const Case cases[] = {{"pcm.WAV", SF_FORMAT_WAV, SF_FORMAT_PCM_24, 2e-7f},
+                          {"x.flac", SF_FORMAT_FLAC, SF_FORMAT_PCM_24, 2e-7f},
+                          {"x.ogg", SF_FORMAT_OGG, SF_FORMAT_VORBIS, 0.08f}};
+    for (const Case& c : cases)
+    {
+        const Wav w = readWav(dir + "/" + c.file);
+        EXPECT_EQ(w.info.format & SF_FORMAT_TYPEMASK, c.major) << c.file;
+        EXPECT_EQ(w.info.format & SF_FORMAT_SUBMASK, c.subtype) << c.file;
+        EXPECT_EQ(w.info.samplerate, 48000) << c.file;
+        EXPECT_EQ(w.info.channels, 2) << c.file;
+        ASSERT_GE(w.samples.size(), reference.samples.size()) << c.file; // Vorbis may pad the end
+        float worst = 0.0f;
+        for (size_t i = 0; i < reference.samples.size(); ++i)
+            worst = std::fmax(worst, std::fabs(w.samples[i] - reference.samples[i]));
+        EXPECT_LE(worst, c.tolerance) << c.file;
+    }
+    // What a file cannot hold, or a name with no format, is refused before any sound is made.
+    for (const char* bad : {"x.mp3'", "x'", "y.flac' --format float", "y.ogg' --format pcm24"})
+        EXPECT_EQ(run(phrase + bad), 2) << bad;
+    EXPECT_FALSE(std::ifstream(dir + "/y.flac").good());
+}
+
 TEST_F(RenderCommand, RefusesBadInput)
 {
     // --rate 192001: the engine would run at 48000.
