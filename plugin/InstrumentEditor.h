@@ -16,6 +16,8 @@ public:
     virtual void showProgramName(const char* name) {}
     virtual void showParameterReadout(int32_t section, int32_t item) {}
     virtual void flashMidiSignal(bool on) {}
+    // A request of a host of our own (common/EditorRequests.h); 0 when not done.
+    virtual intptr_t editorRequest(intptr_t request, void* argument) { return 0; }
 };
 
 // Builds the instrument's editor; null when there is none (the record then

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "common/EditorRequests.h"
 #include "common/FloatMode.h"
 #include "common/ParamTable.h"
 #include "plugin/BoundedText.h"
@@ -114,6 +115,13 @@ bool Kelvane::getOutputProperties(int32_t index, VstPinProperties* properties)
     std::snprintf(properties->label, kVstMaxLabelLen, "Vant %1d", index + 1);
     properties->flags = kVstPinIsActive | kVstPinIsStereo;
     return true;
+}
+
+intptr_t Kelvane::vendorSpecific(int32_t index, intptr_t value, void* ptr, float opt)
+{
+    if (index == kEditorRequest && gui)
+        return gui->editorRequest(value, ptr);
+    return 0;
 }
 
 // --- switching on, sample rate ---------------------------------------------

@@ -64,6 +64,8 @@ public:
     int32_t getNumMidiOutputChannels() override { return 0; }
     int32_t getCurrentMidiProgram(int32_t channel, MidiProgramName* current) override { return -1; }
     int32_t setTotalSampleToProcess(int32_t value) override { return value; }
+    // The editor's requests (common/EditorRequests.h).
+    intptr_t vendorSpecific(int32_t index, intptr_t value, void* ptr, float opt) override;
 
     // Own operations, in slot order.
     virtual void locatePresetsFolder();

@@ -8,6 +8,7 @@
 
 #include "common/ParamId.h"
 #include "tools/Command.h"
+#include "tools/InstrumentSetup.h"
 #include "tools/ModuleOption.h"
 #include "tools/render/OfflineRenderer.h"
 
@@ -20,31 +21,6 @@ struct RenderCommand
     int rate = 48000;
     std::vector<std::string> parameters;
 };
-
-// "INDEX=VALUE" with an index 0..110 and a number.
-bool parseParameter(const std::string& text, std::pair<int, float>& out)
-{
-    const size_t eq = text.find('=');
-    if (eq == std::string::npos)
-        return false;
-    try
-    {
-        size_t used = 0;
-        const int index = std::stoi(text.substr(0, eq), &used);
-        if (used != eq || !isParamIndex(index))
-            return false;
-        const std::string value = text.substr(eq + 1);
-        const float v = std::stof(value, &used);
-        if (used != value.size())
-            return false;
-        out = {index, v};
-        return true;
-    }
-    catch (const std::exception&)
-    {
-        return false;
-    }
-}
 
 void run(RenderCommand& c)
 {

@@ -29,7 +29,7 @@ TEST_F(Identity, RecordValues)
         {fx->initialDelay, 0},
         {fx->uniqueID, 0x564E5432},
         {fx->version, 1},
-        {fx->flags, effFlagsIsSynth | effFlagsCanReplacing | effFlagsProgramChunks}}; // no editor yet
+        {fx->flags, effFlagsHasEditor | effFlagsIsSynth | effFlagsCanReplacing | effFlagsProgramChunks}};
     for (size_t i = 0; i < std::size(fields); ++i)
         EXPECT_EQ(fields[i].first, fields[i].second) << "field " << i;
     EXPECT_FLOAT_EQ(fx->ioRatio, 1.f);
@@ -82,13 +82,14 @@ TEST_F(Identity, OpcodeAnswersOfTheTable)
                           {effMainsChanged, 0},
                           {effSetBlockSizeAndSampleRate, 1, 0, 256, nullptr, 22050.f},
                           {effSetBlockSize, 0, 0, 128}, // stored only
-                          // Without an editor the editor opcodes answer 0.
-                          {effEditGetRect, 0, 0, 0, &rect},
-                          {effEditOpen, 0},
-                          {effEditClose, 0},
+                          // The editor: a rectangle, a window (headless without a
+                          // parent), keys it does not use left to the host.
+                          {effEditGetRect, 1, 0, 0, &rect},
+                          {effEditOpen, 1},
                           {effEditIdle, 0},
                           {effEditKeyDown, 0, 'a'},
-                          {effSetEditKnobMode, 0, 0, 2}};
+                          {effEditClose, 0},
+                          {effSetEditKnobMode, 1, 0, 2}};
     for (const Case& c : cases)
         EXPECT_EQ(host.dispatch(c.opcode, c.index, c.value, c.ptr, c.opt), c.answer) << "opcode " << c.opcode;
     // Opcodes the instrument leaves alone answer 0.

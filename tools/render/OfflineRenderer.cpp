@@ -1,10 +1,9 @@
 #include "tools/render/OfflineRenderer.h"
 
 #include <cmath>
-#include <fstream>
-#include <iterator>
 
 #include "tools/HostModule.h"
+#include "tools/InstrumentSetup.h"
 #include "tools/render/BuiltInPhrases.h"
 #include "tools/render/MidiFileReader.h"
 #include "tools/render/Performance.h"
@@ -15,52 +14,6 @@ namespace {
 // The tail ends once the output has stayed below this level for a quarter second.
 constexpr float kSilence = 1e-5f;
 constexpr double kSilentSeconds = 0.25;
-
-bool readFile(const std::string& path, std::vector<unsigned char>& bytes)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
-}
-
-bool loadChunk(HostModule& host, const std::string& path, bool isPreset, std::string& error)
-{
-    std::vector<unsigned char> bytes;
-    if (!readFile(path, bytes))
-    {
-        error = "cannot read " + path;
-        return false;
-    }
-    if (host.setChunk(bytes, isPreset) == 0)
-    {
-        error = path + (isPreset ? " is not a program file (1500 bytes)" : " is not a bank file (97024 bytes)");
-        return false;
-    }
-    return true;
-}
-
-bool prepareInstrument(HostModule& host, const RenderSettings& s, std::string& error)
-{
-    if (!host.load(s.module) || !host.open())
-    {
-        error = "cannot open " + s.module + ": " + host.error();
-        return false;
-    }
-    host.setSampleRate(static_cast<float>(s.sampleRate));
-    host.setBlockSize(s.blockSize);
-    host.resume();
-    if (!s.bankPath.empty() && !loadChunk(host, s.bankPath, false, error))
-        return false;
-    if (s.program >= 0)
-        host.setProgram(s.program);
-    if (!s.presetPath.empty() && !loadChunk(host, s.presetPath, true, error))
-        return false;
-    for (const auto& [index, value] : s.parameters)
-        host.setParameter(index, value);
-    return true;
-}
 
 VstMidiEvent toVst(const TimedMidi& m, int32_t delta)
 {

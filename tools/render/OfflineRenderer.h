@@ -5,21 +5,17 @@
 #include <utility>
 #include <vector>
 
+#include "tools/InstrumentSetup.h"
 #include "tools/render/SoundFileWriter.h"
 
-struct RenderSettings
+// The instrument's state (module, rate, block size, bank, program, file,
+// parameters) and what to play.
+struct RenderSettings : InstrumentSetup
 {
-    std::string module;
     std::string midiPath; // empty: a built-in phrase
     std::string phrase = "demo"; // the built-in phrase without a MIDI file
     std::string outPath;
     int fileFormat = SF_FORMAT_WAV | SF_FORMAT_FLOAT; // as chooseSoundFormat gives it
-    int program = -1; // -1: keep the module's current program
-    std::string bankPath; // .vnb, loaded as a bank chunk
-    std::string presetPath; // .vnp, loaded as a program chunk
-    std::vector<std::pair<int, float>> parameters;
-    double sampleRate = 48000.0;
-    int blockSize = 512;
     double tempo = 120.0; // the built-in phrase's tempo
     double tailSeconds = 10.0; // at most this long after the last event
 };
