@@ -208,6 +208,9 @@ private:
     bool pageState[kPageCount] = {};
     bool pageOpen = false; // the background was last rendered with a page open
     bool templateMenuPitchBend = false;
+    // While recorded changes are applied the theme colour renders once.
+    bool batchingTheme = false;
+    bool themeChanged = false;
     float concertPitch = 440.f;
     int panelRenderCount = 0;
     char lastFolder[kFolderBytes] = {};

@@ -204,11 +204,12 @@ void drawLogo(CDrawContext* c, const SharedPointer<CFontDesc>& serif)
     drawTwice(c, "V", CPoint(11, 35), CPoint(9, 33), shadow, face);
     drawTwice(c, "T", CPoint(89, 35), CPoint(87, 33), shadow, face);
     c->setFont(serif, 28);
-    drawTwice(c, "AN", CPoint(34, 35), CPoint(33, 34), shadow, face);
+    drawTwice(c, "A", CPoint(37, 35), CPoint(36, 34), shadow, face);
+    drawTwice(c, "N", CPoint(60, 35), CPoint(59, 34), shadow, face);
     c->setFont(serif, 20);
     drawTwice(c, "OREL", CPoint(110, 35), CPoint(109, 34), shadow, face);
     c->setFont(serif, 10);
-    drawTwice(c, "SPRINGS", CPoint(111, 21), CPoint(110, 20), shadow, face);
+    drawTwice(c, "SPRINGS", CPoint(112, 20), CPoint(111, 19), shadow, face);
 }
 
 void drawLabels(CDrawContext* c, const CColor& colour, const SharedPointer<CFontDesc>& serif,

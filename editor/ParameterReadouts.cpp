@@ -109,9 +109,18 @@ void KelGui::applyPending()
     if (!frame)
         return;
     float value;
+    batchingTheme = true;
     for (int32_t i = 0; i < kParamCount; ++i)
         if (pending.takeParameter(i, value))
             applyParameter(i, value);
+    batchingTheme = false;
+    if (themeChanged)
+    {
+        // However many colour changes came in, one render.
+        themeChanged = false;
+        renderPanels(getThemeColour());
+        frame->invalid();
+    }
     for (int32_t s = 1; s < PendingChanges::kSections; ++s)
     {
         const int32_t item = pending.takeReadout(s);
@@ -169,6 +178,11 @@ void KelGui::applyThemeParameter(int32_t index, float value)
         themeGreen = byte;
     else
         themeBlue = byte;
+    if (batchingTheme)
+    {
+        themeChanged = true;
+        return;
+    }
     renderPanels(getThemeColour());
     frame->invalid();
 }

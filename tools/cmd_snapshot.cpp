@@ -6,6 +6,8 @@
 #include <memory>
 #include <string>
 
+#include <cairo.h>
+
 #include "common/EditorRequests.h"
 #include "tools/Command.h"
 #include "tools/InstrumentSetup.h"
@@ -19,12 +21,36 @@ struct SnapshotCommand
     std::string outPath;
     std::string page;
     std::vector<std::string> parameters;
+    double scale = 1.0;
 };
 
 [[noreturn]] void fail(const std::string& message, int code)
 {
     std::cerr << "vantorel snapshot: " << message << "\n";
     throw CLI::RuntimeError(code);
+}
+
+// Rewrites the PNG at path scaled by factor (a smaller picture for documents).
+bool scalePng(const std::string& path, double factor)
+{
+    cairo_surface_t* full = cairo_image_surface_create_from_png(path.c_str());
+    bool ok = cairo_surface_status(full) == CAIRO_STATUS_SUCCESS;
+    if (ok)
+    {
+        const int w = static_cast<int>(cairo_image_surface_get_width(full) * factor + 0.5);
+        const int h = static_cast<int>(cairo_image_surface_get_height(full) * factor + 0.5);
+        cairo_surface_t* small = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
+        cairo_t* cr = cairo_create(small);
+        cairo_scale(cr, factor, factor);
+        cairo_set_source_surface(cr, full, 0, 0);
+        cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_GOOD);
+        cairo_paint(cr);
+        cairo_destroy(cr);
+        ok = cairo_surface_write_to_png(small, path.c_str()) == CAIRO_STATUS_SUCCESS;
+        cairo_surface_destroy(small);
+    }
+    cairo_surface_destroy(full);
+    return ok;
 }
 
 void run(SnapshotCommand& c)
@@ -52,6 +78,8 @@ void run(SnapshotCommand& c)
         ok = host.dispatch(effVendorSpecific, kEditorRequest, kEditorWritePng, const_cast<char*>(c.outPath.c_str())) !=
              0;
     host.dispatch(effEditClose);
+    if (ok && c.scale != 1.0)
+        ok = scalePng(c.outPath, c.scale);
     if (!ok)
         fail("cannot write " + c.outPath, 1);
     std::fprintf(stderr, "wrote %s\n", c.outPath.c_str());
@@ -71,6 +99,8 @@ void addSnapshot(CLI::App& app)
     cmd->add_option("--preset", s.presetPath, "program file (.vnp) to load into the current program")
         ->check(CLI::ExistingFile);
     cmd->add_option("--param", command->parameters, "set a parameter, INDEX=VALUE (repeatable)");
+    cmd->add_option("--scale", command->scale, "scale the picture (0.1..1), for documents")
+        ->check(CLI::Range(0.1, 1.0));
     cmd->callback([command] { run(*command); });
 }
 
