@@ -14,6 +14,8 @@
 #include <limits>
 #include <memory>
 #include <mutex>
+#include <system_error>
+#include <thread>
 
 using namespace VSTGUI;
 
@@ -27,7 +29,6 @@ struct LitPixel
     float rim; // the cool edge light from the upper left
     float logHighlight; // (S + H) ln c of the highlight term; -inf without one
     float highlightScale; // (1 - shade / 4) H
-    float S, T, H;
 };
 
 struct PanelState
@@ -64,9 +65,6 @@ LitPixel lightPixel(const PanelPlanes& p, int x, int y)
     const int w = p.width(), h = p.height();
     LitPixel px;
     const float H = p.H.at(x, y), S = p.S.at(x, y);
-    px.S = S;
-    px.T = p.T.at(x, y);
-    px.H = H;
     // The right column and the bottom row have no neighbour to slope to.
     if (x + 1 >= w || y + 1 >= h)
     {
@@ -105,6 +103,26 @@ void lightRegion(PanelState& s, int x0, int y0, int x1, int y1)
             s.lit[static_cast<size_t>(y) * s.width + x] = lightPixel(s.planes, x, y);
 }
 
+// Runs rows(y0, y1) over 0..height, the lower half on a second thread: the
+// per-pixel work of the first build is independent row by row.
+template <class Rows>
+void inTwoHalves(int height, const Rows& rows)
+{
+    const int middle = height / 2;
+    std::thread lower;
+    try
+    {
+        lower = std::thread([&] { rows(middle, height); });
+    }
+    catch (const std::system_error&)
+    {
+        rows(0, height); // no second thread: one after the other
+        return;
+    }
+    rows(0, middle);
+    lower.join();
+}
+
 bool buildOnce(PanelState& s, int w, int h)
 {
     if (!s.planes.allocate(w, h))
@@ -119,14 +137,17 @@ bool buildOnce(PanelState& s, int w, int h)
     }
     s.width = w;
     s.height = h;
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            s.planes.H.at(x, y) = panelTexture(x, y);
+    inTwoHalves(h, [&s, w](int y0, int y1) {
+        PanelTexture texture;
+        for (int y = y0; y < y1; ++y)
+            for (int x = 0; x < w; ++x)
+                s.planes.H.at(x, y) = texture.at(x, y);
+    });
     drawStaticRelief(s.planes);
     s.pageArea.keepBase(s.planes);
     s.pageArea.draw(s.planes, false);
     s.pageVariantOpen = false;
-    lightRegion(s, 0, 0, w, h);
+    inTwoHalves(h, [&s, w](int y0, int y1) { lightRegion(s, 0, y0, w, y1); });
     s.built = true;
     return true;
 }
@@ -143,23 +164,28 @@ void colourPass(const PanelState& s, const CColor& colour, uint8_t* pixels, uint
     for (int y = 0; y < s.height; ++y)
     {
         uint8_t* row = pixels + static_cast<size_t>(y) * bytesPerRow;
-        const LitPixel* lit = &s.lit[static_cast<size_t>(y) * s.width];
+        const size_t first = static_cast<size_t>(y) * s.width;
+        const LitPixel* lit = &s.lit[first];
+        const float* Hs = &s.planes.H.values[first];
+        const float* Ss = &s.planes.S.values[first];
+        const float* Ts = &s.planes.T.values[first];
         const bool keyboardRow = y > 360;
         for (int x = 0; x < s.width; ++x)
         {
             const LitPixel& px = lit[x];
+            const float H = Hs[x], S = Ss[x], T = Ts[x];
             const float p = std::exp(exponent * px.logHighlight) * px.highlightScale * highlightColour;
-            const float a = 0.4f * px.T;
+            const float a = 0.4f * T;
             const float mr = a * (1 - R0) + px.shade * R0;
             const float mg = a * (1 - G0) + px.shade * G0;
             const float mb = a * (1 - B0) + px.shade * B0;
             // Held to a byte each (a bright highlight must not wrap round to black).
-            float red = std::min(((1 - mr) * 0.45f * px.S + mr) * 255 + 255 * p, 255.f);
-            float green = std::min(((1 - mg) * 0.15f * px.S + mg) * 255 + 255 * p, 255.f);
-            float blue = std::min((1 - 0.5f * px.S) * mb * 255 + 255 * p, 255.f);
+            float red = std::min(((1 - mr) * 0.45f * S + mr) * 255 + 255 * p, 255.f);
+            float green = std::min(((1 - mg) * 0.15f * S + mg) * 255 + 255 * p, 255.f);
+            float blue = std::min((1 - 0.5f * S) * mb * 255 + 255 * p, 255.f);
             if (keyboardRow && x > 40 && x < 995)
             {
-                const float k = (px.T + 1) * 0.5f + 2 * p;
+                const float k = (T + 1) * 0.5f + 2 * p;
                 red *= k;
                 green *= k;
                 blue *= k;
@@ -167,10 +193,10 @@ void colourPass(const PanelState& s, const CColor& colour, uint8_t* pixels, uint
             blue = std::min(blue + 40 * px.rim, 255.f);
             green = std::min(green + 70 * px.rim, 255.f);
             red = std::min(red + 100 * px.rim, 255.f);
-            if (px.H < 0.15f)
+            if (H < 0.15f)
             {
                 // Deep recesses glow a dark gold.
-                const float k = 1 - px.H / 0.15f, q = 0.75f * px.S + 1, m = (px.H / 0.15f + 1) * 0.5f;
+                const float k = 1 - H / 0.15f, q = 0.75f * S + 1, m = (H / 0.15f + 1) * 0.5f;
                 red = (1 - red / 255) * q * 165 * k + m * red;
                 green = (1 - green / 255) * q * 100 * k + m * green;
                 blue = (1 - blue / 255) * q * 5 * k + m * blue;
