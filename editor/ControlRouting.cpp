@@ -74,7 +74,9 @@ void KelGui::commitName()
 {
     if (!nameField)
         return;
-    // Editing is over: the keyboard goes back to the host.
+    // Editing is over: the keyboard goes back to the host. On X11 that is
+    // the window that had it before (else the host's parent window), where
+    // Windows sets the focus on the active window's parent.
     frame->returnKeyboardFocus();
     const std::string text = nameField->getText();
     if (nameField->getViewSize() == kNameFieldHome)

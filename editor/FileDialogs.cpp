@@ -16,11 +16,13 @@ using namespace VSTGUI;
 
 namespace {
 
-// The platform separator: folders are cut at the last '/'.
+// Folders are cut at the platform's separator, '/' on Linux (a backslash
+// on Windows).
 constexpr char kSeparator = '/';
 
-// The file name of a path without its folder and extension, and its
-// extension with the dot, as the C runtime splits a path.
+// A POSIX path split as the Windows runtime's _splitpath splits one: the
+// file name without folder and extension, and the extension with its dot
+// (from the last dot of the file name).
 std::string nameOf(const std::string& path)
 {
     const size_t slash = path.rfind(kSeparator);

@@ -30,6 +30,9 @@ KelGui::~KelGui()
 
 bool KelGui::open(void* parent)
 {
+    // A host that opens twice without closing gets one window, the new one.
+    if (frame)
+        close();
     rect = ERect{0, 0, 480, 1024};
     if (!AEffGUIEditor::open(parent))
         return false;

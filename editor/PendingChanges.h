@@ -53,6 +53,7 @@ public:
         for (int32_t s = 1; s < kSections; ++s)
             takeReadout(s);
         takeProgramName();
+        takeMidi();
     }
 
 private:
