@@ -16,7 +16,7 @@
 
 namespace {
 
-class Routing : public ::testing::Test
+class EditorRouting : public ::testing::Test
 {
 protected:
     void SetUp() override
@@ -42,7 +42,7 @@ protected:
     EditorHost h;
 };
 
-TEST_F(Routing, ADialDragIsAutomatedAndComesBackThroughTheHost)
+TEST_F(EditorRouting, ADialDragIsAutomatedAndComesBackThroughTheHost)
 {
     h.host.clearCalls();
     // The "Volume" dial (30, 220, 70, 260): hover its centre, drag 40 pixels up.
@@ -77,7 +77,7 @@ TEST_F(Routing, ADialDragIsAutomatedAndComesBackThroughTheHost)
     EXPECT_EQ(line(4), "volume:0.500");
 }
 
-TEST_F(Routing, CommandsNeverReachTheHostAsEdits)
+TEST_F(EditorRouting, CommandsNeverReachTheHostAsEdits)
 {
     h.host.clearCalls();
     h.click(600, 60); // the MICROTUNING tab
@@ -95,7 +95,7 @@ TEST_F(Routing, CommandsNeverReachTheHostAsEdits)
     EXPECT_EQ(h.host.countCalls(audioMasterAutomate), 1);
 }
 
-TEST_F(Routing, ReadoutTextsOfEverySection)
+TEST_F(EditorRouting, ReadoutTextsOfEverySection)
 {
     struct Case
     {
@@ -147,7 +147,7 @@ TEST_F(Routing, ReadoutTextsOfEverySection)
     EXPECT_EQ(line(3), "sync: Off");
 }
 
-TEST_F(Routing, LcdDialTextsFollowTheirParametersAndSyncSwitches)
+TEST_F(EditorRouting, LcdDialTextsFollowTheirParametersAndSyncSwitches)
 {
     set(ParamId::SandGrains, 0.427f);
     EXPECT_EQ(dialText(ParamId::SandGrains), "42");
@@ -169,7 +169,7 @@ TEST_F(Routing, LcdDialTextsFollowTheirParametersAndSyncSwitches)
     EXPECT_EQ(dialText(ParamId::EnvPitch), "0.125");
 }
 
-TEST_F(Routing, ParametersWithoutAControlChangeNoView)
+TEST_F(EditorRouting, ParametersWithoutAControlChangeNoView)
 {
     h.repaint();
     const WindowImage before = WindowImage::of(h.frame());
@@ -180,7 +180,7 @@ TEST_F(Routing, ParametersWithoutAControlChangeNoView)
     EXPECT_TRUE(h.frame()->getInvalidRects().empty());
 }
 
-TEST_F(Routing, NoteOffsetsMoveTheNeedles)
+TEST_F(EditorRouting, NoteOffsetsMoveTheNeedles)
 {
     set(ParamId::SaNoteOffset, 0.f);
     set(ParamId::SbNoteOffset, 1.f);
@@ -188,7 +188,7 @@ TEST_F(Routing, NoteOffsetsMoveTheNeedles)
     EXPECT_DOUBLE_EQ(h.gui->getNeedleDisplay()->getNeedleB(), 972.0);
 }
 
-TEST_F(Routing, ProgramStepsWrapAndSkipNothingButEmptySlots)
+TEST_F(EditorRouting, ProgramStepsWrapAndSkipNothingButEmptySlots)
 {
     nameProgram(63, "Last");
     h.plugin->setProgram(63);
@@ -206,7 +206,7 @@ TEST_F(Routing, ProgramStepsWrapAndSkipNothingButEmptySlots)
     EXPECT_EQ(h.plugin->getProgram(), 0);
 }
 
-TEST_F(Routing, TwelveTuningShiftsUpRestoreEitherMode)
+TEST_F(EditorRouting, TwelveTuningShiftsUpRestoreEitherMode)
 {
     for (int k = 0; k < kPitchClasses; ++k)
     {
@@ -239,7 +239,7 @@ TEST_F(Routing, TwelveTuningShiftsUpRestoreEitherMode)
     EXPECT_FLOAT_EQ(h.plugin->getParameter(ParamId::MpbUpC), 0.9f - 0.03f * 11);
 }
 
-TEST_F(Routing, MicrotuningReadoutUsesTheConcertPitchCopy)
+TEST_F(EditorRouting, MicrotuningReadoutUsesTheConcertPitchCopy)
 {
     set(ParamId::ConcertA, 0.5f);
     set(microtuningParam(9), 0.5f); // A, no offset
@@ -251,7 +251,7 @@ TEST_F(Routing, MicrotuningReadoutUsesTheConcertPitchCopy)
     EXPECT_FLOAT_EQ(h.gui->getTuningReadout()->getB(), 3.f);
 }
 
-TEST_F(Routing, TheNameFieldRenamesTheProgramToTwentyFourCharacters)
+TEST_F(EditorRouting, TheNameFieldRenamesTheProgramToTwentyFourCharacters)
 {
     auto* field = h.gui->getNameField();
     h.click(700, 20);

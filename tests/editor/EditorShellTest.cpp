@@ -33,14 +33,14 @@ TEST(EditorShell, TheModuleAnnouncesItsEditorAndItsRectangleAtAnyTime)
     host.dispatch(effEditClose);
 }
 
-class Shell : public ::testing::Test
+class EditorWindow : public ::testing::Test
 {
 protected:
     void SetUp() override { ASSERT_TRUE(h.ok()); }
     EditorHost h;
 };
 
-TEST_F(Shell, EveryOpenMakesAFreshWindowShowingTheCurrentValues)
+TEST_F(EditorWindow, EveryOpenMakesAFreshWindowShowingTheCurrentValues)
 {
     ASSERT_TRUE(h.open());
     const int views = h.frame()->getNbViews();
@@ -66,7 +66,7 @@ TEST_F(Shell, EveryOpenMakesAFreshWindowShowingTheCurrentValues)
     h.close();
 }
 
-TEST_F(Shell, OpeningAppliesTheThemeColourOneRenderPerComponent)
+TEST_F(EditorWindow, OpeningAppliesTheThemeColourOneRenderPerComponent)
 {
     h.plugin->setParameter(ParamId::GuiRed, 1.f);
     h.plugin->setParameter(ParamId::GuiGreen, 0.5f);
@@ -97,7 +97,7 @@ TEST_F(Shell, OpeningAppliesTheThemeColourOneRenderPerComponent)
     h.close();
 }
 
-TEST_F(Shell, OpenAndCloseManyTimesLeavesNothingBehind)
+TEST_F(EditorWindow, OpenAndCloseManyTimesLeavesNothingBehind)
 {
     // Under the leak checker every open's views, bitmaps and contexts must
     // come back; the frame holds exactly the views of one open.
@@ -118,7 +118,7 @@ TEST_F(Shell, OpenAndCloseManyTimesLeavesNothingBehind)
     }
 }
 
-TEST_F(Shell, KeysTheEditorDoesNotUseGoToTheHost)
+TEST_F(EditorWindow, KeysTheEditorDoesNotUseGoToTheHost)
 {
     ASSERT_TRUE(h.open());
     EXPECT_EQ(h.host.dispatch(effEditKeyDown, 'a', 0, nullptr, 0.f), 0);

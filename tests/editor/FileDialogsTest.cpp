@@ -17,7 +17,7 @@ namespace {
 
 using VSTGUI::CNewFileSelector;
 
-class Dialogs : public ::testing::Test
+class EditorDialogs : public ::testing::Test
 {
 protected:
     void SetUp() override
@@ -63,7 +63,7 @@ protected:
     std::vector<std::vector<std::string>> commands;
 };
 
-TEST_F(Dialogs, SavingAProgramNamesItAndMovesTheStartFolder)
+TEST_F(EditorDialogs, SavingAProgramNamesItAndMovesTheStartFolder)
 {
     saveProgram(dir.file("Copper Rain"));
     ASSERT_EQ(commands.size(), 1u);
@@ -78,7 +78,7 @@ TEST_F(Dialogs, SavingAProgramNamesItAndMovesTheStartFolder)
     EXPECT_TRUE(lastCommandHas("--title=Choose A Program File"));
 }
 
-TEST_F(Dialogs, ANameHoldingTheExtensionIsWrittenAsGiven)
+TEST_F(EditorDialogs, ANameHoldingTheExtensionIsWrittenAsGiven)
 {
     saveProgram(dir.file("take.vnp.old"));
     EXPECT_TRUE(std::filesystem::exists(dir.file("take.vnp.old")));
@@ -86,7 +86,7 @@ TEST_F(Dialogs, ANameHoldingTheExtensionIsWrittenAsGiven)
     EXPECT_EQ(h.host.programName(), "take.vnp");
 }
 
-TEST_F(Dialogs, OnlyAnExactExtensionLoads)
+TEST_F(EditorDialogs, OnlyAnExactExtensionLoads)
 {
     h.plugin->setParameter(ParamId::Decay, 0.125f);
     saveProgram(dir.file("low"));
@@ -102,7 +102,7 @@ TEST_F(Dialogs, OnlyAnExactExtensionLoads)
     EXPECT_FLOAT_EQ(h.gui->getControl(paramIndex(ParamId::Decay))->getValue(), 0.125f);
 }
 
-TEST_F(Dialogs, ABankKeepsItsPathAndLoadsBackWithProgramZero)
+TEST_F(EditorDialogs, ABankKeepsItsPathAndLoadsBackWithProgramZero)
 {
     const std::string before = h.gui->getLastFolder();
     saveBank(dir.file("springs"));
@@ -123,7 +123,7 @@ TEST_F(Dialogs, ABankKeepsItsPathAndLoadsBackWithProgramZero)
     EXPECT_FLOAT_EQ(h.plugin->getParameter(ParamId::Release), 0.25f);
 }
 
-TEST_F(Dialogs, ReleasingOutsideTheBoxOpensNothing)
+TEST_F(EditorDialogs, ReleasingOutsideTheBoxOpensNothing)
 {
     choose(939, 939, 20, dir.file("never"));
     EXPECT_TRUE(commands.empty());

@@ -12,7 +12,7 @@
 
 namespace {
 
-class Panel : public ::testing::Test
+class EditorPanel : public ::testing::Test
 {
 protected:
     void SetUp() override
@@ -31,7 +31,7 @@ protected:
     EditorHost h;
 };
 
-TEST_F(Panel, APageOpenedAndClosedLeavesTheSamePicture)
+TEST_F(EditorPanel, APageOpenedAndClosedLeavesTheSamePicture)
 {
     const WindowImage closed = picture();
     const int renders = h.gui->getPanelRenderCount();
@@ -46,7 +46,7 @@ TEST_F(Panel, APageOpenedAndClosedLeavesTheSamePicture)
     EXPECT_EQ(picture().differingPixels(closed), 0);
 }
 
-TEST_F(Panel, ChangingTheColourRendersAgainAndKeepsTheControls)
+TEST_F(EditorPanel, ChangingTheColourRendersAgainAndKeepsTheControls)
 {
     VSTGUI::CControl* volume = h.gui->getControl(1);
     const VSTGUI::CBitmap* background = h.frame()->getBackground();
@@ -67,7 +67,7 @@ TEST_F(Panel, ChangingTheColourRendersAgainAndKeepsTheControls)
 
 // The window as the references show it: the default program, all pages
 // closed, and each page open.
-TEST_F(Panel, TheWindowMatchesItsReferencePictures)
+TEST_F(EditorPanel, TheWindowMatchesItsReferencePictures)
 {
     const std::string out = VANT_EDITOR_OUTPUT_DIR;
     std::filesystem::create_directories(out);

@@ -35,7 +35,7 @@ private:
     std::set<std::thread::id> threads;
 };
 
-class Threaded : public ::testing::Test
+class EditorThreads : public ::testing::Test
 {
 protected:
     void SetUp() override
@@ -51,7 +51,7 @@ protected:
     DrawProbe* probe = nullptr;
 };
 
-TEST_F(Threaded, ChangesFromAnotherThreadWaitForIdle)
+TEST_F(EditorThreads, ChangesFromAnotherThreadWaitForIdle)
 {
     h.idle();
     const int renders = h.gui->getPanelRenderCount();
@@ -74,7 +74,7 @@ TEST_F(Threaded, ChangesFromAnotherThreadWaitForIdle)
     EXPECT_STREQ(h.gui->getReadout(4)->getText(), "stereo:0.000");
 }
 
-TEST_F(Threaded, AutomationWhileIdlingDrawsOnlyOnTheGuiThread)
+TEST_F(EditorThreads, AutomationWhileIdlingDrawsOnlyOnTheGuiThread)
 {
     std::atomic<bool> done{false};
     std::thread automation([this, &done] {
