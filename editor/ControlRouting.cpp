@@ -64,7 +64,7 @@ void KelGui::valueChanged(CControl* control)
     case kShiftDown: shiftTuning(false); break;
     case kTemplateMenu:
         if (auto* menu = dynamic_cast<mt_Pulldown*>(control))
-            browser->runTemplateCommand(menu->getRow(), templateMenuPitchBend);
+            browser->runTemplateCommand(menu->getRow(), menu->isPitchBend());
         break;
     default: break; // the browser's and the keyboard's own events
     }

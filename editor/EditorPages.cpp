@@ -147,6 +147,13 @@ void KelGui::tabClicked(Page page)
 }
 
 // The menu's items follow the mode: in PITCH BEND mode the templates shape
-// the bend scales, in NOTES mode the tuning. The template commands read the
-// mode from here.
-void KelGui::setTemplateMenuMode(bool pitchBend) { templateMenuPitchBend = pitchBend; }
+// the bend scales, in NOTES mode the tuning.
+void KelGui::setTemplateMenuMode(bool pitchBend)
+{
+    templateMenuPitchBend = pitchBend;
+    if (templateMenu)
+    {
+        templateMenu->setPitchBend(pitchBend);
+        templateMenu->invalid();
+    }
+}

@@ -1,5 +1,6 @@
 #include "editor/PanelRelief.h"
 
+#include "controls/KeyboardLayout.h"
 #include "editor/ControlLayout.h"
 
 using VSTGUI::CPoint;
@@ -60,34 +61,29 @@ void drawWindow(PanelPlanes& p, const CRect& r)
     fillRoundRect(p.T, r, 3, 0.35f, 1.f);
 }
 
-// The keyboard bed under the piano roll: one bar per white key (29 from x
-// 45) and raised bars for the black keys.
+// The keyboard bed under the piano roll: one bar per key where the piano
+// roll plays it, the black keys raised and dark.
 void drawKeyboardBed(PanelPlanes& p)
 {
     const CRect bed(40, 360, 995, 480);
     fillRoundRect(p.H, bed, 2, 0.1f, 1.f);
     fillRoundRect(p.T, bed, 2, 0.2f, 1.f);
-    constexpr float kUnit = 1.3913044f;
-    constexpr int kWhite[7] = {23, 24, 23, 24, 23, 24, 23};
-    double x = 45;
-    for (int i = 0; i < 29; ++i)
+    for (const KeyboardKey& k : keyboardKeys())
+        if (!k.isBlack())
+        {
+            const CRect key(k.rect.left + 0.5, 361, k.rect.right - 0.5, 479);
+            fillRoundRect(p.H, key, 3, 0.55f, 1.f);
+            fillRoundRect(p.T, key, 3, 1.f, 1.f);
+            fillRoundRect(p.S, key, 3, 0.25f, 1.f);
+        }
+    for (int n = 1; n <= kKeyboardKeyCount; ++n)
     {
-        const double w = kUnit * kWhite[i % 7];
-        const CRect key(x + 0.5, 361, x + w - 0.5, 479);
-        fillRoundRect(p.H, key, 3, 0.55f, 1.f);
-        fillRoundRect(p.T, key, 3, 1.f, 1.f);
-        fillRoundRect(p.S, key, 3, 0.25f, 1.f);
-        x += w;
-    }
-    constexpr int kBlackGap[5] = {44, 26, 42, 26, 26};
-    x = 65.5 + 3;
-    for (int j = 0; j < 20; ++j)
-    {
-        const CRect key(x, 360, x + 21, 439.73);
-        fillRoundRect(p.H, key, 2, 0.8f, 1.f);
-        fillRoundRect(p.T, key, 2, 0.f, 1.f);
-        fillRoundRect(p.S, key, 2, 0.6f, 1.f);
-        x += kUnit * kBlackGap[j % 5];
+        const KeyboardKey& k = keyboardKeys()[static_cast<size_t>(n - 1)];
+        if (!k.isBlack())
+            continue;
+        fillRoundRect(p.H, k.rect, 2, 0.8f, 1.f);
+        fillRoundRect(p.T, k.rect, 2, 0.f, 1.f);
+        fillRoundRect(p.S, k.rect, 2, 0.6f, 1.f);
     }
 }
 

@@ -62,6 +62,7 @@ void run(SnapshotCommand& c)
             fail("--param wants INDEX=VALUE with INDEX 0..110, not \"" + p + "\"", 2);
         c.setup.parameters.push_back(parsed);
     }
+    c.setup.module = resolveModule(c.setup.module);
     HostModule host;
     std::string error;
     if (!prepareInstrument(host, c.setup, error))
