@@ -184,13 +184,17 @@ void EchoLines::process(float* left, float* right, int frames)
         int w = write_[c];
         if (w < 0 || w >= size_[c])
             w = 0;
+        // A line shortened since the last block continues where the old
+        // position falls within the new length; from there on the position
+        // stays below it and wraps by a compare.
+        int i = w % len;
         for (int j = 0; j < frames; ++j)
         {
             // The read below lands L - 1 samples after this write.
-            const int i = w % len;
             const float v = x[j] + line[w];
             line[i] = isTiny(v) ? 0.0f : v * fb;
-            w = (w + 1) % len;
+            w = i + 1 == len ? 0 : i + 1;
+            i = w;
             const float y = line[w];
             if (!isTiny(y))
                 x[j] += y * wet;

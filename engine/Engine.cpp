@@ -34,18 +34,17 @@ Engine::Engine(EngineHost& host) : state_(new EngineState(host))
     p.releaseCoefficient = floatFromBits(0x3F7FD21F); // 0.9993
     p.bodyDecayCoefficient = floatFromBits(0x3F7FF972); // 0.9999
     p.sbDecayCoefficient = std::pow(0.75f, 0.001f); // as at the "sB Decay" default
-    for (KeyVoice& v : s.keys)
-    {
-        v.silence();
-        v.startOffset = -1;
-        v.hitPower = p.hitPower;
-        v.decay = p.releaseCoefficient;
-        v.bDecay = p.sbDecayCoefficient * p.releaseCoefficient;
-        v.bodyDecay = p.bodyDecayCoefficient;
-        v.envDecay = std::pow(0.25f, 0.1f) * 0.004999f + 0.995f;
-        v.balanceBase = 0.5f;
-        v.bendScaleUp = v.bendScaleDown = 1.0f;
-    }
+    KeyBank& k = s.keys;
+    k.silenceAll();
+    KeyBank::fill(k.startOffset, -1);
+    KeyBank::fill(k.hitPower, p.hitPower);
+    KeyBank::fill(k.decay, p.releaseCoefficient);
+    KeyBank::fill(k.bDecay, p.sbDecayCoefficient * p.releaseCoefficient);
+    KeyBank::fill(k.bodyDecay, p.bodyDecayCoefficient);
+    KeyBank::fill(k.envDecay, std::pow(0.25f, 0.1f) * 0.004999f + 0.995f);
+    KeyBank::fill(k.balanceBase, 0.5f);
+    KeyBank::fill(k.bendScaleUp, 1.0f);
+    KeyBank::fill(k.bendScaleDown, 1.0f);
     computeMainTuning(s);
     computePartialTuning(s);
     computeSpringBTuning(s);
@@ -72,8 +71,7 @@ bool Engine::setSampleRate(float hostRate)
 
     for (float& r : s.tuning.microtuning)
         r = 1.0f;
-    for (KeyVoice& v : s.keys)
-        v.silence();
+    s.keys.silenceAll();
     PerformanceState& p = s.perf;
     p.saturationPrevious = p.saturationCurrent;
     p.noteFlag = false;
@@ -91,8 +89,7 @@ int Engine::echoLineLength(int line) const { return state_->echo.length(line); }
 
 void Engine::resetEngine()
 {
-    for (KeyVoice& v : state_->keys)
-        v.silence();
+    state_->keys.silenceAll();
     state_->echo.requestClear(); // the render call owns the lines
 }
 
@@ -107,12 +104,13 @@ void Engine::programApplied()
     s.sand.setStiffness(value(ParamId::SandTune), s.tuning.concertA, s.clock.rate);
 
     const PerformanceState& p = s.perf;
-    for (KeyVoice& v : s.keys)
+    KeyBank& k = s.keys;
+    for (int n = 0; n < kKeyCount; ++n)
     {
-        if (v.keyDown)
+        if (k.keyDown[n])
             continue;
-        v.decay = p.releaseCoefficient;
-        v.bDecay = p.sbDecayCoefficient * p.releaseCoefficient;
-        v.bodyDecay = p.bodyDecayCoefficient;
+        k.decay[n] = p.releaseCoefficient;
+        k.bDecay[n] = p.sbDecayCoefficient * p.releaseCoefficient;
+        k.bodyDecay[n] = p.bodyDecayCoefficient;
     }
 }

@@ -9,7 +9,7 @@
 #include "engine/Crusher.h"
 #include "engine/EchoLines.h"
 #include "engine/EngineHost.h"
-#include "engine/KeyVoice.h"
+#include "engine/KeyBank.h"
 #include "engine/NoteEvents.h"
 #include "engine/OutputFilters.h"
 #include "engine/Phaser.h"
@@ -90,7 +90,7 @@ struct EngineState
     explicit EngineState(EngineHost& h) : host(&h) {}
 
     EngineHost* host;
-    KeyVoice keys[kKeyCount] = {};
+    KeyBank keys = {};
     PerformanceState perf;
     SampleClock clock;
     TuningState tuning;

@@ -24,22 +24,24 @@ float springBFrequency(float factor, float spread, float position, float concert
 
 void computeMainTuning(EngineState& s)
 {
+    KeyBank& bank = s.keys;
     const double t2 = s.clock.periodSquared;
     for (int n = kFirstKey; n <= kLastKey; ++n)
     {
         const float f = std::pow(2.0f, static_cast<float>(n - 69) / 12.0f) * s.tuning.concertA;
         const double k = s.tuning.microtuning[n % 12] * (f * kFourPiSquared * f * t2);
-        KeyVoice& v = s.keys[n];
         // Above the engine's stability ceiling (top keys at low rates) the
         // oscillator would grow without bound instead of ringing.
-        v.mainStiffness = static_cast<float>(k < kStableStiffness ? k : kStableStiffness);
-        v.mainTargetStiffness = v.mainStiffness;
-        v.mainTargetReciprocal = 1.0f / v.mainStiffness;
+        bank.mainStiffness[n] = static_cast<float>(k < kStableStiffness ? k : kStableStiffness);
+        bank.mainTargetStiffness[n] = bank.mainStiffness[n];
+        bank.mainTargetReciprocal[n] = 1.0f / bank.mainStiffness[n];
+        bank.scrapeGain[n] = std::pow(bank.mainTargetReciprocal[n], 0.25f);
     }
 }
 
 void computePartialTuning(EngineState& s)
 {
+    KeyBank& bank = s.keys;
     // The tables draw from their own seeded generator: a program always tunes
     // the same way, and the audio thread's generator is never touched from here.
     CrtRandom random;
@@ -52,15 +54,15 @@ void computePartialTuning(EngineState& s)
             clampf((spread * s.tuning.partialSpread + 1.0f) * s.tuning.partialOffset * -480.0f, -1e6f, 1e6f);
         const int c = -120 - static_cast<int>(std::trunc(cents));
         const double ratio = std::pow(2.0, c / 60.0);
-        KeyVoice& v = s.keys[n];
-        const float k = static_cast<float>(ratio * v.mainStiffness);
-        v.partialStiffness = k < kStableStiffness ? k : kStableStiffness;
-        v.partialTargetStiffness = v.partialStiffness;
+        const float k = static_cast<float>(ratio * bank.mainStiffness[n]);
+        bank.partialStiffness[n] = k < kStableStiffness ? k : kStableStiffness;
+        bank.partialTargetStiffness[n] = bank.partialStiffness[n];
     }
 }
 
 void computeSpringBTuning(EngineState& s)
 {
+    KeyBank& bank = s.keys;
     const TuningState& t = s.tuning;
     const float lo = t.bOffset + t.bBottom;
     const float hi = t.bOffset + t.bTop;
@@ -81,49 +83,49 @@ void computeSpringBTuning(EngineState& s)
         {
             f = springBFrequency(spreadFactor(random), t.bSpread, position, t.concertA);
         }
-        KeyVoice& v = s.keys[n];
-        v.crushSteps = std::pow(2.0f, std::floor(f / 3000.0f) + 3.0f);
-        v.crushStepReciprocal = 1.0f / v.crushSteps;
+        bank.crushSteps[n] = std::pow(2.0f, std::floor(f / 3000.0f) + 3.0f);
+        bank.crushStepReciprocal[n] = 1.0f / bank.crushSteps[n];
 
         double kB = f * kFourPiSquared * f / (fs * fs) * t.microtuning[n % 12];
         // Drop by octaves until the spring is stable (bounded for any input).
         for (int i = 0; kB > kStableStiffness && i < 2100; ++i)
             kB *= 0.5;
         const float k = static_cast<float>(kB);
-        v.bStiffness = k;
-        v.bTargetStiffness = k;
-        v.bDetunedStiffness = k * t.bDetuneRatio;
+        bank.bStiffness[n] = k;
+        bank.bTargetStiffness[n] = k;
+        bank.bDetunedStiffness[n] = k * t.bDetuneRatio;
         if (k < kOctaveSwitchLimit && t.bOctave == 1.0f)
-            v.bDetunedStiffness *= 4.0f;
+            bank.bDetunedStiffness[n] *= 4.0f;
     }
     computeBeatGuard(s);
 }
 
 void computeBeatGuard(EngineState& s)
 {
+    KeyBank& bank = s.keys;
     for (int n = kFirstKey; n <= kLastKey; ++n)
     {
-        KeyVoice& v = s.keys[n];
         float guard = 1.0f;
-        const float r = 1.0f / v.bStiffness;
-        const float d = std::fabs(1.0f - r * v.partialStiffness);
+        const float r = 1.0f / bank.bStiffness[n];
+        const float d = std::fabs(1.0f - r * bank.partialStiffness[n]);
         if (d < 0.5f)
             guard = bend(2.0f * d, 2.0f);
         if (s.tuning.bOffset < 0.05f)
         {
-            const float d2 = std::fabs(1.0f - r * v.mainStiffness);
+            const float d2 = std::fabs(1.0f - r * bank.mainStiffness[n]);
             if (d2 < 0.5f)
                 guard = (bend(2.0f * d2, 2.0f) * 0.99f + 0.01f) * guard;
         }
-        v.beatGuard = guard;
+        bank.beatGuard[n] = guard;
     }
 }
 
 void computeDrive(EngineState& s)
 {
     const float twiceV = 2.0f * s.tuning.bVolume;
-    for (KeyVoice& v : s.keys)
-        v.bDrive = std::pow(v.mainStiffness * 0.3129890561103821f, 0.75f) * twiceV * 10.0f;
+    KeyBank& bank = s.keys;
+    for (int n = 0; n < kKeyCount; ++n)
+        bank.bDrive[n] = std::pow(bank.mainStiffness[n] * 0.3129890561103821f, 0.75f) * twiceV * 10.0f;
 }
 
 void computeBendScale(EngineState& s, int pitchClass, float u, bool upward)
@@ -138,9 +140,9 @@ void computeBendScale(EngineState& s, int pitchClass, float u, bool upward)
     for (int n = pitchClass; n < kKeyCount; n += 12)
     {
         if (upward)
-            s.keys[n].bendScaleUp = scale;
+            s.keys.bendScaleUp[n] = scale;
         else
-            s.keys[n].bendScaleDown = scale;
+            s.keys.bendScaleDown[n] = scale;
     }
 }
 
@@ -154,14 +156,14 @@ void computeNoiseStiffness(EngineState& s, float v)
         k *= 0.5f;
     s.tuning.noiseStiffness = k;
     for (int n = kFirstKey; n <= kLastKey; ++n)
-        s.keys[n].noiseStiffness = s.tuning.noiseStiffness;
+        s.keys.noiseStiffness[n] = s.tuning.noiseStiffness;
 }
 
 void computeNoiseResonance(EngineState& s, float v)
 {
     s.tuning.noiseResonance = 0.98f * v + 0.01f;
     for (int n = kFirstKey; n <= kLastKey; ++n)
-        s.keys[n].noiseResonance = s.tuning.noiseResonance;
+        s.keys.noiseResonance[n] = s.tuning.noiseResonance;
 }
 
 void computeRelaxRate(EngineState& s, float v)

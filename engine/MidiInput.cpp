@@ -28,18 +28,18 @@ void wakeForNote(PerformanceState& p)
 void strikeKey(EngineState& s, int key, float velocity, int32_t startOffset)
 {
     PerformanceState& p = s.perf;
-    KeyVoice& v = s.keys[key];
-    v.startOffset = startOffset < 0 ? 0 : startOffset;
+    KeyBank& k = s.keys;
+    k.startOffset[key] = startOffset < 0 ? 0 : startOffset;
     const float w = std::pow(velocity, 1.0f + p.saturationCurrent);
     // Keys outside the tuned range (editor only) have no stiffness and are never rendered.
-    v.force = v.mainStiffness > 0.0f
-                  ? static_cast<float>(w * 0.015 / std::pow(v.mainStiffness / 3.141592653589793, 0.65))
-                  : 0.0f;
-    v.hitStep = v.force * 0.125f;
-    v.decay = p.decayCoefficient;
-    v.bDecay = p.sbDecayCoefficient * p.decayCoefficient;
-    v.keyDown = true;
-    v.releaseAfterStrike = false;
+    const float stiffness = k.mainStiffness[key];
+    k.force[key] =
+        stiffness > 0.0f ? static_cast<float>(w * 0.015 / std::pow(stiffness / 3.141592653589793, 0.65)) : 0.0f;
+    k.hitStep[key] = k.force[key] * 0.125f;
+    k.decay[key] = p.decayCoefficient;
+    k.bDecay[key] = p.sbDecayCoefficient * p.decayCoefficient;
+    k.keyDown[key] = 1;
+    k.releaseAfterStrike[key] = 0;
 }
 
 } // namespace
@@ -56,20 +56,20 @@ void releaseKey(EngineState& s, int key)
 {
     if (key < 0 || key >= kKeyCount)
         return;
-    KeyVoice& v = s.keys[key];
-    if (v.keyDown && v.startOffset >= 0)
+    KeyBank& k = s.keys;
+    if (k.keyDown[key] && k.startOffset[key] >= 0)
     {
         // Struck and released at the same sample: the strike begins first.
-        v.releaseAfterStrike = true;
+        k.releaseAfterStrike[key] = 1;
         return;
     }
-    v.releaseAfterStrike = false;
-    v.force = 0.0f;
-    v.keyDown = false;
+    k.releaseAfterStrike[key] = 0;
+    k.force[key] = 0.0f;
+    k.keyDown[key] = 0;
     if (s.perf.sustain == 0)
     {
-        v.decay = s.perf.releaseCoefficient;
-        v.bDecay = s.perf.sbDecayCoefficient * s.perf.releaseCoefficient;
+        k.decay[key] = s.perf.releaseCoefficient;
+        k.bDecay[key] = s.perf.sbDecayCoefficient * s.perf.releaseCoefficient;
     }
 }
 
@@ -79,19 +79,20 @@ void sustainPedal(EngineState& s, int value)
 {
     PerformanceState& p = s.perf;
     p.sustain = value & 64;
-    for (KeyVoice& v : s.keys)
+    KeyBank& k = s.keys;
+    for (int n = 0; n < kKeyCount; ++n)
     {
         if (p.sustain != 0)
         {
-            v.decay = p.decayCoefficient;
-            v.bDecay = p.sbDecayCoefficient * p.decayCoefficient;
-            v.bodyDecay = p.bodyDecayCoefficient;
+            k.decay[n] = p.decayCoefficient;
+            k.bDecay[n] = p.sbDecayCoefficient * p.decayCoefficient;
+            k.bodyDecay[n] = p.bodyDecayCoefficient;
         }
-        else if (!v.keyDown)
+        else if (!k.keyDown[n])
         {
-            v.decay = p.releaseCoefficient;
-            v.bDecay = p.sbDecayCoefficient * p.releaseCoefficient;
-            v.bodyDecay = p.bodyDecayCoefficient;
+            k.decay[n] = p.releaseCoefficient;
+            k.bDecay[n] = p.sbDecayCoefficient * p.releaseCoefficient;
+            k.bodyDecay[n] = p.bodyDecayCoefficient;
         }
     }
 }
@@ -125,13 +126,11 @@ void pitchBend(EngineState& s, int lsb, int msb)
 void allNotesOff(EngineState& s)
 {
     PerformanceState& p = s.perf;
-    for (KeyVoice& v : s.keys)
-    {
-        v.silence();
-        v.decay = p.releaseCoefficient;
-        v.bDecay = p.sbDecayCoefficient * p.releaseCoefficient;
-        v.bodyDecay = p.bodyDecayCoefficient;
-    }
+    KeyBank& k = s.keys;
+    k.silenceAll();
+    KeyBank::fill(k.decay, p.releaseCoefficient);
+    KeyBank::fill(k.bDecay, p.sbDecayCoefficient * p.releaseCoefficient);
+    KeyBank::fill(k.bodyDecay, p.bodyDecayCoefficient);
     s.tube.clear();
     p.sustain = 0;
     s.phaser.clear();

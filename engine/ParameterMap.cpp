@@ -7,7 +7,6 @@
 #include "engine/EngineState.h"
 #include "engine/KeyTuning.h"
 #include "engine/LfoRate.h"
-#include "engine/SpringB.h"
 #include "engine/StereoPlacement.h"
 
 namespace {
@@ -52,18 +51,13 @@ void Engine::setParameter(int index, float value)
     {
     case ParamId::HitPower:
         p.hitPower = v >= 1.0f ? 1.0f : std::pow(v * 0.5f, 4.0f);
-        for (KeyVoice& k : s.keys)
-            k.hitPower = p.hitPower;
+        KeyBank::fill(s.keys.hitPower, p.hitPower);
         break;
     case ParamId::Volume: s.out.volume = 2.0f * v; break;
-    case ParamId::SaBalance:
-        for (KeyVoice& k : s.keys)
-            k.balanceBase = v;
-        break;
+    case ParamId::SaBalance: KeyBank::fill(s.keys.balanceBase, v); break;
     case ParamId::Decay: // every key, held or not
         p.decayCoefficient = std::pow(v, 0.05f) * 0.01f + 0.99f;
-        for (KeyVoice& k : s.keys)
-            k.decay = p.decayCoefficient;
+        KeyBank::fill(s.keys.decay, p.decayCoefficient);
         break;
     case ParamId::Release: p.releaseCoefficient = std::pow(v, 0.05f) * 0.00999f + 0.99f; break;
     case ParamId::SaVolume: s.mod.springAGain = 2.0f * v; break;
@@ -109,21 +103,16 @@ void Engine::setParameter(int index, float value)
         computeSpringBTuning(s);
         break;
     case ParamId::SbDecay: p.sbDecayCoefficient = std::pow(v > 0.001f ? v : 0.001f, 0.001f); break;
-    case ParamId::SbLink:
-        for (KeyVoice& k : s.keys)
-            k.link = v != 0.0f;
-        break;
+    case ParamId::SbLink: KeyBank::fill(s.keys.link, v != 0.0f ? 1 : 0); break;
     case ParamId::SbDiffusion: // 1 selects NOISE mode
-        for (KeyVoice& k : s.keys)
-            k.diffusion = v;
+        KeyBank::fill(s.keys.diffusion, v);
         break;
-    case ParamId::SbCrush: s.springBCrush = springBCrushAmount(v); break;
+    case ParamId::SbCrush: s.springBCrush = 0.49f * v + 0.5f; break; // 0.5 leaves spring B alone
     case ParamId::BodyVol: s.tube.setVolume(v); break;
     case ParamId::BodyTune: s.tube.setTune(v, s.tuning.concertA, s.clock.rate); break;
     case ParamId::BodyDecay:
         p.bodyDecayCoefficient = std::pow(v, 0.25f) * 0.00099f + 0.999f;
-        for (KeyVoice& k : s.keys)
-            k.bodyDecay = p.bodyDecayCoefficient;
+        KeyBank::fill(s.keys.bodyDecay, p.bodyDecayCoefficient);
         break;
     case ParamId::BodyDiffusion: s.tube.setDiffusion(v); break;
     case ParamId::BodySharpness: s.tube.setSharpness(v); break;
@@ -178,8 +167,7 @@ void Engine::setParameter(int index, float value)
     case ParamId::LfoPitch: s.mod.lfoPitch = 0.5f * v; break;
     case ParamId::EnvDecay: {
         const float d = std::pow(v, 0.1f) * 0.004999f + 0.995f;
-        for (KeyVoice& k : s.keys)
-            k.envDecay = d;
+        KeyBank::fill(s.keys.envDecay, d);
         break;
     }
     case ParamId::EnvBalance: s.mod.envBalance = v; break;

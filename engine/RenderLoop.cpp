@@ -6,18 +6,14 @@
 #include <cstring>
 
 #include "common/FloatMode.h"
-#include "engine/BodyString.h"
 #include "engine/Curves.h"
 #include "engine/Denormals.h"
 #include "engine/Engine.h"
 #include "engine/EngineState.h"
-#include "engine/Excitation.h"
+#include "engine/KeyStep.h"
 #include "engine/LfoRate.h"
 #include "engine/MasterVolume.h"
 #include "engine/MidiInput.h"
-#include "engine/PitchFollow.h"
-#include "engine/SpringATick.h"
-#include "engine/SpringB.h"
 
 namespace {
 
@@ -74,19 +70,69 @@ Ramps beginRamps(EngineState& s, int frames)
 
 inline float zeroIfTiny(float x) { return isTiny(x) ? 0.0f : x; }
 
+// What stays the same for a whole block.
+struct BlockConstants
+{
+    float lfoNorm; // lfoStiffness^0.5, the LFO's amplitude
+    double lfoPitchHalf;
+    bool lfo, env;
+};
+
+BlockConstants blockConstants(const EngineState& s)
+{
+    const ModulationState& m = s.mod;
+    BlockConstants c{};
+    c.lfo = (m.lfoBalance > 0.0f || m.lfoPitch > 0.0f) && m.lfoStiffness > 0.0f;
+    c.lfoNorm = c.lfo ? std::pow(m.lfoStiffness, 0.5f) : 1.0f;
+    c.lfoPitchHalf = 0.5 * m.lfoPitch;
+    c.env = m.envBalance > 0.0f || m.envPitch > 0.0f;
+    return c;
+}
+
+// The engine-wide values the key bank reads at sample j.
+KeySample keySample(const EngineState& s, int j, const Ramps& r, const BlockConstants& c)
+{
+    const ModulationState& m = s.mod;
+    KeySample in{};
+    in.j = j;
+    in.saturation = r.saturation;
+    in.saturate = r.saturation > 0.5f;
+    if (in.saturate)
+    {
+        in.sLow = 1.0f / r.saturation - 2.0f;
+        in.sHigh = 1.0f / (1.0f - r.saturation) - 2.0f;
+    }
+    in.lfo = c.lfo;
+    in.lfoStiffness = m.lfoStiffness;
+    in.lfoBalance = m.lfoBalance;
+    in.lfoPitch = m.lfoPitch;
+    in.lfoNorm = c.lfoNorm;
+    in.lfoPitchHalf = c.lfoPitchHalf;
+    in.env = c.env;
+    in.envBalance = m.envBalance;
+    in.envPitch = m.envPitch;
+    in.modWheelMotion = s.perf.modWheelMotion;
+    in.bend = r.bend;
+    in.bDetuneRatio = s.tuning.bDetuneRatio;
+    in.bOctave = s.tuning.bOctave;
+    in.crush = s.springBCrush;
+    in.gainA = m.springAGain;
+    return in;
+}
+
 void synthesise(EngineState& s, float* outL, float* outR, int frames)
 {
     s.phaser.followSongPosition(s.clock.songPosition);
     s.tube.beginBlock();
     Ramps r = beginRamps(s, frames);
     PerformanceState& p = s.perf;
-    const ModulationState& mod = s.mod;
-    const float gainA = mod.springAGain;
 
     // A strike whose offset lies beyond this block starts on its last sample.
     for (int n = kFirstKey; n <= kLastKey; ++n)
-        if (s.keys[n].startOffset >= frames)
-            s.keys[n].startOffset = frames - 1;
+        if (s.keys.startOffset[n] >= frames)
+            s.keys.startOffset[n] = frames - 1;
+    const KeyLaneKernels& keys = keyLaneKernels();
+    const BlockConstants block = blockConstants(s);
     s.noteEvents.fitToBlock(frames);
 
     for (int j = 0; j < frames; ++j)
@@ -100,55 +146,15 @@ void synthesise(EngineState& s, float* outL, float* outR, int frames)
         while (const NoteEvent* e = s.noteEvents.due(j))
             applyNoteEvent(s, *e, j);
 
-        const KeyTickInputs tick{r.saturation, mod.lfoStiffness, mod.lfoBalance,
-                                 mod.lfoPitch, mod.envBalance,   mod.envPitch};
-        float springL = 0.0f, springR = 0.0f, bodyL = 0.0f, bodyR = 0.0f;
-        for (int n = kFirstKey; n <= kLastKey; ++n)
-        {
-            KeyVoice& v = s.keys[n];
-            if (!v.keyDown)
-                relaxPitch(v, s.tuning.relaxRate);
-            bool releaseNow = false;
-            if (v.keyDown && j >= v.startOffset)
-            {
-                excitationStep(v, p.modWheelMotion, s.random);
-                v.startOffset = -1;
-                applyBend(v, n, r.bend, s.tuning);
-                releaseNow = v.releaseAfterStrike;
-            }
-            const bool aSounds = !isTiny(v.aActivity);
-            const bool bSounds = !isTiny(v.bActivity);
-            if (v.keyDown || aSounds || bSounds)
-            {
-                springAKeyTick(v, tick, s.random);
-                if (aSounds)
-                {
-                    springL += v.aOutput * v.panALeft * gainA;
-                    springR += v.aOutput * v.panARight * gainA;
-                }
-                if (bSounds)
-                {
-                    const float b = crushSpringB(v, s.springBCrush);
-                    springL += b * v.panBLeft;
-                    springR += b * v.panBRight;
-                }
-            }
-            if (!aSounds)
-            {
-                v.aOutput = 0.0f;
-                v.aPartialVelocity = 0.0f;
-                v.aMainVelocity = 0.0f;
-            }
-            if (!bSounds)
-            {
-                v.bOutput = 0.0f;
-                v.bPartialVelocity = 0.0f;
-                v.bMainVelocity = 0.0f;
-            }
-            bodyString(v, bodyL, bodyR);
-            if (releaseNow)
-                releaseKey(s, n); // its strike has begun
-        }
+        const KeySample in = keySample(s, j, r, block);
+        KeySums sums;
+        KeyReleases releases;
+        keys.stepKeys(s.keys, in, s.tuning.relaxRate, s.random, sums, releases);
+        // Strikes that were released in the sample they began: released now.
+        for (int word = 0; word < 2; ++word)
+            for (uint64_t bits = releases.bits[word]; bits != 0; bits &= bits - 1)
+                releaseKey(s, word * 64 + __builtin_ctzll(bits));
+        float springL = sums.springL, springR = sums.springR, bodyL = sums.bodyL, bodyR = sums.bodyR;
 
         p.modWheelLast = r.modWheel;
         r.modWheel += r.modWheelStep;
@@ -162,8 +168,7 @@ void synthesise(EngineState& s, float* outL, float* outR, int frames)
         {
             const float kick = s.tube.step(springL, springR, s.random);
             if (kick != 0.0f)
-                for (int n = s.tube.lowest(); n < s.tube.highest(); ++n)
-                    s.keys[n].bodyVelocity += kick;
+                keys.addToRange(s.keys.bodyVelocity, s.tube.lowest(), s.tube.highest(), kick);
         }
         s.phaser.process(bodyL, bodyR, s.parameters[paramIndex(ParamId::BodyTremolo)]); // read as stored
         s.crusher.process(springL, springR);
@@ -218,8 +223,7 @@ void Engine::process(float* left, float* right, int frames)
     {
         if (s.perf.resetPending)
         {
-            for (KeyVoice& v : s.keys)
-                v.silence();
+            s.keys.silenceAll();
             s.perf.resetPending = false;
         }
         // Releases and the pedal still take effect while nothing sounds.

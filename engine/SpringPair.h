@@ -4,6 +4,7 @@
 
 // One damped stage: velocity := (velocity - drive) * d, position += velocity * k.
 // A velocity that becomes tiny stops the stage with exact zeros.
+// (The render call runs with flush-to-zero set, so the mode is not touched here.)
 inline void dampedStage(float drive, float& position, float& velocity, float damping, float stiffness)
 {
     const float u = velocity - drive;
@@ -17,14 +18,4 @@ inline void dampedStage(float drive, float& position, float& velocity, float dam
         velocity = u * damping;
         position += velocity * stiffness;
     }
-}
-
-// One sample of a damped oscillator pair, main oscillator first, each driven
-// by its own position.
-// (The render call runs with flush-to-zero set, so the mode is not touched here.)
-inline void springPairStep(float& partialPosition, float& mainPosition, float& partialVelocity, float& mainVelocity,
-                           float damping, float mainStiffness, float partialStiffness)
-{
-    dampedStage(mainPosition, mainPosition, mainVelocity, damping, mainStiffness);
-    dampedStage(partialPosition, partialPosition, partialVelocity, damping, partialStiffness);
 }

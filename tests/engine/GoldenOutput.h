@@ -6,12 +6,15 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <map>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "tests/engine/GoldenScenarios.h"
 #include "tools/HostModule.h"
@@ -157,6 +160,33 @@ inline bool writeHashes(const std::string& scenario, const std::map<std::string,
         for (int block : kBlocks)
             out << key(rate, block) << " " << hashes.at(key(rate, block)) << "\n";
     return static_cast<bool>(out);
+}
+
+inline bool recording() { return std::getenv("VANT_GOLDEN_RECORD") != nullptr; }
+
+// Every rate and block size of s through host, compared with the stored hashes (or recorded).
+inline void checkAgainstStored(HostModule& host, const GoldenScenario& s)
+{
+    std::map<std::string, std::string> rendered;
+    for (float rate : kRates)
+    {
+        for (int block : kBlocks)
+        {
+            const std::string at = key(rate, block);
+            const Rendered r = render(host, s, rate, block);
+            EXPECT_GT(r.peak, 1e-3f) << s.name << " at " << at << " is silent";
+            rendered[at] = hex(r.hash);
+        }
+    }
+    if (recording())
+    {
+        ASSERT_TRUE(writeHashes(s.name, rendered)) << hashFile(s.name);
+        return;
+    }
+    const auto stored = readHashes(s.name);
+    ASSERT_FALSE(stored.empty()) << "no hashes in " << hashFile(s.name);
+    for (const auto& [at, hash] : rendered)
+        EXPECT_EQ(hash, stored.count(at) ? stored.at(at) : "(none)") << s.name << " at " << at;
 }
 
 } // namespace golden

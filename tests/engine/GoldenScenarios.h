@@ -4,6 +4,7 @@
 // the bend, the pedal, tempo and song position. Events sit at absolute
 // frames; a renderer delivers them in whatever blocks it uses.
 #include <cstdint>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -32,6 +33,9 @@ struct GoldenScenario
     bool playing = false; // transport running: the song position advances
     double tempo = 120.0;
 };
+
+// gtest names a failing scenario by this.
+inline void PrintTo(const GoldenScenario& s, std::ostream* os) { *os << s.name; }
 
 namespace golden {
 

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "engine/EngineState.h"
+#include "engine/KeyStep.h"
 #include "engine/KeyTuning.h"
-#include "engine/PitchFollow.h"
 #include "tests/engine/EngineFixture.h"
 #include "tests/engine/PitchMeter.h"
 #include "tests/support/TestHost.h"
@@ -55,17 +55,18 @@ TEST(PitchGlide, TheReturnEndsExactlyOnTheTarget)
     EngineState s(host);
     s.clock.periodSquared = 1.0f / (48000.0f * 48000.0f);
     computeRelaxRate(s, paramDefault(ParamId::PitchRelax));
-    KeyVoice v{};
-    v.mainTargetStiffness = 0.0033f, v.partialTargetStiffness = 0.0066f, v.bTargetStiffness = 0.02f;
-    v.mainStiffness = v.mainTargetStiffness * 1.26f; // two semitones up
-    v.partialStiffness = v.partialTargetStiffness * 1.26f;
-    v.bStiffness = v.bTargetStiffness * 1.26f;
+    KeyBank& k = s.keys;
+    const int n = 69;
+    k.mainTargetStiffness[n] = 0.0033f, k.partialTargetStiffness[n] = 0.0066f, k.bTargetStiffness[n] = 0.02f;
+    k.mainStiffness[n] = k.mainTargetStiffness[n] * 1.26f; // two semitones up
+    k.partialStiffness[n] = k.partialTargetStiffness[n] * 1.26f;
+    k.bStiffness[n] = k.bTargetStiffness[n] * 1.26f;
     int samples = 0;
-    for (; samples < 60 * 48000 && v.mainStiffness != v.mainTargetStiffness; ++samples)
-        relaxPitch(v, s.tuning.relaxRate);
-    EXPECT_EQ(v.mainStiffness, v.mainTargetStiffness) << "after " << samples << " samples";
-    EXPECT_EQ(v.partialStiffness, v.partialTargetStiffness);
-    EXPECT_EQ(v.bStiffness, v.bTargetStiffness);
+    for (; samples < 60 * 48000 && k.mainStiffness[n] != k.mainTargetStiffness[n]; ++samples)
+        relaxKeyPitch(k, n, s.tuning.relaxRate);
+    EXPECT_EQ(k.mainStiffness[n], k.mainTargetStiffness[n]) << "after " << samples << " samples";
+    EXPECT_EQ(k.partialStiffness[n], k.partialTargetStiffness[n]);
+    EXPECT_EQ(k.bStiffness[n], k.bTargetStiffness[n]);
 }
 
 TEST(PitchGlide, EnvelopePitchSharpensTheAttackOnly)

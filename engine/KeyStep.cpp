@@ -1,0 +1,57 @@
+#include "engine/KeyStep.h"
+
+#include <atomic>
+
+#include "engine/CrtRandom.h"
+
+namespace {
+
+const KeyLaneKernels& kernelsFor(KeyLanePath path)
+{
+    switch (path)
+    {
+    case KeyLanePath::Scalar: return kKeyLanesScalar;
+    case KeyLanePath::Sse2: return kKeyLanesSse2;
+    case KeyLanePath::Avx2: return kKeyLanesAvx2;
+    }
+    return kKeyLanesSse2;
+}
+
+// Chosen once when the engine is loaded; only tests change it.
+std::atomic<KeyLanePath>& pathInUse()
+{
+    static std::atomic<KeyLanePath> path{bestKeyLanePath()};
+    return path;
+}
+
+} // namespace
+
+bool keyLanePathAvailable(KeyLanePath path)
+{
+    if (path == KeyLanePath::Avx2)
+        return __builtin_cpu_supports("avx2") != 0;
+    return true;
+}
+
+KeyLanePath bestKeyLanePath()
+{
+    return keyLanePathAvailable(KeyLanePath::Avx2) ? KeyLanePath::Avx2 : KeyLanePath::Sse2;
+}
+
+const KeyLaneKernels& keyLaneKernels() { return kernelsFor(pathInUse().load(std::memory_order_relaxed)); }
+
+bool useKeyLanePath(KeyLanePath path)
+{
+    if (!keyLanePathAvailable(path))
+        return false;
+    pathInUse().store(path, std::memory_order_relaxed);
+    return true;
+}
+
+KeyLanePath keyLanePathInUse() { return pathInUse().load(std::memory_order_relaxed); }
+
+void drawLanes(CrtRandom& random, unsigned lanes, int width, float* out)
+{
+    for (int i = 0; i < width; ++i)
+        out[i] = ((lanes >> i) & 1u) ? static_cast<float>(random.next()) : 0.0f;
+}
