@@ -21,6 +21,13 @@ inline float unit(float v)
 
 constexpr auto kRelaxed = std::memory_order_relaxed;
 
+inline uint32_t bitsOf(float x)
+{
+    uint32_t b;
+    std::memcpy(&b, &x, sizeof b);
+    return b;
+}
+
 } // namespace
 
 EchoLines::~EchoLines()
@@ -38,6 +45,7 @@ bool EchoLines::allocate(int samples)
         line_[c] = nullptr;
         size_[c] = 0;
         write_[c] = 0;
+        zeroRun_[c] = 0;
         if (samples > 0)
             line_[c] = new (std::nothrow) float[static_cast<size_t>(samples)]();
         if (line_[c])
@@ -137,6 +145,7 @@ void EchoLines::resetRates()
     rate_[0].store(0.1f, kRelaxed);
     rate_[1].store(0.1f, kRelaxed);
     write_[0] = write_[1] = 0;
+    zeroRun_[0] = zeroRun_[1] = 0;
     request(kRecompute);
 }
 
@@ -161,6 +170,8 @@ void EchoLines::prepareBlock(float fs, float tempoBpm)
         // Past the old length the line holds audio of long ago.
         if (next > delay_[c])
             clearRange(c, delay_[c], next);
+        if (next != delay_[c])
+            zeroRun_[c] = 0; // the positions of the last writes no longer cover the line
         delay_[c] = next;
     }
     tempoOfDelays_ = tempoBpm;
@@ -169,7 +180,7 @@ void EchoLines::prepareBlock(float fs, float tempoBpm)
 int EchoLines::delay(int line) const { return (line < 0 || line > 1) ? 0 : delay_[line]; }
 float EchoLines::rate(int line) const { return (line < 0 || line > 1) ? 0.0f : rate_[line].load(kRelaxed); }
 
-void EchoLines::process(float* left, float* right, int frames)
+void EchoLines::process(float* left, float* right, int frames, bool silent)
 {
     float* io[2] = {left, right};
     const float fb = feedback_.load(kRelaxed);
@@ -184,6 +195,13 @@ void EchoLines::process(float* left, float* right, int frames)
         int w = write_[c];
         if (w < 0 || w >= size_[c])
             w = 0;
+        if (silent && zeroRun_[c] >= len)
+        {
+            // Zeros in, zeros written, zeros read: only the position moves.
+            write_[c] = static_cast<int>((static_cast<int64_t>(w) + frames) % len);
+            continue;
+        }
+        int zeros = zeroRun_[c];
         // A line shortened since the last block continues where the old
         // position falls within the new length; from there on the position
         // stays below it and wraps by a compare.
@@ -192,7 +210,9 @@ void EchoLines::process(float* left, float* right, int frames)
         {
             // The read below lands L - 1 samples after this write.
             const float v = x[j] + line[w];
-            line[i] = isTiny(v) ? 0.0f : v * fb;
+            const float kept = isTiny(v) ? 0.0f : v * fb;
+            line[i] = kept;
+            zeros = bitsOf(kept) == 0 ? zeros + 1 : 0;
             w = i + 1 == len ? 0 : i + 1;
             i = w;
             const float y = line[w];
@@ -200,5 +220,6 @@ void EchoLines::process(float* left, float* right, int frames)
                 x[j] += y * wet;
         }
         write_[c] = w;
+        zeroRun_[c] = zeros < size_[c] ? zeros : size_[c];
     }
 }

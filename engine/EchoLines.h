@@ -42,8 +42,9 @@ public:
     // the host tempo while synced (a longer delay first clears the stretch of
     // line it newly takes in, which holds nothing of the present).
     void prepareBlock(float fs, float tempoBpm);
-    // Runs the echo in place over one block.
-    void process(float* left, float* right, int frames);
+    // Runs the echo in place over one block; `silent` says the block is all +0
+    // (the synthesis slept), so a line that holds only zeros has nothing to do.
+    void process(float* left, float* right, int frames, bool silent = false);
 
     // Delay in samples of line 0 or 1 as of the last block start (the echo is
     // heard delay - 1 samples late).
@@ -67,6 +68,9 @@ private:
     int size_[2] = {0, 0};
     int delay_[2] = {1, 1};
     int write_[2] = {0, 0};
+    // How many of the last samples written into each line were +0: from the
+    // line's delay on, it holds nothing but zeros.
+    int zeroRun_[2] = {0, 0};
     float tempoOfDelays_ = 0.0f;
     std::atomic<float> rate_[2] = {0.1f, 0.1f};
     std::atomic<float> feedback_{0.0f};

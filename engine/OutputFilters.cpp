@@ -1,6 +1,8 @@
 #include "engine/OutputFilters.h"
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 
 double OutputFilters::pole(float v, float fs)
 {
@@ -27,19 +29,29 @@ void OutputFilters::setLowpass(float v, float fs)
 
 void OutputFilters::clear() { sL_ = sR_ = tL_ = tR_ = 0.0f; }
 
+bool OutputFilters::atRest() const
+{
+    uint32_t bits[4];
+    const float states[4] = {sL_, sR_, tL_, tR_};
+    std::memcpy(bits, states, sizeof bits);
+    return (bits[0] | bits[1] | bits[2] | bits[3]) == 0;
+}
+
 void OutputFilters::process(float* left, float* right, int frames)
 {
+    // Locals: the outputs could otherwise alias the coefficients in every sample.
+    const float hA = hA_, hB = hB_, lA = lA_, lB = lB_;
     float sL = sL_, sR = sR_, tL = tL_, tR = tR_;
     for (int j = 0; j < frames; ++j)
     {
         float xL = left[j], xR = right[j];
         // High-pass: the signal minus its own low-passed copy.
-        sL = hB_ * xL - hA_ * sL;
-        sR = hB_ * xR - hA_ * sR;
+        sL = hB * xL - hA * sL;
+        sR = hB * xR - hA * sR;
         xL -= sL;
         xR -= sR;
-        tR = lB_ * xR - lA_ * tR;
-        tL = lB_ * xL - lA_ * tL;
+        tR = lB * xR - lA * tR;
+        tL = lB * xL - lA * tL;
         left[j] = tL;
         right[j] = tR;
     }

@@ -13,6 +13,8 @@ public:
     void clear();
     // In place over one block.
     void process(float* left, float* right, int frames);
+    // At rest (every state exactly +0): a block of +0 passes as it is.
+    bool atRest() const;
 
     // Pole e of the one-pole stage at v (exp(-2*pi*2054.95*v/fs)).
     static double pole(float v, float fs);

@@ -232,6 +232,10 @@ void Engine::process(float* left, float* right, int frames)
     }
     s.noteEvents.clear();
 
-    s.filters.process(left, right, frames);
-    s.echo.process(left, right, frames);
+    // Asleep the block is all +0: filters at rest leave it so, and lines
+    // that hold only zeros have nothing to add.
+    const bool still = !awake && s.filters.atRest();
+    if (!still)
+        s.filters.process(left, right, frames);
+    s.echo.process(left, right, frames, still);
 }
