@@ -13,6 +13,8 @@ constexpr int kKeyCount = 128;
 // Flags are 32-bit integers (0 or 1) so they load into the same lanes.
 struct KeyBank
 {
+    static constexpr float kNotBent = __builtin_nanf("");
+
     template <typename T>
     using Field = T[kKeyCount];
 
@@ -55,6 +57,9 @@ struct KeyBank
     alignas(32) Field<int32_t> startOffset;
     alignas(32) Field<int32_t> keyDown;
     alignas(32) Field<int32_t> releaseAfterStrike; // released at the sample its strike begins
+    // The bend a held key's tuning was last bent with in this block (NaN: not
+    // yet): while it stays, bending again would change nothing.
+    alignas(32) Field<float> bentWith;
 
     // Stops all motion of key n; tuning, pans and coefficients stay.
     void silence(int n)
@@ -72,6 +77,7 @@ struct KeyBank
         excitationLevel[n] = 0.0f;
         keyDown[n] = 0;
         releaseAfterStrike[n] = 0;
+        bentWith[n] = kNotBent;
     }
 
     void silenceAll()

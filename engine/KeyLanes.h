@@ -143,106 +143,296 @@ struct KeyLanes
         st(k.bDetunedStiffness, sel(started, detuned, ld(k.bDetunedStiffness)));
     }
 
-    // Keys n0 .. n0 + W - 1 for one sample; `rendered` marks the lanes of 21..108.
-    static void step(KeyBank& k, int n0, M rendered, const KeySample& in, float relaxRate, CrtRandom& random,
-                     KeySums& sums, KeyReleases& releases)
+    // Every key up, both springs silent, and in tune (nothing to glide).
+    static bool idle(const KeyBank& k, int n0, M rendered)
+    {
+        const auto ld = [n0](const float* f) { return L::load(f + n0); };
+        const M busy = L::flag(k.keyDown + n0) | ~L::isTiny(ld(k.aActivity)) | ~L::isTiny(ld(k.bActivity)) |
+                       (ld(k.mainStiffness) != ld(k.mainTargetStiffness)) |
+                       (ld(k.partialStiffness) != ld(k.partialTargetStiffness)) |
+                       (ld(k.bStiffness) != ld(k.bTargetStiffness));
+        return !some(rendered & busy);
+    }
+
+    // What one sample of a group adds to the spring sums, +0 where a spring is silent.
+    struct SpringOut
+    {
+        F aL, aR, bL, bR;
+    };
+
+    // The springs of keys n0 .. n0 + W - 1 for one sample (`rendered` marks
+    // the lanes of 21..108): a released key's glide, a started key's
+    // excitation and bend, the tick of every sounding key, and the release of
+    // a strike that was let go in the sample it began. False, with nothing
+    // added, when every key is up and silent.
+    static bool springs(KeyBank& k, int n0, M rendered, const KeySample& in, CrtRandom& random, SpringOut& out)
     {
         const auto ld = [n0](const float* f) { return L::load(f + n0); };
         const auto st = [n0](float* f, F x) { L::store(f + n0, x); };
         const F zero = set(0.0f);
+        out = SpringOut{zero, zero, zero, zero};
         const M down = L::flag(k.keyDown + n0) & rendered;
         const M relaxing =
             rendered & ~down &
             ((ld(k.mainStiffness) != ld(k.mainTargetStiffness)) |
              (ld(k.partialStiffness) != ld(k.partialTargetStiffness)) | (ld(k.bStiffness) != ld(k.bTargetStiffness)));
-        const M awake = rendered & (down | ~L::isTiny(ld(k.aActivity)) | ~L::isTiny(ld(k.bActivity)) |
-                                    (ld(k.bodyPosition) != zero) | (ld(k.bodyVelocity) != zero));
-        // Keys that are up, silent and whose body string is still cost nothing.
+        const M awake = rendered & (down | ~L::isTiny(ld(k.aActivity)) | ~L::isTiny(ld(k.bActivity)));
         if (!some(relaxing | awake))
-            return;
+            return false;
         const M started = down & L::atOrAfter(k.startOffset + n0, in.j);
         // The wheel's draws come before each key's own: with both in one sample,
         // the keys go one at a time.
         if (W > 1 && in.modWheelMotion != 0.0f && some(started) &&
             some(rendered & ((ld(k.diffusion) != zero) | L::flag(k.link + n0))))
         {
+            alignas(32) float aL[W] = {}, aR[W] = {}, bL[W] = {}, bR[W] = {};
             const unsigned lanes = L::bits(rendered);
             for (int i = 0; i < W; ++i)
-                if ((lanes >> i) & 1u)
-                    KeyLanes<Lanes1>::step(k, n0 + i, {true}, in, relaxRate, random, sums, releases);
-            return;
+            {
+                typename KeyLanes<Lanes1>::SpringOut one{};
+                if (((lanes >> i) & 1u) && KeyLanes<Lanes1>::springs(k, n0 + i, {true}, in, random, one))
+                    aL[i] = one.aL.v, aR[i] = one.aR.v, bL[i] = one.bL.v, bR[i] = one.bR.v;
+            }
+            out = SpringOut{L::load(aL), L::load(aR), L::load(bL), L::load(bR)};
+            return true;
         }
 
         const unsigned relax = L::bits(relaxing);
         for (int i = 0; relax != 0 && i < W; ++i)
             if ((relax >> i) & 1u)
-                relaxKeyPitch(k, n0 + i, relaxRate);
+                relaxKeyPitch(k, n0 + i, in.relaxRate);
+        unsigned releases = 0;
         if (some(started))
         {
-            excite(k, n0, started, in, random);
-            const unsigned lanes = L::bits(started);
-            for (int i = 0; i < W; ++i)
-                if (((lanes >> i) & 1u) && k.releaseAfterStrike[n0 + i] != 0)
-                    releases.add(n0 + i);
+            // A held key whose strike is over, not scraped, and whose bend has
+            // not moved since it was bent in this block: its excitation step
+            // and its bend would write what it holds.
+            const M settled =
+                (ld(k.force) == zero) & (ld(k.excitationProgress) == zero) & (ld(k.bentWith) == set(in.bend));
+            if (in.modWheelMotion != 0.0f || some(started & ~settled))
+            {
+                excite(k, n0, started, in, random);
+                st(k.bentWith, sel(started, set(in.bend), ld(k.bentWith)));
+                releases = L::bits(started & L::flag(k.releaseAfterStrike + n0));
+            }
         }
 
         const M aSounds = ~L::isTiny(ld(k.aActivity));
         const M bSounds = ~L::isTiny(ld(k.bActivity));
         const M tick = rendered & (down | aSounds | bSounds);
-        alignas(32) float aL[W], aR[W], bL[W], bR[W], yL[W], yR[W];
         if (some(tick))
-            tickKeys(k, n0, tick, in, random, aL, aR, bL, bR);
+        {
+            SpringOut raw;
+            tickKeys(k, n0, tick, in, random, raw);
+            const M a = tick & aSounds, b = tick & bSounds;
+            out = SpringOut{sel(a, raw.aL, zero), sel(a, raw.aR, zero), sel(b, raw.bL, zero), sel(b, raw.bR, zero)};
+        }
 
         const M aQuiet = rendered & ~aSounds, bQuiet = rendered & ~bSounds;
-        st(k.aOutput, sel(aQuiet, zero, ld(k.aOutput)));
-        st(k.aPartialVelocity, sel(aQuiet, zero, ld(k.aPartialVelocity)));
-        st(k.aMainVelocity, sel(aQuiet, zero, ld(k.aMainVelocity)));
-        st(k.bOutput, sel(bQuiet, zero, ld(k.bOutput)));
-        st(k.bPartialVelocity, sel(bQuiet, zero, ld(k.bPartialVelocity)));
-        st(k.bMainVelocity, sel(bQuiet, zero, ld(k.bMainVelocity)));
-
-        // The sympathetic body string, at the key's current main stiffness.
-        F bodyP = ld(k.bodyPosition), bodyV = ld(k.bodyVelocity);
-        const F u = bodyV - bodyP;
-        const M moves = u != zero;
-        const F damped = u * ld(k.bodyDecay);
-        const M stops = L::isTiny(damped);
-        bodyV = sel(moves, sel(stops, zero, damped), bodyV);
-        bodyP = sel(moves & ~stops, bodyP + damped * ld(k.mainStiffness), bodyP);
-        const M bodyQuiet = L::isTiny(bodyP);
-        bodyP = sel(bodyQuiet, zero, bodyP);
-        st(k.bodyPosition, sel(rendered, bodyP, ld(k.bodyPosition)));
-        st(k.bodyVelocity, sel(rendered, bodyV, ld(k.bodyVelocity)));
-        L::store(yL, bodyP * ld(k.panBodyLeft));
-        L::store(yR, bodyP * ld(k.panBodyRight));
-
-        // The sums in ascending key order, spring A before spring B. A sum that
-        // starts at +0 never becomes -0, so adding a zero in place of a silent
-        // spring leaves its bits as skipping it would; silent keys are not visited.
-        const unsigned aBits = L::bits(tick & aSounds), bBits = L::bits(tick & bSounds);
-        for (unsigned keys = aBits | bBits; keys != 0; keys &= keys - 1)
+        if (some(aQuiet))
         {
-            const int i = __builtin_ctz(keys);
-            const bool a = (aBits >> i) & 1u, b = (bBits >> i) & 1u;
-            sums.springL = (sums.springL + (a ? aL[i] : 0.0f)) + (b ? bL[i] : 0.0f);
-            sums.springR = (sums.springR + (a ? aR[i] : 0.0f)) + (b ? bR[i] : 0.0f);
+            st(k.aOutput, sel(aQuiet, zero, ld(k.aOutput)));
+            st(k.aPartialVelocity, sel(aQuiet, zero, ld(k.aPartialVelocity)));
+            st(k.aMainVelocity, sel(aQuiet, zero, ld(k.aMainVelocity)));
         }
-        for (unsigned keys = L::bits(rendered & ~bodyQuiet); keys != 0; keys &= keys - 1)
+        if (some(bQuiet))
         {
-            const int i = __builtin_ctz(keys);
-            sums.bodyL += yL[i];
-            sums.bodyR += yR[i];
+            st(k.bOutput, sel(bQuiet, zero, ld(k.bOutput)));
+            st(k.bPartialVelocity, sel(bQuiet, zero, ld(k.bPartialVelocity)));
+            st(k.bMainVelocity, sel(bQuiet, zero, ld(k.bMainVelocity)));
+        }
+
+        // Struck and released in one sample: the release follows its first tick.
+        for (int i = 0; releases != 0 && i < W; ++i)
+        {
+            if (!((releases >> i) & 1u))
+                continue;
+            const int n = n0 + i;
+            k.releaseAfterStrike[n] = 0;
+            k.force[n] = 0.0f;
+            k.keyDown[n] = 0;
+            k.bentWith[n] = KeyBank::kNotBent;
+            if (in.sustain == 0)
+            {
+                k.decay[n] = in.releaseDecay;
+                k.bDecay[n] = in.releaseBDecay;
+            }
+        }
+        return true;
+    }
+
+    // One sample of the sympathetic body strings of the lanes in `rendered`,
+    // at the keys' main stiffness of that sample; their panned outputs (+0
+    // where a string is still).
+    static void bodyStep(F& position, F& velocity, F decay, F stiffness, M rendered, F panL, F panR, F& outL, F& outR)
+    {
+        const F zero = set(0.0f);
+        const F u = velocity - position;
+        const M moves = rendered & (u != zero);
+        const F damped = u * decay;
+        const M stops = L::isTiny(damped);
+        velocity = sel(moves, sel(stops, zero, damped), velocity);
+        position = sel(moves & ~stops, position + damped * stiffness, position);
+        const M still = L::isTiny(position);
+        position = sel(rendered & still, zero, position);
+        const M heard = rendered & ~still;
+        outL = sel(heard, position * panL, zero);
+        outR = sel(heard, position * panR, zero);
+    }
+
+    static M renderedLanes(int n0)
+    {
+        unsigned lanes = 0;
+        for (int i = 0; i < W; ++i)
+            lanes |= (n0 + i >= kFirstKey && n0 + i <= kLastKey ? 1u : 0u) << i;
+        return L::maskOf(lanes);
+    }
+    static constexpr int kFirstGroup = W == 1 ? kFirstKey : kFirstKey - kFirstKey % W;
+
+    // One sample of every key of 21..108 (groups of W from key 16; W = 1: key
+    // by key), added to `sums` in ascending key order, spring A before spring B.
+    static void stepKeys(KeyBank& k, const KeySample& in, CrtRandom& random, KeySums& sums)
+    {
+        for (int n0 = kFirstGroup; n0 <= kLastKey; n0 += W)
+        {
+            const auto ld = [n0](const float* f) { return L::load(f + n0); };
+            const M rendered = renderedLanes(n0);
+            SpringOut c;
+            const bool sounding = springs(k, n0, rendered, in, random, c);
+            F position = ld(k.bodyPosition), velocity = ld(k.bodyVelocity);
+            const bool ringing = some(rendered & ((position != set(0.0f)) | (velocity != set(0.0f))));
+            if (!sounding && !ringing)
+                continue; // up, silent and still: nothing to do
+            F yL = set(0.0f), yR = set(0.0f);
+            if (ringing)
+            {
+                bodyStep(position, velocity, ld(k.bodyDecay), ld(k.mainStiffness), rendered, ld(k.panBodyLeft),
+                         ld(k.panBodyRight), yL, yR);
+                L::store(k.bodyPosition + n0, position);
+                L::store(k.bodyVelocity + n0, velocity);
+            }
+            // A sum that starts at +0 never becomes -0, so adding the +0 of a
+            // silent spring leaves its bits as skipping it would.
+            alignas(32) float aL[W], aR[W], bL[W], bR[W], bodyL[W], bodyR[W];
+            L::store(aL, c.aL), L::store(aR, c.aR), L::store(bL, c.bL), L::store(bR, c.bR);
+            L::store(bodyL, yL), L::store(bodyR, yR);
+            for (int i = 0; i < W; ++i)
+            {
+                sums.springL = (sums.springL + aL[i]) + bL[i];
+                sums.springR = (sums.springR + aR[i]) + bR[i];
+                sums.bodyL += bodyL[i];
+                sums.bodyR += bodyR[i];
+            }
         }
     }
+
+    // The springs of a stretch of `samples` (at most W) consecutive samples in
+    // which no key draws from the generator and no event falls: each group
+    // runs its samples back to back, and the sums of each sample, lanes
+    // turned from keys into samples, add the keys in ascending order. Keeps
+    // each sample's main stiffness for the body strings.
+    static void springStretch(KeyBank& k, const KeySample* in, int samples, CrtRandom& random, KeyStretch& out)
+    {
+        F sumAL = set(0.0f), sumAR = set(0.0f);
+        for (int n0 = kFirstGroup; n0 <= kLastKey; n0 += W)
+        {
+            const M rendered = renderedLanes(n0);
+            // Keys up, silent and in tune stay so for the whole stretch: their
+            // sums are +0 and their stiffness does not move.
+            out.snapshot[n0 / W] = !idle(k, n0, rendered);
+            if (!out.snapshot[n0 / W])
+                continue;
+            F aL[W], aR[W], bL[W], bR[W];
+            bool sounding = false;
+            for (int t = 0; t < samples; ++t)
+            {
+                SpringOut c;
+                sounding = springs(k, n0, rendered, in[t], random, c) || sounding;
+                L::store(out.stiffness[t] + n0, L::load(k.mainStiffness + n0));
+                aL[t] = c.aL, aR[t] = c.aR, bL[t] = c.bL, bR[t] = c.bR;
+            }
+            if (!sounding)
+                continue; // its sums are all +0
+            for (int t = samples; t < W; ++t)
+                aL[t] = aR[t] = bL[t] = bR[t] = set(0.0f);
+            L::transpose(aL), L::transpose(aR), L::transpose(bL), L::transpose(bR);
+            for (int i = 0; i < W; ++i)
+            {
+                sumAL = (sumAL + aL[i]) + bL[i];
+                sumAR = (sumAR + aR[i]) + bR[i];
+            }
+        }
+        L::store(out.springL, sumAL);
+        L::store(out.springR, sumAR);
+    }
+
+    // The body strings over the same stretch, each sample's tube kick given
+    // to the strings of [lowest, highest) after that sample's step.
+    static void bodyStretch(KeyBank& k, const float* kicks, int samples, int lowest, int highest, KeyStretch& out)
+    {
+        bool kicked = false;
+        for (int t = 0; t < samples; ++t)
+            kicked = kicked || kicks[t] != 0.0f;
+        F sumL = set(0.0f), sumR = set(0.0f);
+        for (int n0 = kFirstGroup; n0 <= kLastKey; n0 += W)
+        {
+            const auto ld = [n0](const float* f) { return L::load(f + n0); };
+            const M rendered = renderedLanes(n0);
+            unsigned range = 0;
+            for (int i = 0; i < W; ++i)
+                range |= (n0 + i >= lowest && n0 + i < highest ? 1u : 0u) << i;
+            F position = ld(k.bodyPosition), velocity = ld(k.bodyVelocity);
+            const bool ringing = some(rendered & ((position != set(0.0f)) | (velocity != set(0.0f))));
+            if (!ringing && !(kicked && range != 0))
+                continue;
+            const M inRange = L::maskOf(range);
+            const F decay = ld(k.bodyDecay), panL = ld(k.panBodyLeft), panR = ld(k.panBodyRight);
+            F yL[W], yR[W];
+            const bool snapshot = out.snapshot[n0 / W];
+            for (int t = 0; t < samples; ++t)
+            {
+                const F stiffness = L::load((snapshot ? out.stiffness[t] : k.mainStiffness) + n0);
+                bodyStep(position, velocity, decay, stiffness, rendered, panL, panR, yL[t], yR[t]);
+                if (kicks[t] != 0.0f)
+                    velocity = sel(inRange, velocity + set(kicks[t]), velocity);
+            }
+            for (int t = samples; t < W; ++t)
+                yL[t] = yR[t] = set(0.0f);
+            L::store(k.bodyPosition + n0, position);
+            L::store(k.bodyVelocity + n0, velocity);
+            L::transpose(yL), L::transpose(yR);
+            for (int i = 0; i < W; ++i)
+            {
+                sumL = sumL + yL[i];
+                sumR = sumR + yR[i];
+            }
+        }
+        L::store(out.bodyL, sumL);
+        L::store(out.bodyR, sumR);
+        // Keys never rendered still take the kicks of their range.
+        for (int t = 0; kicked && t < samples; ++t)
+        {
+            if (kicks[t] == 0.0f)
+                continue;
+            for (int n = lowest < 0 ? 0 : lowest; n < highest && n < kFirstGroup; ++n)
+                k.bodyVelocity[n] += kicks[t];
+            for (int n = kLastGroupEnd > lowest ? kLastGroupEnd : lowest; n < highest && n < kKeyCount; ++n)
+                k.bodyVelocity[n] += kicks[t];
+        }
+    }
+    static constexpr int kLastGroupEnd = W == 1 ? kLastKey + 1 : kLastKey + 1 + (W - (kLastKey + 1) % W) % W;
 
     // One sample of the keys in `tick`: LFO and envelope, spring A, spring B
     // (coupled or NOISE) and the output stage; the panned outputs into the
     // contribution lanes.
-    static void tickKeys(KeyBank& k, int n0, M tick, const KeySample& in, CrtRandom& random, float* aL, float* aR,
-                         float* bL, float* bR)
+    static void tickKeys(KeyBank& k, int n0, M tick, const KeySample& in, CrtRandom& random, SpringOut& out)
     {
         const auto ld = [n0](const float* f) { return L::load(f + n0); };
-        const auto st = [n0, tick](float* f, F x) { L::store(f + n0, sel(tick, x, L::load(f + n0))); };
+        // A group that ticks whole stores plainly.
+        const bool whole = L::bits(tick) == (1u << W) - 1u;
+        const auto st = [n0, tick, whole](float* f, F x) {
+            L::store(f + n0, whole ? x : sel(tick, x, L::load(f + n0)));
+        };
         const F zero = set(0.0f), one = set(1.0f);
         F balance = ld(k.balanceBase);
         F stiffness = ld(k.mainStiffness);
@@ -340,6 +530,13 @@ struct KeyLanes
             bPP = sel(couples, cPP, bPP);
             bMP = sel(couples, cMP, bMP);
         }
+        if (!some(noise))
+        {
+            const F bDecay = ld(k.bDecay);
+            stage(bMP, bMV, bDecay, ld(k.bDetunedStiffness));
+            stage(bPP, bPV, bDecay, ld(k.bStiffness));
+        }
+        else
         {
             const F bDecay = ld(k.bDecay);
             F sMP = bMP, sMV = bMV, sPP = bPP, sPV = bPV;
@@ -374,10 +571,10 @@ struct KeyLanes
                                                          ld(k.crushStepReciprocal), in.crush)
                                           : bOut;
         const F gainA = set(in.gainA);
-        L::store(aL, o * ld(k.panALeft) * gainA);
-        L::store(aR, o * ld(k.panARight) * gainA);
-        L::store(bL, crushed * ld(k.panBLeft));
-        L::store(bR, crushed * ld(k.panBRight));
+        out.aL = o * ld(k.panALeft) * gainA;
+        out.aR = o * ld(k.panARight) * gainA;
+        out.bL = crushed * ld(k.panBLeft);
+        out.bR = crushed * ld(k.panBRight);
 
         st(k.lfoPosition, lfoP);
         st(k.lfoVelocity, lfoV);
@@ -415,20 +612,6 @@ struct KeyLanes
         return sel(bends, (q + f - steps) * reciprocal, out);
     }
 
-    // Every key of 21..108, in groups of W from key 16 (W = 1: key by key).
-    static void stepKeys(KeyBank& k, const KeySample& in, float relaxRate, CrtRandom& random, KeySums& sums,
-                         KeyReleases& releases)
-    {
-        const int first = W == 1 ? kFirstKey : kFirstKey - kFirstKey % W;
-        for (int n0 = first; n0 <= kLastKey; n0 += W)
-        {
-            unsigned lanes = 0;
-            for (int i = 0; i < W; ++i)
-                lanes |= (n0 + i >= kFirstKey && n0 + i <= kLastKey ? 1u : 0u) << i;
-            step(k, n0, L::maskOf(lanes), in, relaxRate, random, sums, releases);
-        }
-    }
-
     static void addToRange(float* field, int lowest, int highest, float value)
     {
         int n = lowest;
@@ -444,7 +627,8 @@ struct KeyLanes
 template <class L>
 constexpr KeyLaneKernels kernelsOf()
 {
-    return KeyLaneKernels{&KeyLanes<L>::stepKeys, &KeyLanes<L>::addToRange};
+    return KeyLaneKernels{L::kWidth, &KeyLanes<L>::stepKeys, &KeyLanes<L>::addToRange, &KeyLanes<L>::springStretch,
+                          &KeyLanes<L>::bodyStretch};
 }
 
 } // namespace VANT_LANES

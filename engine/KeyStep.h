@@ -29,6 +29,10 @@ struct KeySample
     float bDetuneRatio, bOctave;
     float crush; // "sB crush"
     float gainA; // spring A gain
+    float relaxRate; // a released key's glide
+    // a release: the decays of a key let go while the pedal is up
+    int32_t sustain;
+    float releaseDecay, releaseBDecay;
 };
 
 // The four sums of one sample, in ascending key order.
@@ -37,23 +41,32 @@ struct KeySums
     float springL = 0.0f, springR = 0.0f, bodyL = 0.0f, bodyR = 0.0f;
 };
 
-// Keys whose strike began this sample and that are to be released after it.
-struct KeyReleases
+// A stretch of up to eight samples rendered key group by key group: the sums
+// of each sample and each sample's main stiffness of every key.
+struct KeyStretch
 {
-    uint64_t bits[2] = {0, 0};
-    void add(int key) { bits[key >> 6] |= uint64_t{1} << (key & 63); }
+    static constexpr int kMaxSamples = 8;
+    alignas(32) float springL[kMaxSamples], springR[kMaxSamples];
+    alignas(32) float bodyL[kMaxSamples], bodyR[kMaxSamples];
+    alignas(32) float stiffness[kMaxSamples][kKeyCount];
+    bool snapshot[kKeyCount]; // per group: stiffness holds its samples (else the bank's own holds still)
 };
 
 // What one instruction set offers the render loop.
 struct KeyLaneKernels
 {
-    // Relaxes released keys toward their tuning, runs the excitation and
-    // bend of started keys, ticks every sounding key and body string of
-    // 21..108 and adds them to `sums`.
-    void (*stepKeys)(KeyBank& bank, const KeySample& in, float relaxRate, CrtRandom& random, KeySums& sums,
-                     KeyReleases& releases);
+    int lanes; // keys side by side, and the longest stretch of samples
+    // One sample: relaxes released keys toward their tuning, runs the
+    // excitation and bend of started keys, ticks every sounding key and body
+    // string of 21..108 and adds them to `sums`.
+    void (*stepKeys)(KeyBank& bank, const KeySample& in, CrtRandom& random, KeySums& sums);
     // field[n] += value for lowest <= n < highest (the tube's kick into the body strings).
     void (*addToRange)(float* field, int lowest, int highest, float value);
+    // A stretch of at most `lanes` samples without events or per-key draws:
+    // first every key's springs (their sums per sample), then, with the tube's
+    // kick of each sample, the body strings.
+    void (*springStretch)(KeyBank& bank, const KeySample* in, int samples, CrtRandom& random, KeyStretch& out);
+    void (*bodyStretch)(KeyBank& bank, const float* kicks, int samples, int lowest, int highest, KeyStretch& out);
 };
 
 enum class KeyLanePath

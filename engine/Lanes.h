@@ -70,6 +70,7 @@ struct Lanes1
         return {fromBits(bitsOf(t) | (bitsOf(x.v) & 0x80000000u))}; // floor(-0) is -0
     }
     static F subDouble(F x, double c) { return {static_cast<float>(static_cast<double>(x.v) - c)}; }
+    static void transpose(F (&)[1]) {}
 };
 
 inline Lanes1::F operator+(Lanes1::F a, Lanes1::F b) { return {a.v + b.v}; }
@@ -142,6 +143,8 @@ struct Lanes4
         const __m128d hi = _mm_sub_pd(_mm_cvtps_pd(_mm_movehl_ps(x.v, x.v)), cd);
         return {_mm_movelh_ps(_mm_cvtpd_ps(lo), _mm_cvtpd_ps(hi))};
     }
+    // Rows of lanes become columns: r[i] lane j takes r[j] lane i.
+    static void transpose(F (&r)[4]) { _MM_TRANSPOSE4_PS(r[0].v, r[1].v, r[2].v, r[3].v); }
 };
 
 inline Lanes4::F operator+(Lanes4::F a, Lanes4::F b) { return {_mm_add_ps(a.v, b.v)}; }
@@ -209,6 +212,28 @@ struct Lanes8
         const __m256d lo = _mm256_sub_pd(_mm256_cvtps_pd(_mm256_castps256_ps128(x.v)), cd);
         const __m256d hi = _mm256_sub_pd(_mm256_cvtps_pd(_mm256_extractf128_ps(x.v, 1)), cd);
         return {_mm256_set_m128(_mm256_cvtpd_ps(hi), _mm256_cvtpd_ps(lo))};
+    }
+    // Rows of lanes become columns: r[i] lane j takes r[j] lane i.
+    static void transpose(F (&r)[8])
+    {
+        __m256 t[8], u[8];
+        for (int i = 0; i < 8; i += 2)
+        {
+            t[i] = _mm256_unpacklo_ps(r[i].v, r[i + 1].v);
+            t[i + 1] = _mm256_unpackhi_ps(r[i].v, r[i + 1].v);
+        }
+        for (int i = 0; i < 8; i += 4)
+        {
+            u[i] = _mm256_shuffle_ps(t[i], t[i + 2], _MM_SHUFFLE(1, 0, 1, 0));
+            u[i + 1] = _mm256_shuffle_ps(t[i], t[i + 2], _MM_SHUFFLE(3, 2, 3, 2));
+            u[i + 2] = _mm256_shuffle_ps(t[i + 1], t[i + 3], _MM_SHUFFLE(1, 0, 1, 0));
+            u[i + 3] = _mm256_shuffle_ps(t[i + 1], t[i + 3], _MM_SHUFFLE(3, 2, 3, 2));
+        }
+        for (int i = 0; i < 4; ++i)
+        {
+            r[i].v = _mm256_permute2f128_ps(u[i], u[i + 4], 0x20);
+            r[i + 4].v = _mm256_permute2f128_ps(u[i], u[i + 4], 0x31);
+        }
     }
 };
 

@@ -40,6 +40,7 @@ void strikeKey(EngineState& s, int key, float velocity, int32_t startOffset)
     k.bDecay[key] = p.sbDecayCoefficient * p.decayCoefficient;
     k.keyDown[key] = 1;
     k.releaseAfterStrike[key] = 0;
+    k.bentWith[key] = KeyBank::kNotBent;
 }
 
 } // namespace
@@ -66,6 +67,7 @@ void releaseKey(EngineState& s, int key)
     k.releaseAfterStrike[key] = 0;
     k.force[key] = 0.0f;
     k.keyDown[key] = 0;
+    k.bentWith[key] = KeyBank::kNotBent;
     if (s.perf.sustain == 0)
     {
         k.decay[key] = s.perf.releaseCoefficient;

@@ -63,6 +63,9 @@ public:
         return nullptr;
     }
 
+    // The sample of the next event not yet carried out, or `none`.
+    int32_t nextOffset(int32_t none) const { return next_ < count_ ? events_[next_].offset : none; }
+
     // Everything not yet carried out, in order (a sleeping block).
     const NoteEvent* pending() { return next_ < count_ ? &events_[next_++] : nullptr; }
 

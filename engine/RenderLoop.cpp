@@ -2,6 +2,7 @@
 // tick, the body strings), the body tube and phaser, the crusher, the mix, the
 // master volume, the sand and the hard clip; over the finished block the output
 // filters and the echo. While nothing sounds the synthesis sleeps.
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -117,7 +118,86 @@ KeySample keySample(const EngineState& s, int j, const Ramps& r, const BlockCons
     in.bOctave = s.tuning.bOctave;
     in.crush = s.springBCrush;
     in.gainA = m.springAGain;
+    in.relaxRate = s.tuning.relaxRate;
+    in.sustain = s.perf.sustain;
+    in.releaseDecay = s.perf.releaseCoefficient;
+    in.releaseBDecay = s.perf.sbDecayCoefficient * s.perf.releaseCoefficient;
     return in;
+}
+
+// Per sample before the keys: the wheel's motion, then the events of sample j.
+void beginSample(EngineState& s, const Ramps& r, int j)
+{
+    PerformanceState& p = s.perf;
+    if (r.modWheelStep != 0.0f)
+        p.modWheelMotion += r.modWheel - p.modWheelLast;
+    p.modWheelMotion *= 0.9995f;
+    if (isTiny(p.modWheelMotion))
+        p.modWheelMotion = 0.0f;
+    while (const NoteEvent* e = s.noteEvents.due(j))
+        applyNoteEvent(s, *e, j);
+}
+
+// Per sample after the keys: the ramps move on.
+void advanceRamps(PerformanceState& p, Ramps& r)
+{
+    p.modWheelLast = r.modWheel;
+    r.modWheel += r.modWheelStep;
+    r.saturation += r.saturationStep;
+    r.bend += r.bendStep;
+}
+
+// The body tube, heard on the right; returns its kick for the body strings.
+float tube(EngineState& s, float& springL, float& springR)
+{
+    springL = zeroIfTiny(springL);
+    springR = zeroIfTiny(springR);
+    if (springL != 0.0f && s.tube.volume() > 0.0f)
+        return s.tube.step(springL, springR, s.random);
+    return 0.0f;
+}
+
+// Phaser, crusher, mix, volume, sand and clip of sample j.
+void finishSample(EngineState& s, float springL, float springR, float bodyL, float bodyR, float* outL, float* outR,
+                  int j)
+{
+    PerformanceState& p = s.perf;
+    s.phaser.process(bodyL, bodyR, s.parameters[paramIndex(ParamId::BodyTremolo)]); // read as stored
+    s.crusher.process(springL, springR);
+
+    float left = springL + bodyL;
+    float right = springR + bodyR;
+    const float wet = s.out.bodyWet;
+    if (wet != 0.0f)
+    {
+        left += (bodyL - left) * wet;
+        right += (bodyR - right) * wet;
+    }
+    left = masterVolume(zeroIfTiny(left), s.out.volume);
+    right = masterVolume(zeroIfTiny(right), s.out.volume);
+    if (s.sand.enabled())
+        s.sand.process(left, right, s.random);
+    left = hardClip(left);
+    right = hardClip(right);
+    outL[j] = left;
+    outR[j] = right;
+
+    p.activityPrevious = p.activityLevel - p.activityPrevious;
+    p.activityLevel = std::fabs(left) + std::fabs(right) + p.activityPrevious;
+}
+
+// Stretches of samples can run key group by key group when nothing inside
+// them draws from the generator before the tube does: no key diffuses or
+// links (spring B's draws), the wheel rests (the scrape's), no sand (its
+// draws follow the tube's in every sample).
+bool stretchesAllowed(const EngineState& s, const Ramps& r)
+{
+    if (r.modWheelStep != 0.0f || s.perf.modWheelMotion != 0.0f || s.sand.enabled())
+        return false;
+    for (int n = kFirstKey; n <= kLastKey; ++n)
+        if (!(s.keys.diffusion[n] == 0.0f) || s.keys.link[n] != 0)
+            return false;
+    return true;
 }
 
 void synthesise(EngineState& s, float* outL, float* outR, int frames)
@@ -133,65 +213,46 @@ void synthesise(EngineState& s, float* outL, float* outR, int frames)
             s.keys.startOffset[n] = frames - 1;
     const KeyLaneKernels& keys = keyLaneKernels();
     const BlockConstants block = blockConstants(s);
+    // Tuning may have changed since the last block: every held key is bent anew.
+    KeyBank::fill(s.keys.bentWith, KeyBank::kNotBent);
     s.noteEvents.fitToBlock(frames);
+    const bool stretches = keys.lanes > 1 && stretchesAllowed(s, r);
 
-    for (int j = 0; j < frames; ++j)
+    for (int j = 0; j < frames;)
     {
-        if (r.modWheelStep != 0.0f)
-            p.modWheelMotion += r.modWheel - p.modWheelLast;
-        p.modWheelMotion *= 0.9995f;
-        if (isTiny(p.modWheelMotion))
-            p.modWheelMotion = 0.0f;
-
-        while (const NoteEvent* e = s.noteEvents.due(j))
-            applyNoteEvent(s, *e, j);
-
-        const KeySample in = keySample(s, j, r, block);
-        KeySums sums;
-        KeyReleases releases;
-        keys.stepKeys(s.keys, in, s.tuning.relaxRate, s.random, sums, releases);
-        // Strikes that were released in the sample they began: released now.
-        for (int word = 0; word < 2; ++word)
-            for (uint64_t bits = releases.bits[word]; bits != 0; bits &= bits - 1)
-                releaseKey(s, word * 64 + __builtin_ctzll(bits));
-        float springL = sums.springL, springR = sums.springR, bodyL = sums.bodyL, bodyR = sums.bodyR;
-
-        p.modWheelLast = r.modWheel;
-        r.modWheel += r.modWheelStep;
-        r.saturation += r.saturationStep;
-        r.bend += r.bendStep;
-
-        springL = zeroIfTiny(springL);
-        springR = zeroIfTiny(springR);
-        // The body tube is heard on the right and kicks the strings of its key range.
-        if (springL != 0.0f && s.tube.volume() > 0.0f)
+        beginSample(s, r, j);
+        // A stretch ends before the next event.
+        const int samples = stretches ? std::min({keys.lanes, frames - j, s.noteEvents.nextOffset(frames) - j}) : 1;
+        if (samples <= 1)
         {
-            const float kick = s.tube.step(springL, springR, s.random);
+            KeySums sums;
+            keys.stepKeys(s.keys, keySample(s, j, r, block), s.random, sums);
+            advanceRamps(p, r);
+            const float kick = tube(s, sums.springL, sums.springR);
             if (kick != 0.0f)
                 keys.addToRange(s.keys.bodyVelocity, s.tube.lowest(), s.tube.highest(), kick);
+            finishSample(s, sums.springL, sums.springR, sums.bodyL, sums.bodyR, outL, outR, j);
+            ++j;
+            continue;
         }
-        s.phaser.process(bodyL, bodyR, s.parameters[paramIndex(ParamId::BodyTremolo)]); // read as stored
-        s.crusher.process(springL, springR);
-
-        float left = springL + bodyL;
-        float right = springR + bodyR;
-        const float wet = s.out.bodyWet;
-        if (wet != 0.0f)
+        KeySample in[KeyStretch::kMaxSamples];
+        for (int t = 0; t < samples; ++t)
         {
-            left += (bodyL - left) * wet;
-            right += (bodyR - right) * wet;
+            if (t > 0)
+                beginSample(s, r, j + t); // the wheel only: no event falls inside
+            in[t] = keySample(s, j + t, r, block);
+            advanceRamps(p, r);
         }
-        left = masterVolume(zeroIfTiny(left), s.out.volume);
-        right = masterVolume(zeroIfTiny(right), s.out.volume);
-        if (s.sand.enabled())
-            s.sand.process(left, right, s.random);
-        left = hardClip(left);
-        right = hardClip(right);
-        outL[j] = left;
-        outR[j] = right;
-
-        p.activityPrevious = p.activityLevel - p.activityPrevious;
-        p.activityLevel = std::fabs(left) + std::fabs(right) + p.activityPrevious;
+        KeyStretch stretch;
+        keys.springStretch(s.keys, in, samples, s.random, stretch);
+        float kicks[KeyStretch::kMaxSamples];
+        for (int t = 0; t < samples; ++t)
+            kicks[t] = tube(s, stretch.springL[t], stretch.springR[t]);
+        keys.bodyStretch(s.keys, kicks, samples, s.tube.lowest(), s.tube.highest(), stretch);
+        for (int t = 0; t < samples; ++t)
+            finishSample(s, stretch.springL[t], stretch.springR[t], stretch.bodyL[t], stretch.bodyR[t], outL, outR,
+                         j + t);
+        j += samples;
     }
 }
 
