@@ -11,9 +11,13 @@ public:
     static constexpr int kMax = 32767;
 
     void seed(uint32_t s) { state_ = s; }
+    uint32_t state() const { return state_; }
+    static constexpr uint32_t kMultiplier = 214013u;
+    static constexpr uint32_t kIncrement = 2531011u;
+
     int next()
     {
-        state_ = state_ * 214013u + 2531011u;
+        state_ = state_ * kMultiplier + kIncrement;
         return static_cast<int>((state_ >> 16) & 0x7FFFu);
     }
 

@@ -124,10 +124,7 @@ struct KeyLanes
         mainS = sel(mainS > set(kStableStiffness), set(kStableStiffness), mainS);
         F partialS = factor * ld(k.partialTargetStiffness);
         F bS = factor * ld(k.bTargetStiffness);
-        unsigned upper = 0;
-        for (int i = 0; i < W; ++i)
-            upper |= (n0 + i > 72 ? 1u : 0u) << i;
-        const M high = L::maskOf(upper);
+        const M high = L::keysIn(n0, 73, kKeyCount);
         partialS = sel(high & (partialS > set(kStableStiffness)), partialS * set(0.5f), partialS);
         bS = sel(high & (bS > set(kStableStiffness)), bS * set(0.5f), bS);
         for (int i = 0; i < 4; ++i)
@@ -165,19 +162,24 @@ struct KeyLanes
     // excitation and bend, the tick of every sounding key, and the release of
     // a strike that was let go in the sample it began. False, with nothing
     // added, when every key is up and silent.
-    static bool springs(KeyBank& k, int n0, M rendered, const KeySample& in, CrtRandom& random, SpringOut& out)
+    VANT_LANES_INLINE static bool springs(KeyBank& k, int n0, M rendered, const KeySample& in, CrtRandom& random,
+                                          SpringOut& out)
     {
         const auto ld = [n0](const float* f) { return L::load(f + n0); };
         const auto st = [n0](float* f, F x) { L::store(f + n0, x); };
         const F zero = set(0.0f);
         out = SpringOut{zero, zero, zero, zero};
         const M down = L::flag(k.keyDown + n0) & rendered;
-        const M relaxing =
-            rendered & ~down &
-            ((ld(k.mainStiffness) != ld(k.mainTargetStiffness)) |
-             (ld(k.partialStiffness) != ld(k.partialTargetStiffness)) | (ld(k.bStiffness) != ld(k.bTargetStiffness)));
-        const M awake = rendered & (down | ~L::isTiny(ld(k.aActivity)) | ~L::isTiny(ld(k.bActivity)));
-        if (!some(relaxing | awake))
+        // (neither the glide nor the excitation moves the activities)
+        const M aSounds = ~L::isTiny(ld(k.aActivity));
+        const M bSounds = ~L::isTiny(ld(k.bActivity));
+        const M up = rendered & ~down;
+        const M relaxing = some(up) ? up & ((ld(k.mainStiffness) != ld(k.mainTargetStiffness)) |
+                                            (ld(k.partialStiffness) != ld(k.partialTargetStiffness)) |
+                                            (ld(k.bStiffness) != ld(k.bTargetStiffness)))
+                                    : up;
+        const M tick = rendered & (down | aSounds | bSounds);
+        if (!some(relaxing | tick))
             return false;
         const M started = down & L::atOrAfter(k.startOffset + n0, in.j);
         // The wheel's draws come before each key's own: with both in one sample,
@@ -217,9 +219,6 @@ struct KeyLanes
             }
         }
 
-        const M aSounds = ~L::isTiny(ld(k.aActivity));
-        const M bSounds = ~L::isTiny(ld(k.bActivity));
-        const M tick = rendered & (down | aSounds | bSounds);
         if (some(tick))
         {
             SpringOut raw;
@@ -264,6 +263,8 @@ struct KeyLanes
     // One sample of the sympathetic body strings of the lanes in `rendered`,
     // at the keys' main stiffness of that sample; their panned outputs (+0
     // where a string is still).
+    // Keys never rendered keep a body position of +0 and pans of +0, so every
+    // lane's output is its position times its pans: +0 where a string is still.
     static void bodyStep(F& position, F& velocity, F decay, F stiffness, M rendered, F panL, F panR, F& outL, F& outR)
     {
         const F zero = set(0.0f);
@@ -273,20 +274,12 @@ struct KeyLanes
         const M stops = L::isTiny(damped);
         velocity = sel(moves, sel(stops, zero, damped), velocity);
         position = sel(moves & ~stops, position + damped * stiffness, position);
-        const M still = L::isTiny(position);
-        position = sel(rendered & still, zero, position);
-        const M heard = rendered & ~still;
-        outL = sel(heard, position * panL, zero);
-        outR = sel(heard, position * panR, zero);
+        position = sel(L::isTiny(position), zero, position);
+        outL = position * panL;
+        outR = position * panR;
     }
 
-    static M renderedLanes(int n0)
-    {
-        unsigned lanes = 0;
-        for (int i = 0; i < W; ++i)
-            lanes |= (n0 + i >= kFirstKey && n0 + i <= kLastKey ? 1u : 0u) << i;
-        return L::maskOf(lanes);
-    }
+    static M renderedLanes(int n0) { return L::keysIn(n0, kFirstKey, kLastKey + 1); }
     static constexpr int kFirstGroup = W == 1 ? kFirstKey : kFirstKey - kFirstKey % W;
 
     // One sample of every key of 21..108 (groups of W from key 16; W = 1: key
@@ -378,14 +371,11 @@ struct KeyLanes
         {
             const auto ld = [n0](const float* f) { return L::load(f + n0); };
             const M rendered = renderedLanes(n0);
-            unsigned range = 0;
-            for (int i = 0; i < W; ++i)
-                range |= (n0 + i >= lowest && n0 + i < highest ? 1u : 0u) << i;
+            const M inRange = L::keysIn(n0, lowest, highest);
             F position = ld(k.bodyPosition), velocity = ld(k.bodyVelocity);
             const bool ringing = some(rendered & ((position != set(0.0f)) | (velocity != set(0.0f))));
-            if (!ringing && !(kicked && range != 0))
+            if (!ringing && !(kicked && some(inRange)))
                 continue;
-            const M inRange = L::maskOf(range);
             const F decay = ld(k.bodyDecay), panL = ld(k.panBodyLeft), panR = ld(k.panBodyRight);
             F yL[W], yR[W];
             const bool snapshot = out.snapshot[n0 / W];
@@ -425,7 +415,8 @@ struct KeyLanes
     // One sample of the keys in `tick`: LFO and envelope, spring A, spring B
     // (coupled or NOISE) and the output stage; the panned outputs into the
     // contribution lanes.
-    static void tickKeys(KeyBank& k, int n0, M tick, const KeySample& in, CrtRandom& random, SpringOut& out)
+    VANT_LANES_INLINE static void tickKeys(KeyBank& k, int n0, M tick, const KeySample& in, CrtRandom& random,
+                                           SpringOut& out)
     {
         const auto ld = [n0](const float* f) { return L::load(f + n0); };
         // A group that ticks whole stores plainly.
@@ -484,27 +475,34 @@ struct KeyLanes
         // spring B: the excitation decays with it
         F w = ld(k.excitationLevel) * ld(k.bDecay);
         w = sel(L::isTiny(w), zero, w);
-        const F diffusion = ld(k.diffusion);
-        const F n = sel(L::flag(k.link + n0), diffusion * w, diffusion);
-        const M noise = ~(diffusion < one);
-        const M coupled = ~noise;
         const F drive = ld(k.bDrive);
         F g = drive * ld(k.beatGuard);
         M couples = ~L::isTiny(g);
         g = g * (one - sel(a > zero, a, zero));
         couples = couples & ~L::isTiny(g);
-        const M diffused = tick & coupled & couples & (n != zero);
-        const M live = (w > zero) & (drive > zero);
-        const F amp = drive * (ld(k.strikeForceSnapshot) * set(10.0f) * w);
-        const M fires = noise & live & (amp > zero);
-        F r = zero;
-        if (const unsigned draws = L::bits(diffused | (tick & fires)))
+        // Diffusion and NOISE draw; without them (no key diffuses or links)
+        // every key is coupled and draws nothing.
+        const M none = L::maskOf(0u);
+        M noise = none, coupled = ~none, live = none, fires = none;
+        F r = zero, amp = zero;
+        if (!in.plain)
         {
-            alignas(32) float drawn[W];
-            drawLanes(random, draws, W, drawn);
-            r = L::load(drawn);
+            const F diffusion = ld(k.diffusion);
+            const F n = sel(L::flag(k.link + n0), diffusion * w, diffusion);
+            noise = ~(diffusion < one);
+            coupled = ~noise;
+            const M diffused = tick & coupled & couples & (n != zero);
+            live = (w > zero) & (drive > zero);
+            amp = drive * (ld(k.strikeForceSnapshot) * set(10.0f) * w);
+            fires = noise & live & (amp > zero);
+            if (const unsigned draws = L::bits(diffused | (tick & fires)))
+            {
+                alignas(32) float drawn[W];
+                drawLanes(random, draws, W, drawn);
+                r = L::load(drawn);
+            }
+            g = sel(diffused, g * (one - r * set(kRandScale) * n), g);
         }
-        g = sel(diffused, g * (one - r * set(kRandScale) * n), g);
         couples = coupled & couples & ~L::isTiny(g);
 
         F bPV = ld(k.bPartialVelocity), bMV = ld(k.bMainVelocity);

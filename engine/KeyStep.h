@@ -27,6 +27,7 @@ struct KeySample
     float modWheelMotion;
     float bend;
     float bDetuneRatio, bOctave;
+    bool plain; // no key diffuses or links: spring B draws nothing
     float crush; // "sB crush"
     float gainA; // spring A gain
     float relaxRate; // a released key's glide

@@ -18,6 +18,9 @@
 #include <immintrin.h>
 #endif
 
+// The per-sample steps go inline into the loops over samples and groups.
+#define VANT_LANES_INLINE __attribute__((always_inline)) inline
+
 namespace VANT_LANES {
 
 // Below 2^23 a float may have a fraction; from there on it is whole.
@@ -43,6 +46,8 @@ struct Lanes1
     static M flag(const int32_t* p) { return {*p != 0}; }
     static M atOrAfter(const int32_t* p, int32_t j) { return {j >= *p}; }
     static M maskOf(unsigned bits) { return {(bits & 1u) != 0}; }
+    // Lanes of keys n0 + i with lo <= n0 + i < hi.
+    static M keysIn(int32_t n0, int32_t lo, int32_t hi) { return {n0 >= lo && n0 < hi}; }
     static unsigned bits(M m) { return m.v ? 1u : 0u; }
 
     static uint32_t bitsOf(float x)
@@ -119,6 +124,13 @@ struct Lanes4
             _mm_set_epi32(bits & 8u ? -1 : 0, bits & 4u ? -1 : 0, bits & 2u ? -1 : 0, bits & 1u ? -1 : 0))};
     }
     static unsigned bits(M m) { return static_cast<unsigned>(_mm_movemask_ps(m.v)); }
+    static M keysIn(int32_t n0, int32_t lo, int32_t hi)
+    {
+        const __m128i key = _mm_add_epi32(_mm_set1_epi32(n0), _mm_set_epi32(3, 2, 1, 0));
+        const __m128i in =
+            _mm_and_si128(_mm_cmpgt_epi32(key, _mm_set1_epi32(lo - 1)), _mm_cmplt_epi32(key, _mm_set1_epi32(hi)));
+        return {_mm_castsi128_ps(in)};
+    }
 
     static F abs(F x) { return {_mm_and_ps(x.v, _mm_castsi128_ps(_mm_set1_epi32(0x7FFFFFFF)))}; }
     static M isTiny(F x)
@@ -197,6 +209,13 @@ struct Lanes8
         return {_mm256_castsi256_ps(_mm256_cmpeq_epi32(hit, lane))};
     }
     static unsigned bits(M m) { return static_cast<unsigned>(_mm256_movemask_ps(m.v)); }
+    static M keysIn(int32_t n0, int32_t lo, int32_t hi)
+    {
+        const __m256i key = _mm256_add_epi32(_mm256_set1_epi32(n0), _mm256_set_epi32(7, 6, 5, 4, 3, 2, 1, 0));
+        const __m256i in = _mm256_and_si256(_mm256_cmpgt_epi32(key, _mm256_set1_epi32(lo - 1)),
+                                            _mm256_cmpgt_epi32(_mm256_set1_epi32(hi), key));
+        return {_mm256_castsi256_ps(in)};
+    }
 
     static F abs(F x) { return {_mm256_and_ps(x.v, _mm256_castsi256_ps(_mm256_set1_epi32(0x7FFFFFFF)))}; }
     static M isTiny(F x)

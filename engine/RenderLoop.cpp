@@ -77,6 +77,7 @@ struct BlockConstants
     float lfoNorm; // lfoStiffness^0.5, the LFO's amplitude
     double lfoPitchHalf;
     bool lfo, env;
+    bool plain; // no key diffuses or links
 };
 
 BlockConstants blockConstants(const EngineState& s)
@@ -87,6 +88,10 @@ BlockConstants blockConstants(const EngineState& s)
     c.lfoNorm = c.lfo ? std::pow(m.lfoStiffness, 0.5f) : 1.0f;
     c.lfoPitchHalf = 0.5 * m.lfoPitch;
     c.env = m.envBalance > 0.0f || m.envPitch > 0.0f;
+    c.plain = true;
+    for (int n = kFirstKey; n <= kLastKey; ++n)
+        if (!(s.keys.diffusion[n] == 0.0f) || s.keys.link[n] != 0)
+            c.plain = false;
     return c;
 }
 
@@ -116,6 +121,7 @@ KeySample keySample(const EngineState& s, int j, const Ramps& r, const BlockCons
     in.bend = r.bend;
     in.bDetuneRatio = s.tuning.bDetuneRatio;
     in.bOctave = s.tuning.bOctave;
+    in.plain = c.plain;
     in.crush = s.springBCrush;
     in.gainA = m.springAGain;
     in.relaxRate = s.tuning.relaxRate;
@@ -190,14 +196,9 @@ void finishSample(EngineState& s, float springL, float springR, float bodyL, flo
 // them draws from the generator before the tube does: no key diffuses or
 // links (spring B's draws), the wheel rests (the scrape's), no sand (its
 // draws follow the tube's in every sample).
-bool stretchesAllowed(const EngineState& s, const Ramps& r)
+bool stretchesAllowed(const EngineState& s, const Ramps& r, const BlockConstants& c)
 {
-    if (r.modWheelStep != 0.0f || s.perf.modWheelMotion != 0.0f || s.sand.enabled())
-        return false;
-    for (int n = kFirstKey; n <= kLastKey; ++n)
-        if (!(s.keys.diffusion[n] == 0.0f) || s.keys.link[n] != 0)
-            return false;
-    return true;
+    return c.plain && r.modWheelStep == 0.0f && s.perf.modWheelMotion == 0.0f && !s.sand.enabled();
 }
 
 void synthesise(EngineState& s, float* outL, float* outR, int frames)
@@ -216,7 +217,7 @@ void synthesise(EngineState& s, float* outL, float* outR, int frames)
     // Tuning may have changed since the last block: every held key is bent anew.
     KeyBank::fill(s.keys.bentWith, KeyBank::kNotBent);
     s.noteEvents.fitToBlock(frames);
-    const bool stretches = keys.lanes > 1 && stretchesAllowed(s, r);
+    const bool stretches = keys.lanes > 1 && stretchesAllowed(s, r, block);
 
     for (int j = 0; j < frames;)
     {

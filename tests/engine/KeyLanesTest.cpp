@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "common/FastSin.h"
+#include "engine/CrtRandom.h"
 
 namespace {
 
@@ -114,6 +115,21 @@ TEST(KeyLanes, FastSinKeepsItsValuesWithoutLibraryCalls)
         std::memcpy(&bitsA, &a, sizeof a);
         std::memcpy(&bitsB, &b, sizeof b);
         EXPECT_EQ(bitsA, bitsB) << x;
+    }
+}
+
+TEST(KeyLanes, DrawsJumpedAheadFollowTheGeneratorsOwnOrder)
+{
+    // Every lane pattern of a group of eight, from a state that moves on.
+    CrtRandom jumped, stepped;
+    jumped.seed(12345u), stepped.seed(12345u);
+    for (unsigned lanes = 0; lanes < 256; ++lanes)
+    {
+        float out[8];
+        drawLanes(jumped, lanes, 8, out);
+        for (int i = 0; i < 8; ++i)
+            ASSERT_EQ(out[i], ((lanes >> i) & 1u) ? static_cast<float>(stepped.next()) : 0.0f) << lanes << " " << i;
+        ASSERT_EQ(jumped.state(), stepped.state()) << lanes;
     }
 }
 
