@@ -13,6 +13,7 @@
 
 #include "common/FastSin.h"
 #include "engine/CrtRandom.h"
+#include "engine/Phaser.h"
 
 namespace {
 
@@ -93,7 +94,7 @@ TEST(KeyLanes, SpringBCrushStaysWithinItsStepWhenABowedExcitationOutlivesTheHit)
     EXPECT_EQ(KeyLanes<Lanes1>::crushSpringB({0.3f}, {0.5f}, {0.9f}, {8.0f}, {0.125f}, crush).v, 0.3f);
 }
 
-TEST(KeyLanes, FastSinKeepsItsValuesWithoutLibraryCalls)
+TEST(KeyLanes, PhaserSineKeepsItsValuesWithoutLibraryCalls)
 {
     // The folding as it was written first: nearbyint and fmod.
     const auto reference = [](double x) {
@@ -108,13 +109,20 @@ TEST(KeyLanes, FastSinKeepsItsValuesWithoutLibraryCalls)
         xs.push_back((n + 0.5) / 0.3183098861837907);
     for (double x = -100.0; x < 100.0; x += 0.0137)
         xs.push_back(x);
-    for (double x : xs)
+    const auto bits = [](double v) {
+        uint64_t b;
+        std::memcpy(&b, &v, sizeof b);
+        return b;
+    };
+    for (size_t i = 0; i < xs.size(); ++i)
     {
-        const double a = fastSin(x), b = reference(x);
-        uint64_t bitsA, bitsB;
-        std::memcpy(&bitsA, &a, sizeof a);
-        std::memcpy(&bitsB, &b, sizeof b);
-        EXPECT_EQ(bitsA, bitsB) << x;
+        EXPECT_EQ(bits(fastSin(xs[i])), bits(reference(xs[i]))) << xs[i];
+        // The phaser's two channels at once.
+        const double pair[2] = {xs[i], xs[(i + 7) % xs.size()]};
+        double out[2];
+        Phaser::fastSinPair(pair, out);
+        EXPECT_EQ(bits(out[0]), bits(reference(pair[0]))) << pair[0];
+        EXPECT_EQ(bits(out[1]), bits(reference(pair[1]))) << pair[1];
     }
 }
 
