@@ -24,3 +24,21 @@ public:
 private:
     uint32_t state_ = 1;
 };
+
+// The generator m steps ahead of state x is a[m] x + c[m] (mod 2^32), for m
+// up to eight: a group of keys' draws, each taken straight from the state
+// before the group.
+struct GeneratorJump
+{
+    static constexpr int kSteps = 8;
+    uint32_t a[kSteps + 1], c[kSteps + 1];
+    constexpr GeneratorJump() : a{1}, c{0}
+    {
+        for (int m = 1; m <= kSteps; ++m)
+        {
+            a[m] = a[m - 1] * CrtRandom::kMultiplier;
+            c[m] = c[m - 1] * CrtRandom::kMultiplier + CrtRandom::kIncrement;
+        }
+    }
+};
+inline constexpr GeneratorJump kGeneratorJump;

@@ -5,6 +5,7 @@
 //
 // Included only by the instruction-set units, after defining VANT_LANES.
 #include "common/DspConstants.h"
+#include "engine/CrtRandom.h"
 #include "engine/KeyBank.h"
 #include "engine/KeyStep.h"
 #include "engine/Lanes.h"
@@ -495,11 +496,21 @@ struct KeyLanes
             live = (w > zero) & (drive > zero);
             amp = drive * (ld(k.strikeForceSnapshot) * set(10.0f) * w);
             fires = noise & live & (amp > zero);
-            if (const unsigned draws = L::bits(diffused | (tick & fires)))
+            const M drawing = diffused | (tick & fires);
+            if (const unsigned draws = L::bits(drawing))
             {
-                alignas(32) float drawn[W];
-                drawLanes(random, draws, W, drawn);
-                r = L::load(drawn);
+                if constexpr (W == 8)
+                {
+                    uint32_t x = random.state();
+                    r = L::draws(drawing, x, kGeneratorJump.a, kGeneratorJump.c);
+                    random.seed(x);
+                }
+                else
+                {
+                    alignas(32) float drawn[W];
+                    drawLanes(random, draws, W, drawn);
+                    r = L::load(drawn);
+                }
             }
             g = sel(diffused, g * (one - r * set(kRandScale) * n), g);
         }

@@ -50,37 +50,19 @@ bool useKeyLanePath(KeyLanePath path)
 
 KeyLanePath keyLanePathInUse() { return pathInUse().load(std::memory_order_relaxed); }
 
-namespace {
-
-// The generator m steps ahead of x is A[m] x + C[m] (mod 2^32): every lane's
-// draw comes straight from the state before the group, none waits for the
-// one before it.
-struct JumpAhead
-{
-    uint32_t a[KeyStretch::kMaxSamples + 1], c[KeyStretch::kMaxSamples + 1];
-    constexpr JumpAhead() : a{1}, c{0}
-    {
-        for (int m = 1; m <= KeyStretch::kMaxSamples; ++m)
-        {
-            a[m] = a[m - 1] * CrtRandom::kMultiplier;
-            c[m] = c[m - 1] * CrtRandom::kMultiplier + CrtRandom::kIncrement;
-        }
-    }
-};
-constexpr JumpAhead kJump;
-
-} // namespace
-
 void drawLanes(CrtRandom& random, unsigned lanes, int width, float* out)
 {
+    // Each lane's draw straight from the state before the group: none waits
+    // for the one before it.
+    const GeneratorJump& jump = kGeneratorJump;
     const uint32_t x = random.state();
     int drawn = 0;
     for (int i = 0; i < width; ++i)
+        out[i] = 0.0f;
+    for (unsigned rest = lanes; rest != 0; rest &= rest - 1)
     {
-        const bool draws = (lanes >> i) & 1u;
-        drawn += draws ? 1 : 0;
-        const uint32_t s = kJump.a[drawn] * x + kJump.c[drawn];
-        out[i] = draws ? static_cast<float>((s >> 16) & 0x7FFFu) : 0.0f;
+        ++drawn;
+        out[__builtin_ctz(rest)] = static_cast<float>(((jump.a[drawn] * x + jump.c[drawn]) >> 16) & 0x7FFFu);
     }
-    random.seed(kJump.a[drawn] * x + kJump.c[drawn]);
+    random.seed(jump.a[drawn] * x + jump.c[drawn]);
 }

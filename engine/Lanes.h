@@ -232,6 +232,33 @@ struct Lanes8
         const __m256d hi = _mm256_sub_pd(_mm256_cvtps_pd(_mm256_extractf128_ps(x.v, 1)), cd);
         return {_mm256_set_m128(_mm256_cvtpd_ps(hi), _mm256_cvtpd_ps(lo))};
     }
+    // One draw of the C runtime's generator (0..32767) into every lane of
+    // `lanes`, in lane order, +0 elsewhere; x is the state before the first
+    // and becomes the state after the last. Each lane's draw comes from x
+    // jumped ahead by its place (A[m] x + C[m]), so none waits for another.
+    static F draws(M lanes, uint32_t& x, const uint32_t (&a)[9], const uint32_t (&c)[9])
+    {
+        const unsigned bits = static_cast<unsigned>(_mm256_movemask_ps(lanes.v));
+        // lane i draws the (1 + number of drawing lanes below i)-th number
+        alignas(32) int32_t place[8];
+        int count = 0;
+        for (int i = 0; i < 8; ++i)
+        {
+            count += (bits >> i) & 1u;
+            place[i] = count;
+        }
+        const __m256i m = _mm256_load_si256(reinterpret_cast<const __m256i*>(place));
+        const __m256i index = _mm256_sub_epi32(m, _mm256_set1_epi32(1));
+        const __m256i ja =
+            _mm256_permutevar8x32_epi32(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(a + 1)), index);
+        const __m256i jc =
+            _mm256_permutevar8x32_epi32(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(c + 1)), index);
+        const __m256i s = _mm256_add_epi32(_mm256_mullo_epi32(ja, _mm256_set1_epi32(static_cast<int32_t>(x))), jc);
+        const __m256i v = _mm256_and_si256(_mm256_srli_epi32(s, 16), _mm256_set1_epi32(0x7FFF));
+        x = a[count] * x + c[count];
+        return {_mm256_and_ps(lanes.v, _mm256_cvtepi32_ps(v))};
+    }
+
     // Rows of lanes become columns: r[i] lane j takes r[j] lane i.
     static void transpose(F (&r)[8])
     {
