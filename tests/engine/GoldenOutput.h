@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <sstream>
 #include <string>
@@ -72,9 +73,9 @@ inline Rendered render(HostModule& host, const GoldenScenario& s, float rate, in
     std::vector<VstMidiEvent> batch;
     Fnv1a hash;
     size_t next = 0;
-    for (int at = 0; at < kFrames; at += block)
+    for (int at = 0; at < s.frames; at += block)
     {
-        const int n = std::min(block, kFrames - at);
+        const int n = std::min(block, s.frames - at);
         batch.clear();
         for (; next < cues.size() && cues[next].frame < at + n; ++next)
         {
@@ -164,13 +165,16 @@ inline bool writeHashes(const std::string& scenario, const std::map<std::string,
 
 inline bool recording() { return std::getenv("VANT_GOLDEN_RECORD") != nullptr; }
 
-// Every rate and block size of s through host, compared with the stored hashes (or recorded).
-inline void checkAgainstStored(HostModule& host, const GoldenScenario& s)
+// Every rate and the block sizes `blocks` (all of them unless given) of s
+// through host, compared with the stored hashes (or recorded).
+inline void checkAgainstStored(HostModule& host, const GoldenScenario& s, std::vector<int> blocks = {})
 {
+    if (blocks.empty())
+        blocks.assign(std::begin(kBlocks), std::end(kBlocks));
     std::map<std::string, std::string> rendered;
     for (float rate : kRates)
     {
-        for (int block : kBlocks)
+        for (int block : blocks)
         {
             const std::string at = key(rate, block);
             const Rendered r = render(host, s, rate, block);

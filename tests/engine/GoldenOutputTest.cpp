@@ -34,7 +34,9 @@ TEST_P(GoldenOutput, EveryKeyLanePathRendersTheStoredSamples)
         SCOPED_TRACE(path == KeyLanePath::Scalar ? "one key at a time" : path == KeyLanePath::Sse2 ? "SSE2" : "AVX2");
         HostModule host;
         host.attach(createVantorel);
-        golden::checkAgainstStored(host, GetParam());
+        // The one-key reference steps every sample alike whatever the block: two sizes suffice.
+        golden::checkAgainstStored(host, GetParam(),
+                                   path == KeyLanePath::Scalar ? std::vector<int>{17, 512} : std::vector<int>{});
     }
     useKeyLanePath(bestKeyLanePath());
 }
