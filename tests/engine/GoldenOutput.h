@@ -165,16 +165,25 @@ inline bool writeHashes(const std::string& scenario, const std::map<std::string,
 
 inline bool recording() { return std::getenv("VANT_GOLDEN_RECORD") != nullptr; }
 
-// Every rate and the block sizes `blocks` (all of them unless given) of s
-// through host, compared with the stored hashes (or recorded).
-inline void checkAgainstStored(HostModule& host, const GoldenScenario& s, std::vector<int> blocks = {})
+// Which rates and block sizes to render (all of them where a list is empty).
+struct Combinations
 {
-    if (blocks.empty())
-        blocks.assign(std::begin(kBlocks), std::end(kBlocks));
+    std::vector<float> rates;
+    std::vector<int> blocks;
+};
+
+// The rates and block sizes of s through host, compared with the stored
+// hashes; recording takes every combination.
+inline void checkAgainstStored(HostModule& host, const GoldenScenario& s, Combinations only = {})
+{
+    if (only.rates.empty() || recording())
+        only.rates.assign(std::begin(kRates), std::end(kRates));
+    if (only.blocks.empty() || recording())
+        only.blocks.assign(std::begin(kBlocks), std::end(kBlocks));
     std::map<std::string, std::string> rendered;
-    for (float rate : kRates)
+    for (float rate : only.rates)
     {
-        for (int block : blocks)
+        for (int block : only.blocks)
         {
             const std::string at = key(rate, block);
             const Rendered r = render(host, s, rate, block);
