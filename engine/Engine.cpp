@@ -35,7 +35,6 @@ Engine::Engine(EngineHost& host) : state_(new EngineState(host))
     p.bodyDecayCoefficient = floatFromBits(0x3F7FF972); // 0.9999
     p.sbDecayCoefficient = std::pow(0.75f, 0.001f); // as at the "sB Decay" default
     KeyBank& k = s.keys;
-    k.layOut();
     k.silenceAll();
     KeyBank::fill(k.startOffset, -1);
     KeyBank::fill(k.hitPower, p.hitPower);

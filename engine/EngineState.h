@@ -10,7 +10,6 @@
 #include "engine/EchoLines.h"
 #include "engine/EngineHost.h"
 #include "engine/KeyBank.h"
-#include "engine/KeyStep.h"
 #include "engine/NoteEvents.h"
 #include "engine/OutputFilters.h"
 #include "engine/Phaser.h"
@@ -111,7 +110,4 @@ struct EngineState
 
     // Notes and pedal of the coming block, carried out at their samples.
     NoteEventQueue noteEvents;
-
-    // The render loop's scratch for a stretch of samples.
-    KeyStretch stretch;
 };

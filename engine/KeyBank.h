@@ -60,8 +60,6 @@ struct KeyBank
     // The bend a held key's tuning was last bent with in this block (NaN: not
     // yet): while it stays, bending again would change nothing.
     alignas(32) Field<float> bentWith;
-    // What a lane needs to know of its key: rendered (21..108), above key 72.
-    alignas(32) Field<int32_t> rendered, upperKey;
 
     // Stops all motion of key n; tuning, pans and coefficients stay.
     void silence(int n)
@@ -81,21 +79,6 @@ struct KeyBank
         releaseAfterStrike[n] = 0;
         bentWith[n] = kNotBent;
     }
-
-    // The key flags of every key (once, at construction).
-    void layOut()
-    {
-        for (int n = 0; n < kKeyCount; ++n)
-        {
-            rendered[n] = n >= kFirstKey && n <= kLastKey ? 1 : 0;
-            upperKey[n] = n > 72 ? 1 : 0;
-        }
-    }
-
-    // Keys keys[0..count) of `from` into lanes 0..count of this bank, the
-    // lanes up to `lanes` cleared (not rendered); and back what their springs changed.
-    void gather(const KeyBank& from, const int* keys, int count, int lanes);
-    void scatter(KeyBank& to, const int* keys, int count) const;
 
     void silenceAll()
     {

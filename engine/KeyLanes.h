@@ -125,7 +125,7 @@ struct KeyLanes
         mainS = sel(mainS > set(kStableStiffness), set(kStableStiffness), mainS);
         F partialS = factor * ld(k.partialTargetStiffness);
         F bS = factor * ld(k.bTargetStiffness);
-        const M high = L::flag(k.upperKey + n0);
+        const M high = L::keysIn(n0, 73, kKeyCount);
         partialS = sel(high & (partialS > set(kStableStiffness)), partialS * set(0.5f), partialS);
         bS = sel(high & (bS > set(kStableStiffness)), bS * set(0.5f), bS);
         for (int i = 0; i < 4; ++i)
@@ -141,16 +141,15 @@ struct KeyLanes
         st(k.bDetunedStiffness, sel(started, detuned, ld(k.bDetunedStiffness)));
     }
 
-    // Keys down, sounding, or out of tune (gliding back): the others are up,
-    // silent and in tune, and stay so through a stretch.
-    static unsigned busyKeys(const KeyBank& k, int n0)
+    // Every key up, both springs silent, and in tune (nothing to glide).
+    static bool idle(const KeyBank& k, int n0, M rendered)
     {
         const auto ld = [n0](const float* f) { return L::load(f + n0); };
         const M busy = L::flag(k.keyDown + n0) | ~L::isTiny(ld(k.aActivity)) | ~L::isTiny(ld(k.bActivity)) |
                        (ld(k.mainStiffness) != ld(k.mainTargetStiffness)) |
                        (ld(k.partialStiffness) != ld(k.partialTargetStiffness)) |
                        (ld(k.bStiffness) != ld(k.bTargetStiffness));
-        return L::bits(renderedLanes(k, n0) & busy);
+        return !some(rendered & busy);
     }
 
     // What one sample of a group adds to the spring sums, +0 where a spring is silent.
@@ -281,7 +280,7 @@ struct KeyLanes
         outR = position * panR;
     }
 
-    static M renderedLanes(const KeyBank& k, int n0) { return L::flag(k.rendered + n0); }
+    static M renderedLanes(int n0) { return L::keysIn(n0, kFirstKey, kLastKey + 1); }
     static constexpr int kFirstGroup = W == 1 ? kFirstKey : kFirstKey - kFirstKey % W;
 
     // One sample of every key of 21..108 (groups of W from key 16; W = 1: key
@@ -291,7 +290,7 @@ struct KeyLanes
         for (int n0 = kFirstGroup; n0 <= kLastKey; n0 += W)
         {
             const auto ld = [n0](const float* f) { return L::load(f + n0); };
-            const M rendered = renderedLanes(k, n0);
+            const M rendered = renderedLanes(n0);
             SpringOut c;
             const bool sounding = springs(k, n0, rendered, in, random, c);
             F position = ld(k.bodyPosition), velocity = ld(k.bodyVelocity);
@@ -328,65 +327,22 @@ struct KeyLanes
     // each sample's main stiffness for the body strings.
     static void springStretch(KeyBank& k, const KeySample* in, int samples, CrtRandom& random, KeyStretch& out)
     {
-        // Keys up, silent and in tune stay so for the whole stretch: their sums
-        // are +0 and their stiffness does not move.
-        unsigned busy[kKeyCount / W];
-        int count = 0, groups = 0;
+        F sumAL = set(0.0f), sumAR = set(0.0f);
         for (int n0 = kFirstGroup; n0 <= kLastKey; n0 += W)
         {
-            busy[n0 / W] = busyKeys(k, n0);
-            out.snapshot[n0 / W] = busy[n0 / W] != 0;
-            count += __builtin_popcount(busy[n0 / W]);
-            groups += busy[n0 / W] != 0 ? 1 : 0;
-        }
-        // Spread over more groups than they fill: packed side by side, where
-        // the groups saved outweigh moving the keys (a group's step costs
-        // about what moving five keys in and out does).
-        const int lanes = (count + W - 1) / W * W;
-        if (W > 1 && (groups - lanes / W) * 5 > count)
-        {
-            int packed = 0;
-            for (int n0 = kFirstGroup; n0 <= kLastKey; n0 += W)
-                for (unsigned rest = busy[n0 / W]; rest != 0; rest &= rest - 1)
-                    out.denseKeys[packed++] = n0 + __builtin_ctz(rest);
-            KeyBank& d = out.dense;
-            d.gather(k, out.denseKeys, count, lanes);
-            stretchGroups(d, 0, lanes, nullptr, in, samples, random, out.denseStiffness, out);
-            d.scatter(k, out.denseKeys, count);
-            // Each sample's stiffness back at its key, the still keys' own beside them.
-            for (int t = 0; t < samples; ++t)
-            {
-                for (int n0 = kFirstGroup; n0 <= kLastKey; n0 += W)
-                    if (out.snapshot[n0 / W])
-                        L::store(out.stiffness[t] + n0, L::load(k.mainStiffness + n0));
-                for (int i = 0; i < count; ++i)
-                    out.stiffness[t][out.denseKeys[i]] = out.denseStiffness[t][i];
-            }
-            return;
-        }
-        stretchGroups(k, kFirstGroup, kLastKey + 1, out.snapshot, in, samples, random, out.stiffness, out);
-    }
-
-    // The springs of the groups of keys [from, to) of bank `k` over the
-    // stretch (only those marked busy, if marks are given), their sums into
-    // `out`, each sample's main stiffness into `stiffness`.
-    VANT_LANES_INLINE static void stretchGroups(KeyBank& k, int from, int to, const bool* busy, const KeySample* in,
-                                                int samples, CrtRandom& random,
-                                                float (&stiffness)[KeyStretch::kMaxSamples][kKeyCount], KeyStretch& out)
-    {
-        F sumAL = set(0.0f), sumAR = set(0.0f);
-        for (int n0 = from; n0 < to; n0 += W)
-        {
-            if (busy && !busy[n0 / W])
+            const M rendered = renderedLanes(n0);
+            // Keys up, silent and in tune stay so for the whole stretch: their
+            // sums are +0 and their stiffness does not move.
+            out.snapshot[n0 / W] = !idle(k, n0, rendered);
+            if (!out.snapshot[n0 / W])
                 continue;
-            const M rendered = renderedLanes(k, n0);
             F aL[W], aR[W], bL[W], bR[W];
             bool sounding = false;
             for (int t = 0; t < samples; ++t)
             {
                 SpringOut c;
                 sounding = springs(k, n0, rendered, in[t], random, c) || sounding;
-                L::store(stiffness[t] + n0, L::load(k.mainStiffness + n0));
+                L::store(out.stiffness[t] + n0, L::load(k.mainStiffness + n0));
                 aL[t] = c.aL, aR[t] = c.aR, bL[t] = c.bL, bR[t] = c.bR;
             }
             if (!sounding)
@@ -415,7 +371,7 @@ struct KeyLanes
         for (int n0 = kFirstGroup; n0 <= kLastKey; n0 += W)
         {
             const auto ld = [n0](const float* f) { return L::load(f + n0); };
-            const M rendered = renderedLanes(k, n0);
+            const M rendered = renderedLanes(n0);
             const M inRange = L::keysIn(n0, lowest, highest);
             F position = ld(k.bodyPosition), velocity = ld(k.bodyVelocity);
             const bool ringing = some(rendered & ((position != set(0.0f)) | (velocity != set(0.0f))));

@@ -51,11 +51,6 @@ struct KeyStretch
     alignas(32) float bodyL[kMaxSamples], bodyR[kMaxSamples];
     alignas(32) float stiffness[kMaxSamples][kKeyCount];
     bool snapshot[kKeyCount]; // per group: stiffness holds its samples (else the bank's own holds still)
-    // A few sounding keys spread over many groups are packed side by side here
-    // for the stretch (in ascending key order, so the sums keep their order).
-    KeyBank dense;
-    alignas(32) float denseStiffness[kMaxSamples][kKeyCount];
-    int denseKeys[kKeyCount];
 };
 
 // What one instruction set offers the render loop.

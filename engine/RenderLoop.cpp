@@ -244,7 +244,7 @@ void synthesise(EngineState& s, float* outL, float* outR, int frames)
             in[t] = keySample(s, j + t, r, block);
             advanceRamps(p, r);
         }
-        KeyStretch& stretch = s.stretch;
+        KeyStretch stretch;
         keys.springStretch(s.keys, in, samples, s.random, stretch);
         float kicks[KeyStretch::kMaxSamples];
         for (int t = 0; t < samples; ++t)
