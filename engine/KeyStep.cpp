@@ -17,19 +17,21 @@ const KeyLaneKernels& kernelsFor(KeyLanePath path)
     return kKeyLanesSse2;
 }
 
-// Chosen once when the engine is loaded; only tests change it.
-std::atomic<KeyLanePath>& pathInUse()
-{
-    static std::atomic<KeyLanePath> path{bestKeyLanePath()};
-    return path;
-}
+// Chosen when the engine is loaded (not in the render call: no first-use
+// guard on the audio thread); only tests change it.
+std::atomic<KeyLanePath> gPathInUse{bestKeyLanePath()};
+
+std::atomic<KeyLanePath>& pathInUse() { return gPathInUse; }
 
 } // namespace
 
 bool keyLanePathAvailable(KeyLanePath path)
 {
     if (path == KeyLanePath::Avx2)
+    {
+        __builtin_cpu_init(); // may run before the runtime's own initialisation
         return __builtin_cpu_supports("avx2") != 0;
+    }
     return true;
 }
 
