@@ -10,4 +10,5 @@ enum EditorRequest : intptr_t
 {
     kEditorOpenPage = 1, // ptr: "presets", "microtuning", "modulation" or "effects"
     kEditorWritePng = 2, // ptr: the path of the PNG to write (the whole window)
+    kEditorPresetsFolder = 3, // ptr: the folder the preset browser lists instead of the plug-in's
 };

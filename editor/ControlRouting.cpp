@@ -149,7 +149,7 @@ void KelGui::startRename(const CRect& r, const char* text)
     if (!nameField)
         return;
     nameField->setViewSize(r, true);
-    nameField->setMouseableArea(r);
+    nameField->setMouseableArea(kNameFieldHome);
     nameField->setText(text);
     nameField->takeFocus();
     nameField->setDirty();
@@ -161,5 +161,23 @@ void KelGui::endRename()
         return;
     nameField->setViewSize(kNameFieldHome, true);
     nameField->setMouseableArea(kNameFieldHome);
+    nameField->setDirty();
+}
+
+void KelGui::cancelRename()
+{
+    if (!nameField)
+        return;
+    // The typed text becomes the field's own before editing ends, so
+    // nothing is committed.
+    if (nameField->isEditing())
+    {
+        nameField->setText(nameField->getEditText().c_str());
+        nameField->looseFocus();
+    }
+    char name[kProgramNameChars + 1] = {};
+    plugin.getProgramNameIndexed(0, plugin.getProgram(), name);
+    nameField->setText(name);
+    endRename();
     nameField->setDirty();
 }

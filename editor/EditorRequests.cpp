@@ -3,6 +3,7 @@
 #include "common/EditorRequests.h"
 #include "editor/KelGui.h"
 
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -25,6 +26,14 @@ intptr_t KelGui::editorRequest(intptr_t request, void* argument)
                 return 1;
             }
         return 0;
+    case kEditorPresetsFolder:
+        // The browser lists this folder from now on (whether it exists yet
+        // or not), and the file dialogs start there.
+        namedPresetsFolder = text;
+        std::snprintf(lastFolder, kFolderChars + 1, "%s", text);
+        std::memcpy(templateFolder, lastFolder, sizeof lastFolder);
+        browser->wantListRefresh();
+        return 1;
     case kEditorWritePng:
         // Everything recorded is applied and the whole window painted first.
         idle();

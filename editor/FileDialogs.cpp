@@ -47,15 +47,29 @@ std::string chosenPath(CNewFileSelector& selector)
     return path ? path : "";
 }
 
-} // namespace
-
-void KelGui::setLastFolderFrom(const char* path)
+// Start folders: the path cut to 512 characters, then at its last '/'.
+void folderOf(const char* path, char* folderText)
 {
-    std::string folder(path, strnlen(path, kFolderChars));
+    std::string folder(path, strnlen(path, KelGui::kFolderChars));
     const size_t slash = folder.rfind(kSeparator);
     if (slash != std::string::npos)
         folder.resize(slash);
-    std::memcpy(lastFolder, folder.c_str(), folder.size() + 1);
+    std::memcpy(folderText, folder.c_str(), folder.size() + 1);
+}
+
+} // namespace
+
+void KelGui::setLastFolderFrom(const char* path) { folderOf(path, lastFolder); }
+
+void KelGui::setTemplateFolderFrom(const char* path) { folderOf(path, templateFolder); }
+
+void KelGui::setBankPath(const char* path)
+{
+    // The bank keeps its own path in its last 1,024 bytes, cut to fit.
+    char* field = reinterpret_cast<char*>(plugin.getBankImage() + offsetof(BankImage, bankPath));
+    const size_t n = strnlen(path, kPathFieldBytes - 1);
+    std::memcpy(field, path, n);
+    std::memset(field + n, 0, kPathFieldBytes - n);
 }
 
 void KelGui::runSaveDialog(float choice)
@@ -98,12 +112,7 @@ void KelGui::runSaveDialog(float choice)
         {
             if (path.find(".vnb") == std::string::npos)
                 path += ".vnb";
-            // The bank keeps its own path in its last 1,024 bytes, cut to fit.
-            unsigned char* image = plugin.getBankImage();
-            char* field = reinterpret_cast<char*>(image + offsetof(BankImage, bankPath));
-            const size_t n = std::min(path.size(), static_cast<size_t>(kPathFieldBytes - 1));
-            std::memcpy(field, path.data(), n);
-            std::memset(field + n, 0, kPathFieldBytes - n);
+            setBankPath(path.c_str());
             plugin.saveBankFile(path.c_str());
         }
     }

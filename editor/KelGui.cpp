@@ -6,6 +6,7 @@
 #include "controls/MidiSignal.h"
 #include "controls/ProgNumber.h"
 #include "controls/mt_Display.h"
+#include "editor/PresetFolder.h"
 #include "plugin/Kelvane.h"
 
 #include "toolkit/CTextEdit.h"
@@ -108,6 +109,7 @@ void KelGui::idle()
     // threads recorded meanwhile is applied before the redraw.
     adoptGuiThread();
     applyPending();
+    browser->idle();
     AEffGUIEditor::idle();
 }
 
@@ -153,6 +155,31 @@ void KelGui::loadBankFile(const char* path) { plugin.loadBankFile(path); }
 void KelGui::saveBankFile(const char* path) { plugin.saveBankFile(path); }
 
 void KelGui::initBank() { plugin.initBank(); }
+
+// --- the presets folder -----------------------------------------------------------
+
+std::string KelGui::getPresetsFolder()
+{
+    return namedPresetsFolder.empty() ? plugin.getFolder(true) : namedPresetsFolder;
+}
+
+bool KelGui::hasPresetsFolder()
+{
+    if (!namedPresetsFolder.empty())
+        return isFolder(namedPresetsFolder);
+    return plugin.getFolder(true) != plugin.getFolder(false) && isFolder(plugin.getFolder(true));
+}
+
+bool KelGui::createPresetsFolder()
+{
+    if (!namedPresetsFolder.empty())
+        return makeFolder(namedPresetsFolder);
+    // Where the plug-in looks for it: "presets" beside the module.
+    if (!makeFolder(joinPath(plugin.getFolder(false), "presets")))
+        return false;
+    plugin.locatePresetsFolder();
+    return hasPresetsFolder();
+}
 
 // --- what the plug-in shows ----------------------------------------------------
 

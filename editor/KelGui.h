@@ -22,6 +22,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 class Kelvane;
 class Dial;
@@ -113,9 +114,25 @@ public:
     // Backgrounds rendered since construction.
     int getPanelRenderCount() const { return panelRenderCount; }
 
-    // The name field as the preset browser's in-place rename field.
+    // The name field as the preset browser's in-place rename field. Placed
+    // away from home it still takes clicks at home only, so the pointer over
+    // the row being named stays over the browser.
     void startRename(const VSTGUI::CRect& rect, const char* text);
     void endRename();
+    // Ends an in-place entry without committing it: the field goes home and
+    // shows the program's name.
+    void cancelRename();
+
+    // The presets folder the browser lists: the plug-in's, or one a host of
+    // our own named (kEditorPresetsFolder).
+    std::string getPresetsFolder();
+    // False when the plug-in found no presets folder beside the module (and
+    // lists the module folder instead), or the named one does not exist.
+    bool hasPresetsFolder();
+    // Makes the missing presets folder; true when it exists then.
+    bool createPresetsFolder();
+    // The bank in memory names the file it lives in (its last 1,024 bytes).
+    void setBankPath(const char* path);
 
     // Views by tag (0..128) and by role; null while closed.
     VSTGUI::CControl* getControl(int32_t tag) const;
@@ -129,6 +146,9 @@ public:
     Trigger* getTab(Page page) const { return tabs[page]; }
     const char* getLastFolder() const { return lastFolder; }
     const char* getTemplateFolder() const { return templateFolder; }
+    // The template folder becomes the path's folder (cut to 512 characters,
+    // then at its last '/').
+    void setTemplateFolderFrom(const char* path);
     Kelvane& getPlugin() { return plugin; }
 
 private:
@@ -215,4 +235,5 @@ private:
     int panelRenderCount = 0;
     char lastFolder[kFolderBytes] = {};
     char templateFolder[kFolderBytes] = {};
+    std::string namedPresetsFolder; // empty: the plug-in's
 };

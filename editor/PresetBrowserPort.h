@@ -1,8 +1,6 @@
 #pragma once
 // Every call the editor makes into the preset browser and the template menu
-// goes through this one small interface. Until the browser and the
-// templates exist, a placeholder answers: the PRESETS page shows an empty
-// browser area and the template menu does nothing.
+// goes through this one small interface.
 
 #include "toolkit/CView.h"
 
@@ -34,6 +32,8 @@ public:
     virtual void nameBankEntry(const char* text) = 0;
     // The name field is back home: renaming is over.
     virtual void endRenameMode() = 0;
+    // Each idle of the open editor, on the GUI thread.
+    virtual void idle() = 0;
 
     // A template menu row was chosen (1..6; others select nothing), in
     // PITCH BEND mode or NOTES mode.

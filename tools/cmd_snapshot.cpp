@@ -1,6 +1,7 @@
 // `vantorel snapshot`: opens the instrument's editor without a window (the
-// same effEditOpen a host sends, with no parent), with a page open if asked,
-// and writes the 1024 x 480 window as a PNG.
+// same effEditOpen a host sends, with no parent), with a page open if asked
+// (and the preset browser listing a given folder), and writes the 1024 x 480
+// window as a PNG.
 #include <cstdio>
 #include <iostream>
 #include <memory>
@@ -20,6 +21,7 @@ struct SnapshotCommand
     InstrumentSetup setup;
     std::string outPath;
     std::string page;
+    std::string presetsFolder;
     std::vector<std::string> parameters;
     double scale = 1.0;
 };
@@ -73,7 +75,10 @@ void run(SnapshotCommand& c)
         fail("the editor did not open", 1);
     host.dispatch(effEditIdle);
     bool ok = true;
-    if (!c.page.empty())
+    if (!c.presetsFolder.empty())
+        ok = host.dispatch(effVendorSpecific, kEditorRequest, kEditorPresetsFolder,
+                           const_cast<char*>(c.presetsFolder.c_str())) != 0;
+    if (ok && !c.page.empty())
         ok = host.dispatch(effVendorSpecific, kEditorRequest, kEditorOpenPage, const_cast<char*>(c.page.c_str())) != 0;
     if (ok)
         ok = host.dispatch(effVendorSpecific, kEditorRequest, kEditorWritePng, const_cast<char*>(c.outPath.c_str())) !=
@@ -99,6 +104,9 @@ void addSnapshot(CLI::App& app)
     cmd->add_option("--bank", s.bankPath, "bank file (.vnb) to load first")->check(CLI::ExistingFile);
     cmd->add_option("--preset", s.presetPath, "program file (.vnp) to load into the current program")
         ->check(CLI::ExistingFile);
+    cmd->add_option("--presets", command->presetsFolder,
+                    "folder the preset browser lists (default: the presets folder)")
+        ->check(CLI::ExistingDirectory);
     cmd->add_option("--param", command->parameters, "set a parameter, INDEX=VALUE (repeatable)");
     cmd->add_option("--scale", command->scale, "scale the picture (0.1..1), for documents")
         ->check(CLI::Range(0.1, 1.0));
