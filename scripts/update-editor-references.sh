@@ -11,4 +11,7 @@ mkdir -p tests/editor/reference docs
 for page in presets microtuning modulation effects; do
   "$tool" snapshot --page "$page" --out "tests/editor/reference/$page.png"
 done
+# The preset browser over a folder of banks and programs.
+"$tool" snapshot --page presets --presets tests/editor/reference/presets-folder \
+  --out tests/editor/reference/presets-browser.png
 "$tool" snapshot --scale 0.5 --out docs/editor.png

@@ -39,6 +39,23 @@ struct Png
                 n += std::memcmp(a + y * stride + 4 * x, b + y * stride + 4 * x, 4) != 0;
         return n;
     }
+    // Pixels with a channel more than tolerance away from o's.
+    int differingBeyond(const Png& o, int tolerance) const
+    {
+        const unsigned char* a = cairo_image_surface_get_data(surface);
+        const unsigned char* b = cairo_image_surface_get_data(o.surface);
+        const int stride = cairo_image_surface_get_stride(surface);
+        int n = 0;
+        for (int y = 0; y < height(); ++y)
+            for (int x = 0; x < width(); ++x)
+                for (int c = 0; c < 4; ++c)
+                    if (std::abs(a[y * stride + 4 * x + c] - b[y * stride + 4 * x + c]) > tolerance)
+                    {
+                        ++n;
+                        break;
+                    }
+        return n;
+    }
     cairo_surface_t* surface;
 };
 
@@ -73,6 +90,28 @@ TEST(SnapshotCommand, AppliesTheStateAndRefusesWhatItCannotDo)
     EXPECT_NE(runSnapshot("--out /nonexistent-folder/x.png"), 0);
     ASSERT_EQ(runSnapshot("--scale 0.5 --out " + dir.file("half.png")), 0);
     EXPECT_EQ(Png(dir.file("half.png")).width(), 512);
+}
+
+// The PRESETS page over a folder of banks and programs, as its reference
+// picture shows it (scripts/update-editor-references.sh makes it anew).
+TEST(SnapshotCommand, ShowsTheBrowserOverAGivenPresetsFolder)
+{
+    TempDir dir;
+    const std::string reference = std::string(VANT_SOURCE_DIR) + "/tests/editor/reference";
+    const std::string shot = dir.file("browser.png");
+    ASSERT_EQ(runSnapshot("--page presets --presets '" + reference + "/presets-folder' --out " + shot), 0);
+    const Png actual(shot);
+    const Png expected(reference + "/presets-browser.png");
+    ASSERT_TRUE(actual.ok());
+    ASSERT_TRUE(expected.ok());
+    ASSERT_EQ(actual.width(), expected.width());
+    // Text rasterises a shade differently between font builds.
+    EXPECT_LT(actual.differingBeyond(expected, 8), 200) << "compare " << shot;
+
+    // The default listing (no such files) differs by the rows.
+    ASSERT_EQ(runSnapshot("--page presets --presets " + dir.path.string() + " --out " + dir.file("empty.png")), 0);
+    EXPECT_GT(Png(dir.file("empty.png")).differing(actual), 1000);
+    EXPECT_NE(runSnapshot("--page presets --presets /nonexistent-folder --out " + dir.file("x.png")), 0);
 }
 
 } // namespace
