@@ -2,6 +2,7 @@
 // test is the host, with a parent window of its own, idling the editor and
 // moving the pointer with XTest.
 
+#include "tests/module/TempDir.h"
 #include "tests/support/TestHost.h"
 
 // gtest before Xlib: Xlib's macros (None, Bool, Status) clash with it.
@@ -11,7 +12,9 @@
 #include <X11/extensions/XTest.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace {
@@ -62,6 +65,12 @@ struct ParentWindow
     {
         XTestFakeButtonEvent(display, 1, press, CurrentTime);
         XFlush(display);
+    }
+    // The window's first child: the editor.
+    Window editor() const
+    {
+        const std::vector<Window> list = children();
+        return list.empty() ? 0 : list.front();
     }
 
     Display* display = nullptr;
@@ -169,6 +178,108 @@ TEST_F(X11Editor, OpeningAndClosingAgainLeavesNoWindowBehind)
         XSync(parent.display, False);
         ASSERT_TRUE(parent.children().empty()) << "round " << i;
     }
+}
+
+// The module copied into a folder of its own, so that its presets folder
+// is one the test makes (or leaves out), opened into the window.
+class X11Browser : public X11Editor
+{
+protected:
+    void SetUp() override
+    {
+        X11Editor::SetUp();
+        std::filesystem::copy_file(TestHost::modulePath(), dir.path / "Vantorel.so");
+    }
+    void TearDown() override
+    {
+        if (module.effect())
+        {
+            module.dispatch(effEditClose);
+            module.close();
+        }
+    }
+    void openEditor()
+    {
+        ASSERT_TRUE(module.load(dir.file("Vantorel.so"))) << module.error();
+        ASSERT_NE(module.open(), nullptr);
+        ASSERT_EQ(module.dispatch(effEditOpen, 0, 0, parentHandle()), 1);
+        ASSERT_TRUE(idleUntil([&] { return parent.editor() != 0; }));
+        clickAt(520, 58); // PRESETS
+    }
+    bool idleUntil(const std::function<bool()>& cond)
+    {
+        for (int i = 0; i < 150; ++i)
+        {
+            module.dispatch(effEditIdle);
+            if (cond())
+                return true;
+            usleep(20000);
+        }
+        return false;
+    }
+    void idleFor(int rounds)
+    {
+        for (int i = 0; i < rounds; ++i)
+        {
+            module.dispatch(effEditIdle);
+            usleep(10000);
+        }
+    }
+    void clickAt(int x, int y, int clicks = 1)
+    {
+        parent.pointerTo(parent.editor(), x, y);
+        idleFor(3);
+        for (int i = 0; i < clicks; ++i)
+        {
+            parent.button(true);
+            idleFor(2);
+            parent.button(false);
+            idleFor(2);
+        }
+        idleFor(3);
+    }
+
+    TempDir dir;
+    HostModule module;
+};
+
+TEST_F(X11Browser, DoubleClicksOpenABankAndChooseItsProgram)
+{
+    // A bank of three programs, written from the module's own bank chunk.
+    std::filesystem::create_directories(dir.path / "presets");
+    {
+        HostModule maker;
+        ASSERT_TRUE(maker.load(TestHost::modulePath()));
+        ASSERT_NE(maker.open(), nullptr);
+        const char* names[] = {"Init", "Glass", "Reed"};
+        for (int p = 0; p < 3; ++p)
+        {
+            maker.setProgram(p);
+            maker.dispatch(effSetProgramName, 0, 0, const_cast<char*>(names[p]));
+            maker.setParameter(ParamId::Decay, 0.25f * static_cast<float>(p + 1));
+        }
+        writeFile(dir.path / "presets" / "Three.vnb", maker.getChunk(false));
+    }
+    openEditor();
+    clickAt(540, 119, 2); // the bank "Three"
+    clickAt(700, 139, 2); // its program 2
+    ASSERT_TRUE(idleUntil([&] { return module.getProgram() == 2; }));
+    EXPECT_EQ(module.programName(), "Reed");
+    EXPECT_FLOAT_EQ(module.getParameter(ParamId::Decay), 0.75f);
+    EXPECT_EQ(module.programNameIndexed(1), "Glass");
+}
+
+TEST_F(X11Browser, WithoutAPresetsFolderNewBankMakesOneBesideTheModule)
+{
+    openEditor();
+    clickAt(540, 119); // NEW BANK: "Create Presets Folder?"
+    EXPECT_FALSE(std::filesystem::exists(dir.path / "presets"));
+    clickAt(640, 157); // OK
+    EXPECT_TRUE(std::filesystem::is_directory(dir.path / "presets"));
+    EXPECT_EQ(
+        std::distance(std::filesystem::directory_iterator(dir.path / "presets"), std::filesystem::directory_iterator()),
+        0)
+        << "nothing written before the bank has a name";
 }
 
 } // namespace
