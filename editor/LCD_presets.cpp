@@ -219,8 +219,11 @@ int LCD_presets::findBank(const std::string& file) const
     return -1;
 }
 
-bool LCD_presets::listed(const std::string& file) const
+bool LCD_presets::listed(const std::string& file)
 {
+    // Asked of the folder as it is now: a file made beside the instrument
+    // since the last listing counts too.
+    fileNames = listFolder(folder);
     return std::find(fileNames.begin(), fileNames.end(), file) != fileNames.end();
 }
 

@@ -137,7 +137,7 @@ private:
     bool bankStillOpen() const;
     void rebuildBanks();
     int findBank(const std::string& file) const;
-    bool listed(const std::string& file) const;
+    bool listed(const std::string& file);
     // Without a presets folder: asks to make one, then goes on with what.
     bool needFolder(Pending then);
     void openDialog(Dialog d);
