@@ -603,6 +603,7 @@ void LCD_presets::presetListClick(int row, const CButtonState& buttons)
         {
             clearPending();
             pendingPreset = row;
+            pendingInBank = isBankMode();
             pendingFile = presets.entries[row].file;
             openDialog(kDeleteDialog);
         }
@@ -765,6 +766,10 @@ void LCD_presets::deletePending()
         if (removeListedFile(folder, pendingFile) && wasOpen)
             returnToFolderMode();
     }
+    else if (pendingPreset >= 0 && pendingInBank != isBankMode())
+    {
+        // The lists changed mode under the box: the row asked about is gone.
+    }
     else if (pendingPreset >= 0 && !isBankMode())
     {
         removeListedFile(folder, pendingFile);
@@ -899,6 +904,10 @@ void LCD_presets::startNewBank()
 {
     if (banks.entries.size() >= BrowserList::kMaxEntries)
         return;
+    // A deletion still asked about is dropped: the box would sit over the
+    // naming.
+    dialog = kNoDialog;
+    clearPending();
     namingBank = true;
     typedBankName.clear();
     banks.entries.push_back({kProvisionalBank, "", ""});

@@ -156,6 +156,7 @@ private:
     int hoveredPreset = -1, hoveredBank = -1;
     int pendingPreset = -1, pendingBank = -1;
     std::string pendingFile; // the listed file a deletion removes
+    bool pendingInBank = false; // the pending program row is one of a bank
     Dialog dialog = kNoDialog;
     Pending pending = Pending::kNothing; // what the open box goes on with
     std::string notice;
