@@ -33,7 +33,9 @@ void Engine::setParameter(int index, float value)
 
     if (isMicrotuningParam(index))
     {
-        s.tuning.microtuning[index - paramIndex(ParamId::MtC)] = std::pow(2.0f, (2.0f * v - 1.0f) / 6.0f);
+        // The pitch class's frequency moves by 2^((2v-1)/6), two semitones either way, as
+        // the read-outs and the tuning templates count; stiffness goes with its square.
+        s.tuning.microtuning[index - paramIndex(ParamId::MtC)] = std::pow(2.0f, (2.0f * v - 1.0f) / 3.0f);
         computeMainTuning(s);
         computePartialTuning(s);
         computeSpringBTuning(s);

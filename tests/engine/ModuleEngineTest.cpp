@@ -50,8 +50,9 @@ TEST(ModuleEnginePitch, KeysConcertAMicrotuningAndBendSoundTheirPitch)
         {"key 60", 48000.0f, 60, 261.6256, {}, -1},
         {"key 69, Concert A 0", 48000.0f, 69, 420.0, {{ParamId::ConcertA, 0.0f}}, -1},
         {"key 69, Concert A 1", 48000.0f, 69, 460.0, {{ParamId::ConcertA, 1.0f}}, -1},
-        // "MT A" at 1 raises its pitch class by a semitone.
-        {"key 69, MT A 1.0", 48000.0f, 69, 440.0 * semitone, {{microtuningParam(9), 1.0f}}, -1},
+        // "MT A" at 1 raises its pitch class by two semitones, at 0.25 lowers it by one.
+        {"key 69, MT A 1.0", 48000.0f, 69, 440.0 * semitone * semitone, {{microtuningParam(9), 1.0f}}, -1},
+        {"key 69, MT A 0.25", 48000.0f, 69, 440.0 / semitone, {{microtuningParam(9), 0.25f}}, -1},
         // Default range: two semitones; full up is one step short of the range.
         {"key 69, bend full up", 48000.0f, 69, 440.0 * std::pow(2.0, 2.0 * 8191.0 / 8192.0 / 12.0), {}, 16383},
         {"key 69, range 12, bend full down", 48000.0f, 69, 220.0, {{ParamId::PitchRange, 1.0f}}, 0},
