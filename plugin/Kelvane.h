@@ -72,6 +72,9 @@ public:
     virtual std::string getFolder(bool presets);
     virtual bool getBankPath(char* text);
     virtual unsigned char* getBankImage();
+    // Files: true when written or read; a failure is reported on standard
+    // error. Loads change the stored bank only (and set the path text even
+    // when the file cannot be read).
     virtual bool saveProgramFile(int program, const char* path);
     virtual bool loadProgramFile(int program, const char* path);
     virtual bool saveBankFile(const char* path);

@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <vector>
 
 #include "common/ParamId.h"
 #include "plugin/BoundedText.h"
@@ -28,21 +27,30 @@ std::string folderOf(const std::string& file)
 // Paths in records are cut to 1,023 characters and terminated.
 void setPathField(char* field, const char* path) { writeField(field, kPathFieldBytes, path); }
 
+// The only messages besides "BROKEN": a file the user asked for that could
+// not be written or read.
+void reportFileFailure(const char* what, const char* path, int error)
+{
+    std::fprintf(stderr, "Vantorel: could not %s \"%s\": %s\n", what, path ? path : "", fileErrorText(error));
+}
+
 // Reads up to size bytes from the start of the file over dest; a short file
-// replaces only what it holds. False when the file does not open.
+// replaces only what it holds. False (reported) when it cannot be read.
 bool readOver(const char* path, void* dest, size_t size)
 {
-    if (!path)
-        return false;
-    FILE* f = std::fopen(path, "rb");
-    if (!f)
-        return false;
-    std::vector<unsigned char> buffer(size);
-    size_t got = std::fread(buffer.data(), 1, size, f);
-    std::fclose(f);
-    if (got)
-        std::memcpy(dest, buffer.data(), got);
-    return true;
+    size_t got = 0;
+    int error = readFileStart(path, dest, size, got);
+    if (error)
+        reportFileFailure("load", path, error);
+    return error == 0;
+}
+
+bool writeWhole(const char* path, const void* data, size_t size)
+{
+    int error = replaceFileContents(path, data, size);
+    if (error)
+        reportFileFailure("save", path, error);
+    return error == 0;
 }
 
 } // namespace
@@ -68,28 +76,27 @@ std::string Kelvane::getFolder(bool presets) { return presets ? presetsFolder : 
 bool Kelvane::saveProgramFile(int p, const char* path)
 {
     if (p < 0 || p >= kNumPrograms)
-        return true;
+        return false;
     ProgramRecord& record = stored.programs[p];
     record.version = kRecordVersion;
     setPathField(record.path, path);
-    replaceFileContents(path, &record, kProgramRecordBytes);
-    return true;
+    return writeWhole(path, &record, kProgramRecordBytes);
 }
 
 bool Kelvane::loadProgramFile(int p, const char* path)
 {
     if (p < 0 || p >= kNumPrograms)
-        return true;
+        return false;
     ProgramRecord& record = stored.programs[p];
-    readOver(path, &record, kProgramRecordBytes);
-    setPathField(record.path, path);
+    const bool read = readOver(path, &record, kProgramRecordBytes);
+    setPathField(record.path, path); // also when the file could not be read
     // Old records in NOISE mode meant the widest noise band.
     if (record.version == kOldRecordVersion && record.values[paramIndex(ParamId::SbDiffusion)] == 1.f)
     {
         record.values[paramIndex(ParamId::SbFrqBottom)] = 1.f; // "NOISE Frq"
         record.values[paramIndex(ParamId::SbFrqTop)] = 0.5f; // "NOISE Res"
     }
-    return true;
+    return read;
 }
 
 bool Kelvane::saveBankFile(const char* path)
@@ -97,13 +104,11 @@ bool Kelvane::saveBankFile(const char* path)
     setPathField(stored.bankPath, path);
     for (ProgramRecord& record : stored.programs)
         setPathField(record.path, path);
-    replaceFileContents(path, &stored, kBankImageBytes);
-    return true;
+    return writeWhole(path, &stored, kBankImageBytes);
 }
 
 bool Kelvane::loadBankFile(const char* path)
 {
     // Loads go into the stored bank only; the next setProgram brings the rest along.
-    readOver(path, &stored, kBankImageBytes);
-    return true;
+    return readOver(path, &stored, kBankImageBytes);
 }

@@ -93,15 +93,17 @@ TEST_F(PresetFiles, VersionOneNoiseRecordsAreConverted)
     EXPECT_EQ(readFile(dir.file("load.vnp"))[0], 2);
 }
 
+// A file that is not there loads nothing but still names the record; the
+// operations say what they could not do.
 TEST_F(PresetFiles, MissingFileStillSetsThePathAndLongPathsAreCut)
 {
     std::vector<unsigned char> before(record(6), record(6) + 448);
     std::string file = dir.file("nothing.vnp");
-    EXPECT_TRUE(k->loadProgramFile(6, file.c_str()));
+    EXPECT_FALSE(k->loadProgramFile(6, file.c_str()));
     EXPECT_EQ(std::memcmp(before.data(), record(6), 448), 0);
     EXPECT_EQ(pathIn(record(6)), file);
-    EXPECT_TRUE(k->saveProgramFile(6, dir.file("no/such/folder.vnp").c_str()));
-    EXPECT_TRUE(k->loadProgramFile(64, file.c_str()));
+    EXPECT_FALSE(k->saveProgramFile(6, dir.file("no/such/folder.vnp").c_str()));
+    EXPECT_FALSE(k->loadProgramFile(64, file.c_str()));
     std::string longPath(2000, 'x');
     k->loadProgramFile(0, longPath.c_str());
     EXPECT_EQ(strnlen(reinterpret_cast<const char*>(record(0) + 448), 1024), 1023u);
