@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs every Debian package the build, the tools and the tests need,
-# and zenity, which the editor's file dialogs run.
+# and zenity, which the editor's file dialogs run. clang and its runtime
+# libraries build the fuzz targets (libFuzzer, with the sanitizers).
 # Safe to run again: apt-get skips what is already there.
 set -euo pipefail
 PKGS=(
@@ -13,6 +14,7 @@ PKGS=(
   xvfb xauth
   zenity
   clang-format
+  clang libclang-rt-14-dev
   sox
 )
 missing=()
