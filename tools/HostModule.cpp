@@ -105,20 +105,26 @@ intptr_t HostModule::answer(int32_t opcode, int32_t index, intptr_t value, void*
     switch (opcode)
     {
     case audioMasterVersion: return hostVersion;
-    case audioMasterGetTime:
+    case audioMasterGetTime: {
+        // A copy per calling thread, taken under the lock.
+        thread_local VstTimeInfo answered;
+        std::lock_guard<std::mutex> lock(timeMutex);
         if (!timeAvailable)
             return 0;
-        if (!onlyAsked)
-            return reinterpret_cast<intptr_t>(&time);
+        answered = time;
+        if (onlyAsked)
         {
             // Like hosts that fill in only the fields they were asked for.
             constexpr int32_t optional = kVstPpqPosValid | kVstTempoValid | kVstBarsValid | kVstCyclePosValid |
                                          kVstTimeSigValid | kVstSmpteValid | kVstClockValid | kVstNanosValid;
-            answered = time;
             answered.flags = (time.flags & ~optional) | (time.flags & optional & static_cast<int32_t>(value));
-            return reinterpret_cast<intptr_t>(&answered);
         }
-    case audioMasterGetSampleRate: return static_cast<intptr_t>(time.sampleRate);
+        return reinterpret_cast<intptr_t>(&answered);
+    }
+    case audioMasterGetSampleRate: {
+        std::lock_guard<std::mutex> lock(timeMutex);
+        return static_cast<intptr_t>(time.sampleRate);
+    }
     case audioMasterCanDo:
         if (!ptr)
             return 0;
@@ -228,6 +234,7 @@ void HostModule::processReplacing(float* left, float* right, int32_t frames)
         return;
     float* outputs[2] = {left, right};
     fx->processReplacing(fx, nullptr, outputs, frames);
+    std::lock_guard<std::mutex> lock(timeMutex);
     time.samplePos += frames;
     if ((time.flags & kVstPpqPosValid) && time.sampleRate > 0)
         time.ppqPos += frames / time.sampleRate * time.tempo / 60.0;
@@ -235,12 +242,14 @@ void HostModule::processReplacing(float* left, float* right, int32_t frames)
 
 void HostModule::setTempo(double bpm)
 {
+    std::lock_guard<std::mutex> lock(timeMutex);
     time.tempo = bpm;
     time.flags |= kVstTempoValid;
 }
 
 void HostModule::setPosition(double ppq)
 {
+    std::lock_guard<std::mutex> lock(timeMutex);
     time.ppqPos = ppq;
     time.flags |= kVstPpqPosValid;
 }

@@ -70,7 +70,10 @@ public:
     int32_t getProgram() { return static_cast<int32_t>(dispatch(effGetProgram)); }
     void setSampleRate(float rate)
     {
-        time.sampleRate = rate;
+        {
+            std::lock_guard<std::mutex> lock(timeMutex);
+            time.sampleRate = rate;
+        }
         dispatch(effSetSampleRate, 0, 0, nullptr, rate);
     }
     void setBlockSize(int32_t size) { dispatch(effSetBlockSize, 0, size); }
@@ -85,7 +88,10 @@ public:
     void processReplacing(float* left, float* right, int32_t frames);
 
     // Transport answered to audioMasterGetTime; samplePos advances with every
-    // processReplacing by the frames rendered.
+    // processReplacing by the frames rendered. The reference is for set-up,
+    // while no other thread renders; the plug-in gets a copy of its own
+    // thread, so that a rate change on one thread and a block on another
+    // never meet.
     VstTimeInfo& timeInfo() { return time; }
     void setTimeInfoAvailable(bool available) { timeAvailable = available; }
     // Answer only the time fields the plug-in asks for (as some hosts do).
@@ -113,10 +119,10 @@ private:
     AEffect* fx = nullptr;
     std::string lastError;
     std::string modulePath;
+    mutable std::mutex timeMutex;
     VstTimeInfo time{};
     bool timeAvailable = true;
     bool onlyAsked = false;
-    VstTimeInfo answered{};
     intptr_t hostVersion = 2400;
     std::vector<std::string> canDoList{"sendVstEvents", "sendVstMidiEvent", "sendVstTimeInfo", "sizeWindow"};
     mutable std::mutex callsMutex;
