@@ -5,7 +5,7 @@
 
 using namespace VSTGUI;
 
-int32_t AEffGUIEditor::knobMode = kCircularMode;
+std::atomic<int32_t> AEffGUIEditor::knobMode{kCircularMode};
 
 AEffGUIEditor::AEffGUIEditor(AudioEffectX* owner) : InstrumentEditor(owner), hostEffect(owner) {}
 
@@ -90,7 +90,7 @@ bool AEffGUIEditor::onKeyUp(::VstKeyCode& keyCode)
 
 bool AEffGUIEditor::setKnobMode(int32_t mode)
 {
-    knobMode = mode;
+    knobMode.store(mode, std::memory_order_relaxed);
     return true;
 }
 

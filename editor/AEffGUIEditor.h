@@ -34,7 +34,7 @@ public:
     bool setKnobMode(int32_t mode) override;
 
     // VSTGUIEditorInterface
-    int32_t getKnobMode() const override { return knobMode; }
+    int32_t getKnobMode() const override { return knobMode.load(std::memory_order_relaxed); }
     void beginEdit(int32_t index) override;
     void endEdit(int32_t index) override;
 
@@ -50,7 +50,7 @@ protected:
     AudioEffectX* hostEffect;
 
 private:
-    static int32_t knobMode; // one mode for every instance, as the host sets it
+    static std::atomic<int32_t> knobMode; // one mode for every instance, as the host sets it
     std::atomic<bool> frameOpen{false};
     std::atomic<std::thread::id> guiThread{};
     bool inIdle = false;

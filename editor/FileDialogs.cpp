@@ -112,7 +112,7 @@ void KelGui::runSaveDialog(float choice)
         {
             if (path.find(".vnb") == std::string::npos)
                 path += ".vnb";
-            setBankPath(path.c_str());
+            // The save names the bank (its last 1,024 bytes) after the file.
             plugin.saveBankFile(path.c_str());
         }
     }

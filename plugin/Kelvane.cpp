@@ -28,6 +28,7 @@ Kelvane::Kelvane(audioMasterCallback master) : AudioEffectX(master, kNumPrograms
         stored.programs[p] = templateRecord;
     std::memset(loadedName, 0, sizeof loadedName);
 
+    std::memset(&chunkCopy, 0, sizeof chunkCopy);
     live.reset(new (std::nothrow) ProgramRecord[kNumPrograms]);
     if (live)
     {
@@ -38,7 +39,7 @@ Kelvane::Kelvane(audioMasterCallback master) : AudioEffectX(master, kNumPrograms
         }
         setProgram(0);
     }
-    curProgram = 0;
+    setCurrentProgram(0);
 
     if (master)
     {
@@ -146,6 +147,15 @@ float Kelvane::getEngineRate() { return engine.engineRate(); }
 
 int Kelvane::getEchoLineLength(int line) { return engine.echoLineLength(line); }
 
+// --- the engine's one thread at a time ---------------------------------------
+
+void Kelvane::deliverPendingWork()
+{
+    pendingParameters.deliver([this](int32_t index) { engine.setParameter(index, getParameter(index)); });
+    pendingNotes.deliver([this](int key, int velocity) { engine.noteOn(key, velocity, 0); },
+                         [this](int key) { engine.noteOff(key); });
+}
+
 // --- audio thread -----------------------------------------------------------
 
 int32_t Kelvane::processEvents(VstEvents* events)
@@ -157,6 +167,7 @@ int32_t Kelvane::processEvents(VstEvents* events)
     // One host batch is one engine batch, whatever its size.
     if (entered)
     {
+        deliverPendingWork();
         engine.beginMidiBatch();
         pendingMidi.deliver(engine);
     }
@@ -187,6 +198,7 @@ void Kelvane::processReplacing(float** inputs, float** outputs, int32_t sampleFr
         return;
     if (guard.tryEnterRender())
     {
+        deliverPendingWork();
         if (!pendingMidi.empty())
         {
             engine.beginMidiBatch();
@@ -204,11 +216,26 @@ void Kelvane::processReplacing(float** inputs, float** outputs, int32_t sampleFr
 
 // --- engine services --------------------------------------------------------
 
-void Kelvane::noteOn(int key, int velocity, int deltaFrames) { engine.noteOn(key, velocity, deltaFrames); }
+// The editor's keyboard plays from the GUI thread: at once when it may touch
+// the engine, else at the start of the next block.
+void Kelvane::noteOn(int key, int velocity, int deltaFrames)
+{
+    if (!withEngineNow([&] { engine.noteOn(key, velocity, deltaFrames); }))
+        pendingNotes.keep(key, velocity, true);
+}
 
-void Kelvane::noteOff(int key) { engine.noteOff(key); }
+void Kelvane::noteOff(int key)
+{
+    if (!withEngineNow([&] { engine.noteOff(key); }))
+        pendingNotes.keep(key, 0, false);
+}
 
-void Kelvane::resetEngine() { engine.resetEngine(); }
+// PANIC: the block rendered meanwhile is silence anyway.
+void Kelvane::resetEngine()
+{
+    RenderGuard::ReplaceScope replacing(guard);
+    engine.resetEngine();
+}
 
 void Kelvane::flashMidiSignal(bool on)
 {

@@ -2,6 +2,7 @@
 // The instrument: a VST 2.4 synth around the spring engine. The host interface
 // is in Kelvane.cpp, the parameters in KelvaneParameters.cpp, programs and
 // chunks in ProgramBank.cpp, files in PresetFiles.cpp.
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -10,6 +11,7 @@
 #include "engine/Engine.h"
 #include "engine/EngineHost.h"
 #include "plugin/InstrumentEditor.h"
+#include "plugin/PendingEngineWork.h"
 #include "plugin/PendingMidi.h"
 #include "plugin/ProgramRecord.h"
 #include "plugin/RenderGuard.h"
@@ -41,7 +43,7 @@ public:
     void getParameterDisplay(int32_t index, char* text) override;
 
     void setProgram(int32_t program) override;
-    int32_t getProgram() override { return curProgram; }
+    int32_t getProgram() override { return currentProgram(); }
     void setProgramName(char* name) override;
     void getProgramName(char* name) override;
     bool getProgramNameIndexed(int32_t category, int32_t index, char* text) override;
@@ -110,6 +112,16 @@ public:
     RenderGuard& renderGuard() { return guard; }
 
 private:
+    // The current program, read by every thread (setParameter may come from any).
+    int32_t currentProgram() const { return __atomic_load_n(&curProgram, __ATOMIC_RELAXED); }
+    void setCurrentProgram(int32_t p) { __atomic_store_n(&curProgram, p, __ATOMIC_RELAXED); }
+    // Runs work on the engine now when this thread may touch it without
+    // waiting for the audio thread; false when the work must be handed over.
+    template <class Work>
+    bool withEngineNow(Work work);
+    // At a block start on the audio thread: what other threads handed over.
+    void deliverPendingWork();
+
     // EngineHost: the transport, read for the engine.
     bool readHostTime(float& tempoBpm, float& ppqPosition) override;
 
@@ -124,7 +136,7 @@ private:
     std::unique_ptr<ProgramRecord[]> live;
     ProgramRecord templateRecord;
     char loadedName[kProgramNameChars + 1];
-    float concertPitch = 440.f;
+    std::atomic<float> concertPitch{440.f};
     float hostPosition = 0.f;
     float hostTempo = 120.f;
     float lastHostTempo = 120.f;
@@ -134,4 +146,40 @@ private:
 
     // MIDI that arrived while a replacement held the engine.
     PendingMidi pendingMidi;
+    // Parameters and editor notes from other threads while audio runs.
+    PendingParameters pendingParameters;
+    PendingNotes pendingNotes;
+    // What effGetChunk hands out: a copy, so that the host reads bytes no
+    // other thread is writing (valid until the next effGetChunk).
+    BankImage chunkCopy;
 };
+
+template <class Work>
+inline bool Kelvane::withEngineNow(Work work)
+{
+    // Inside a replacement (setProgram applying its values) the engine is ours.
+    if (guard.replacingHere())
+    {
+        work();
+        return true;
+    }
+    // The audio thread between blocks (hosts automate there): unless a
+    // replacement holds the engine.
+    if (guard.isRenderThread())
+    {
+        if (!guard.tryEnterRender())
+            return false;
+        work();
+        guard.leaveRender();
+        return true;
+    }
+    // Before any block there is no audio thread to hand work to: take the
+    // engine, unless another thread is replacing it right now.
+    if (!guard.hasRendered() && guard.tryBeginReplace())
+    {
+        work();
+        guard.endReplace();
+        return true;
+    }
+    return false;
+}

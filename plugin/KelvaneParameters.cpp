@@ -5,20 +5,30 @@
 #include "plugin/BoundedText.h"
 #include "plugin/Kelvane.h"
 #include "plugin/ParameterTexts.h"
+#include "plugin/SharedWords.h"
 
-const ProgramRecord& Kelvane::liveRecord() const { return live ? live[curProgram] : stored.programs[curProgram]; }
+const ProgramRecord& Kelvane::liveRecord() const
+{
+    const int32_t p = currentProgram();
+    return live ? live[p] : stored.programs[p];
+}
 
+// Any thread: the host's user-interface thread, its audio thread, the editor.
+// The words are written whole; the engine maps the value at once where this
+// thread may touch it, else the audio thread does at its next block.
 void Kelvane::setParameter(int32_t index, float value)
 {
     if (index < 0 || index >= kParamCount)
         return;
-    stored.programs[curProgram].values[index] = value;
+    const int32_t p = currentProgram();
+    storeWord(stored.programs[p].values[index], value);
     if (live)
-        live[curProgram].values[index] = value;
+        storeWord(live[p].values[index], value);
     if (index == paramIndex(ParamId::ConcertA))
-        concertPitch = ParameterTexts::concertPitch(value);
-    if (index != paramIndex(ParamId::Spare110))
-        engine.setParameter(index, value); // 110 is stored only
+        concertPitch.store(ParameterTexts::concertPitch(value), std::memory_order_relaxed);
+    if (index != paramIndex(ParamId::Spare110)) // 110 is stored only
+        if (!withEngineNow([&] { engine.setParameter(index, value); }))
+            pendingParameters.mark(index);
     if (InstrumentEditor* g = openGui())
         g->updateControlFromParameter(index, value);
 }
@@ -27,7 +37,7 @@ float Kelvane::getParameter(int32_t index)
 {
     if (index < 0 || index >= kParamCount)
         return 0.f;
-    return liveRecord().values[index];
+    return loadWord(liveRecord().values[index]);
 }
 
 void Kelvane::getParameterName(int32_t index, char* text)
@@ -44,7 +54,12 @@ void Kelvane::getParameterLabel(int32_t index, char* text)
 
 void Kelvane::getParameterDisplay(int32_t index, char* text)
 {
-    ParameterTexts::formatDisplay(index, liveRecord().values, text);
+    // The texts read several values: a copy taken word by word.
+    float values[kParamCount];
+    const ProgramRecord& record = liveRecord();
+    for (int i = 0; i < kParamCount; ++i)
+        values[i] = loadWord(record.values[i]);
+    ParameterTexts::formatDisplay(index, values, text);
 }
 
 void Kelvane::reapplyParameters()
@@ -53,7 +68,7 @@ void Kelvane::reapplyParameters()
         setParameter(i, getParameter(i));
 }
 
-float Kelvane::getConcertPitch() { return concertPitch; }
+float Kelvane::getConcertPitch() { return concertPitch.load(std::memory_order_relaxed); }
 
 float Kelvane::getPitchBendRange() { return std::trunc(12.f * getParameter(paramIndex(ParamId::PitchRange))); }
 

@@ -1,9 +1,15 @@
 // Kelvane's programs: selecting, naming, storing, removing, initialising, and
 // the chunk exchange with the host.
+//
+// These run on the host's user-interface side (its UI thread, a loading
+// thread, the editor), one thread at a time under the guard's mutex. Only the
+// parameter words may meet another thread (setParameter, getParameter from
+// anywhere); whole records are therefore copied word by word.
 #include <cstring>
 
 #include "plugin/BoundedText.h"
 #include "plugin/Kelvane.h"
+#include "plugin/SharedWords.h"
 
 namespace {
 // Names live in a 28-byte field: 24 characters, the terminator at byte 24.
@@ -15,14 +21,17 @@ void Kelvane::setProgram(int32_t p)
     if (p < 0 || p >= kNumPrograms)
         return;
     RenderGuard::ReplaceScope replacing(guard);
-    curProgram = p;
+    // Whatever was waiting for the engine is in the program applied now.
+    pendingParameters.clear();
+    setCurrentProgram(p);
     const ProgramRecord& record = stored.programs[p];
     if (live)
-        live[p] = record;
+        copyWords(&live[p], &record, sizeof record);
     copyBounded(loadedName, record.name, kProgramNameChars);
     // A copy: setParameter writes back into the record while we walk it.
     float values[kParamCount];
-    std::memcpy(values, record.values, sizeof values);
+    for (int i = 0; i < kParamCount; ++i)
+        values[i] = loadWord(record.values[i]);
     for (int i = 0; i < kParamCount; ++i)
         setParameter(i, values[i]);
     if (InstrumentEditor* g = openGui())
@@ -38,35 +47,46 @@ void Kelvane::setProgram(int32_t p)
 
 void Kelvane::setProgramName(char* name)
 {
-    writeField(stored.programs[curProgram].name, kNameField, name);
+    RenderGuard::BankScope banks(guard);
+    const int32_t p = currentProgram();
+    writeField(stored.programs[p].name, kNameField, name);
     if (live)
-        writeField(live[curProgram].name, kNameField, name);
+        writeField(live[p].name, kNameField, name);
     if (InstrumentEditor* g = openGui())
     {
         char shown[kProgramNameChars + 1];
-        copyBounded(shown, stored.programs[curProgram].name, kProgramNameChars);
+        copyBounded(shown, stored.programs[p].name, kProgramNameChars);
         g->showProgramName(shown);
     }
 }
 
-void Kelvane::getProgramName(char* name) { copyBounded(name, stored.programs[curProgram].name, kProgramNameChars); }
+void Kelvane::getProgramName(char* name)
+{
+    RenderGuard::BankScope banks(guard);
+    copyBounded(name, stored.programs[currentProgram()].name, kProgramNameChars);
+}
 
 bool Kelvane::getProgramNameIndexed(int32_t category, int32_t index, char* text)
 {
     if (index < 0 || index >= kNumPrograms)
         return false;
+    RenderGuard::BankScope banks(guard);
     copyBounded(text, stored.programs[index].name, kProgramNameChars);
     return true;
 }
 
 int32_t Kelvane::getChunk(void** data, bool isPreset)
 {
+    RenderGuard::BankScope banks(guard);
     if (isPreset)
     {
-        *data = &stored.programs[curProgram];
+        ProgramRecord& copy = chunkCopy.programs[0];
+        copyWords(&copy, &stored.programs[currentProgram()], kProgramRecordBytes);
+        *data = &copy;
         return kProgramRecordBytes;
     }
-    *data = &stored;
+    copyWords(&chunkCopy, &stored, kBankImageBytes);
+    *data = &chunkCopy;
     return kBankImageBytes;
 }
 
@@ -80,10 +100,10 @@ int32_t Kelvane::setChunk(void* data, int32_t byteSize, bool isPreset)
         return 0;
     RenderGuard::ReplaceScope replacing(guard);
     if (byteSize == kProgramRecordBytes)
-        std::memcpy(&stored.programs[curProgram], data, kProgramRecordBytes);
+        copyWords(&stored.programs[currentProgram()], data, kProgramRecordBytes);
     else
-        std::memcpy(&stored, data, kBankImageBytes);
-    setProgram(curProgram);
+        copyWords(&stored, data, kBankImageBytes);
+    setProgram(currentProgram());
     return 1;
 }
 
@@ -91,10 +111,11 @@ bool Kelvane::storeProgram(int p)
 {
     if (p < 0 || p >= kNumPrograms)
         return false;
+    RenderGuard::ReplaceScope replacing(guard);
     ProgramRecord& target = stored.programs[p];
     for (int i = 0; i < kParamCount; ++i)
-        target.values[i] = getParameter(i);
-    curProgram = p;
+        storeWord(target.values[i], getParameter(i));
+    setCurrentProgram(p);
     writeField(target.name, kNameField, loadedName);
     setProgram(p);
     return true;
@@ -104,15 +125,16 @@ void Kelvane::removeProgram(int p)
 {
     if (p < 0 || p >= kNumPrograms)
         return;
+    RenderGuard::ReplaceScope replacing(guard);
     for (int k = p; k < kNumPrograms - 1; ++k)
     {
         ProgramRecord& to = stored.programs[k];
         const ProgramRecord& from = stored.programs[k + 1];
-        std::memcpy(to.values, from.values, sizeof to.values);
+        copyWords(to.values, from.values, sizeof to.values);
         std::memcpy(to.name, from.name, sizeof to.name);
     }
     writeField(stored.programs[kNumPrograms - 1].name, kNameField, "-");
-    curProgram = p;
+    setCurrentProgram(p);
     setProgram(p);
 }
 
@@ -121,10 +143,10 @@ void Kelvane::initBank()
     RenderGuard::ReplaceScope replacing(guard);
     for (int p = 0; p < kNumPrograms; ++p)
     {
-        curProgram = p;
-        std::memcpy(stored.programs[p].values, templateRecord.values, sizeof templateRecord.values);
+        setCurrentProgram(p);
+        copyWords(stored.programs[p].values, templateRecord.values, sizeof templateRecord.values);
         if (live)
-            std::memcpy(live[p].values, templateRecord.values, sizeof templateRecord.values);
+            copyWords(live[p].values, templateRecord.values, sizeof templateRecord.values);
         char name[2 + 3];
         std::strcpy(name, p == 0 ? "Init" : "-");
         setProgramName(name);
@@ -132,19 +154,28 @@ void Kelvane::initBank()
     copyBounded(loadedName, "-", kProgramNameChars);
 }
 
-void Kelvane::getLoadedName(char* text) { copyBounded(text, loadedName, kProgramNameChars); }
+void Kelvane::getLoadedName(char* text)
+{
+    RenderGuard::BankScope banks(guard);
+    copyBounded(text, loadedName, kProgramNameChars);
+}
 
 float Kelvane::getStoredParameter(int index)
 {
     if (index < 0 || index >= kParamCount)
         return 0.f;
-    return stored.programs[curProgram].values[index];
+    return loadWord(stored.programs[currentProgram()].values[index]);
 }
 
-void Kelvane::getProgramPath(char* text) { copyBounded(text, stored.programs[curProgram].path, kPathFieldBytes); }
+void Kelvane::getProgramPath(char* text)
+{
+    RenderGuard::BankScope banks(guard);
+    copyBounded(text, stored.programs[currentProgram()].path, kPathFieldBytes);
+}
 
 bool Kelvane::getBankPath(char* text)
 {
+    RenderGuard::BankScope banks(guard);
     if (stored.bankPath[0] == 0)
         return false;
     copyBounded(text, stored.bankPath, kPathFieldBytes - 1);
