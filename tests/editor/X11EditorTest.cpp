@@ -2,6 +2,7 @@
 // test is the host, with a parent window of its own, idling the editor and
 // moving the pointer with XTest.
 
+#include "tests/editor/ProcessResources.h"
 #include "tests/module/TempDir.h"
 #include "tests/support/TestHost.h"
 
@@ -280,6 +281,29 @@ TEST_F(X11Browser, WithoutAPresetsFolderNewBankMakesOneBesideTheModule)
         std::distance(std::filesystem::directory_iterator(dir.path / "presets"), std::filesystem::directory_iterator()),
         0)
         << "nothing written before the bank has a name";
+// A hundred rounds in a real window: every round's window and its server
+// connection go (the server frees a closed connection's pixmaps and
+// contexts with it), so descriptors and memory come back to where they were.
+TEST_F(X11Editor, AHundredOpensInAWindowLeaveNothingBehind)
+{
+    auto round = [this] {
+        ASSERT_EQ(host.dispatch(effEditOpen, 0, 0, parentHandle()), 1);
+        host.dispatch(effEditIdle);
+        host.dispatch(effEditClose);
+    };
+    for (int i = 0; i < 3; ++i)
+        round();
+    const int descriptors = openDescriptors();
+    const long memory = residentKiB();
+    for (int i = 0; i < 100 && !HasFatalFailure(); ++i)
+        round();
+    XSync(parent.display, False);
+    EXPECT_TRUE(parent.children().empty());
+    EXPECT_EQ(openDescriptors(), descriptors);
+    if (kResidentMemoryMeaningful)
+    {
+        EXPECT_LT(residentKiB() - memory, 16 * 1024);
+    }
 }
 
 } // namespace
