@@ -63,14 +63,7 @@ void KelGui::setLastFolderFrom(const char* path) { folderOf(path, lastFolder); }
 
 void KelGui::setTemplateFolderFrom(const char* path) { folderOf(path, templateFolder); }
 
-void KelGui::setBankPath(const char* path)
-{
-    // The bank keeps its own path in its last 1,024 bytes, cut to fit.
-    char* field = reinterpret_cast<char*>(plugin.getBankImage() + offsetof(BankImage, bankPath));
-    const size_t n = strnlen(path, kPathFieldBytes - 1);
-    std::memcpy(field, path, n);
-    std::memset(field + n, 0, kPathFieldBytes - n);
-}
+void KelGui::setBankPath(const char* path) { plugin.setBankPath(path); }
 
 void KelGui::runSaveDialog(float choice)
 {

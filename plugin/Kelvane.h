@@ -73,6 +73,7 @@ public:
     virtual void locatePresetsFolder();
     virtual std::string getFolder(bool presets);
     virtual bool getBankPath(char* text);
+    virtual void setBankPath(const char* path);
     virtual unsigned char* getBankImage();
     // Files: true when written or read; a failure is reported on standard
     // error. Loads change the stored bank only (and set the path text even

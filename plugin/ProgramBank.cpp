@@ -182,4 +182,11 @@ bool Kelvane::getBankPath(char* text)
     return true;
 }
 
+void Kelvane::setBankPath(const char* path)
+{
+    // The stored bank names its file in its last 1,024 bytes, cut to fit.
+    RenderGuard::BankScope banks(guard);
+    writeField(stored.bankPath, kPathFieldBytes, path);
+}
+
 unsigned char* Kelvane::getBankImage() { return reinterpret_cast<unsigned char*>(&stored); }

@@ -281,6 +281,8 @@ TEST_F(X11Browser, WithoutAPresetsFolderNewBankMakesOneBesideTheModule)
         std::distance(std::filesystem::directory_iterator(dir.path / "presets"), std::filesystem::directory_iterator()),
         0)
         << "nothing written before the bank has a name";
+}
+
 // A hundred rounds in a real window: every round's window and its server
 // connection go (the server frees a closed connection's pixmaps and
 // contexts with it), so descriptors and memory come back to where they were.
