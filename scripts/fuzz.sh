@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs one fuzz target for a number of seconds:
 #     bash scripts/fuzz.sh TARGET SECONDS [libFuzzer options...]
-# TARGET is one of chunk, preset_files, midi, parameters (a folder of
+# TARGET is one of chunk, preset_files, midi, parameters, browser (a folder of
 # tests/fuzz/corpus/). Builds build-fuzz/ with clang first. The seeds stay as
 # they are; what the run adds to the corpus goes to build-fuzz/corpus/TARGET/,
 # an input that breaks an invariant to build-fuzz/artifacts/TARGET/ (copy it

@@ -31,7 +31,7 @@ struct Lcg
 };
 
 // The echo and the high-pass work after the final clip and can lift the
-// output past ±1 (an engine matter, kept as disabled reproducers); they are
+// output past ±1 (the headroom the engine tests bound); they are
 // automated too, but held at 0, so that the bound below holds for the rest.
 float automatedValue(int index, Lcg& r)
 {
