@@ -41,6 +41,11 @@ bool KelGui::open(void* parent)
     pending.clear();
 
     pageOpen = false;
+    // The panels are rendered once, in the program's colour: the colour
+    // parameters applied below then bring nothing new.
+    themeRed = themeByte(plugin.getParameter(paramIndex(ParamId::GuiRed)));
+    themeGreen = themeByte(plugin.getParameter(paramIndex(ParamId::GuiGreen)));
+    themeBlue = themeByte(plugin.getParameter(paramIndex(ParamId::GuiBlue)));
     renderPanels(getThemeColour());
     createViews();
     frame->setWantsFocus(false);

@@ -111,6 +111,9 @@ public:
     // Renders the background in colour and sets it as the frame's.
     void renderPanels(const VSTGUI::CColor& colour);
     VSTGUI::CColor getThemeColour() const;
+    // A colour parameter as a channel byte; values a file brought from
+    // outside 0..1 (or not numbers) are held to the ends.
+    static int themeByte(float value);
     // Backgrounds rendered since construction.
     int getPanelRenderCount() const { return panelRenderCount; }
 

@@ -13,6 +13,7 @@
 
 #include "toolkit/CTextEdit.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -169,15 +170,19 @@ void KelGui::applyParameter(int32_t index, float value)
     writeTuningReadout(index, value);
 }
 
+int KelGui::themeByte(float value) { return value > 0.f ? static_cast<int>(255.f * std::min(value, 1.f)) : 0; }
+
 void KelGui::applyThemeParameter(int32_t index, float value)
 {
-    const int byte = static_cast<int>(255.f * value);
-    if (index == paramIndex(ParamId::GuiRed))
-        themeRed = byte;
-    else if (index == paramIndex(ParamId::GuiGreen))
-        themeGreen = byte;
-    else
-        themeBlue = byte;
+    const int byte = themeByte(value);
+    int& channel = index == paramIndex(ParamId::GuiRed)     ? themeRed
+                   : index == paramIndex(ParamId::GuiGreen) ? themeGreen
+                                                            : themeBlue;
+    // The same colour again would render the same picture: opening the
+    // editor and switching between programs of one colour cost no render.
+    if (channel == byte && frame && frame->getBackground())
+        return;
+    channel = byte;
     if (batchingTheme)
     {
         themeChanged = true;
