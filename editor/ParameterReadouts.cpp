@@ -140,6 +140,8 @@ void KelGui::applyPending()
 
 void KelGui::applyParameter(int32_t index, float value)
 {
+    // A program file may hold any value; the views show it held to 0..1.
+    value = value > 0.f ? std::min(value, 1.f) : 0.f;
     CControl* control = getControl(index);
     if (!frame || !control)
         return; // a parameter without a control changes no view
