@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs every Debian package the build, the tools and the tests need,
-# and zenity, which the editor's file dialogs run. clang and its runtime
-# libraries build the fuzz targets (libFuzzer, with the sanitizers).
+# zenity, which the editor's file dialogs run, and valgrind, which the
+# README's profiling command runs. clang and its runtime libraries build the
+# fuzz targets (libFuzzer, with the sanitizers).
 # Safe to run again: apt-get skips what is already there.
 set -euo pipefail
 PKGS=(
@@ -16,6 +17,7 @@ PKGS=(
   clang-format
   clang libclang-rt-14-dev
   sox
+  valgrind
 )
 missing=()
 for p in "${PKGS[@]}"; do
