@@ -14,7 +14,7 @@
 # still the README's first lines and that .ci/run still runs them.
 #
 #     bash scripts/check-readme.sh
-# VANT_README_KEEP=1 keeps the fresh HOME and the logs for a look afterwards.
+# VANT_README_KEEP=1 keeps the fresh HOME (and the last command's output) for a look afterwards.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 repo=$PWD
@@ -32,15 +32,15 @@ while IFS= read -r line; do
     "    "*) ;;
     *) break ;;
   esac
-  command=${line#"${line%%[! ]*}"} # leading blanks
-  command=${command%%#*}           # the comment
-  command=${command%"${command##*[! ]}"}
-  top+=("$command")
+  cmd=${line#"${line%%[! ]*}"} # without the leading blanks,
+  cmd=${cmd%%#*}               # the comment
+  cmd=${cmd%"${cmd##*[! ]}"}   # and the blanks before it
+  top+=("$cmd")
 done <"$readme"
 [ "${top[0]:-}" = "bash scripts/demo.sh" ] || fail "README.md must start with the line 'bash scripts/demo.sh' (found '${top[0]:-}')"
 [ "${top[1]:-}" = "bash scripts/test.sh" ] || fail "README.md's second line must be 'bash scripts/test.sh' (found '${top[1]:-}')"
-for command in "${top[@]}"; do
-  grep -qxF "$command" .ci/run || fail "'$command' heads the README, so .ci/run must run it, and it does not"
+for cmd in "${top[@]}"; do
+  grep -qxF "$cmd" .ci/run || fail "'$cmd' heads the README, so .ci/run must run it, and it does not"
 done
 
 # --- the factory bank as the README lists it -----------------------------------
@@ -52,6 +52,8 @@ while IFS=$'\t' read -r number name; do
     fail "the README's factory table lacks program $number \"$name\" of presets/factory/Factory.txt"
 done < <(sed -n 's/^\[\([0-9]*\)\] \(.*\)$/\1\t\2/p' presets/factory/Factory.txt)
 [ "$programs" -gt 0 ] || fail "no programs found in presets/factory/Factory.txt"
+grep -qF "$programs programs" "$readme" ||
+  fail "the README does not say the factory bank has $programs programs, as presets/factory/Factory.txt does"
 
 # --- the commands of the ```sh blocks ---------------------------------------------
 # One record per command: "block<TAB>command".
@@ -152,21 +154,21 @@ rendered_elsewhere=0
 # Checks what a command that succeeded should have made; says why not in $why.
 why=""
 check_after() {
-  local command=$1
-  case "$command" in
+  local cmd=$1
+  case "$cmd" in
     "bash scripts/install.sh"* | "cmake --install"*) check_installed || return 1 ;;
     "bash scripts/uninstall.sh"*) check_uninstalled || return 1 ;;
     "bash scripts/render-factory.sh"*) check_factory_page || return 1 ;;
   esac
   # --out FILE: read the words as the shell does, for simple commands only.
-  case "$command" in
+  case "$cmd" in
     *'$('* | *'`'* | *'|'* | *'&'* | *';'* | *'>'* | *'<'*) return 0 ;;
     *"--out "*) ;;
     *) return 0 ;;
   esac
   local words out="" snapshot=0 i
   # The closing parenthesis on a line of its own: a trailing comment ends before it.
-  eval "words=( $command"$'\n'")"
+  eval "words=( $cmd"$'\n'")"
   for ((i = 0; i < ${#words[@]}; i++)); do
     [ "${words[i]}" = --out ] && out=${words[i + 1]:-}
     [ "${words[i]}" = snapshot ] && snapshot=1
@@ -189,25 +191,25 @@ block=0
 ran=0
 for record in "${records[@]}"; do
   this_block=${record%%$'\t'*}
-  command=${record#*$'\t'}
+  cmd=${record#*$'\t'}
   if [ "$this_block" != "$block" ]; then
     block=$this_block
     cd "$repo"
   fi
   # A reader's shell stops at nothing and knows no unset-variable rule.
   set +e +u +o pipefail
-  eval "$command" </dev/null >"$log" 2>&1
+  eval "$cmd" </dev/null >"$log" 2>&1
   status=$?
   set -euo pipefail
   if [ "$status" -ne 0 ]; then
     tail -n 30 "$log" >&2
-    fail "README block $block: '$command' failed (exit $status), run in $PWD"
+    fail "README block $block: '$cmd' failed (exit $status), run in $PWD"
   fi
-  if ! check_after "$command"; then
+  if ! check_after "$cmd"; then
     tail -n 30 "$log" >&2
-    fail "README block $block: '$command' ran, but $why"
+    fail "README block $block: '$cmd' ran, but $why"
   fi
-  echo "ok  $command"
+  echo "ok  $cmd"
   ran=$((ran + 1))
 done
 [ "$rendered_elsewhere" = 1 ] ||
