@@ -8,6 +8,9 @@
 
 namespace fs = std::filesystem;
 
+// Names and paths are UTF-8 here; u8path and u8string keep them so on every
+// platform (Windows would otherwise read them in its code page).
+
 namespace {
 
 int compareIgnoringCase(const std::string& a, const std::string& b)
@@ -49,7 +52,7 @@ std::vector<std::string> listFolder(const std::string& folder)
 {
     std::vector<std::string> names;
     std::error_code ec;
-    fs::directory_iterator it(folder, ec);
+    fs::directory_iterator it(fs::u8path(folder), ec);
     if (ec)
         return names;
     for (const fs::directory_iterator end; it != end; it.increment(ec))
@@ -59,7 +62,7 @@ std::vector<std::string> listFolder(const std::string& folder)
         std::error_code typeError;
         if (it->is_directory(typeError))
             continue;
-        names.push_back(it->path().filename().string());
+        names.push_back(it->path().filename().u8string());
     }
     std::sort(names.begin(), names.end(), listedBefore);
     return names;
@@ -80,19 +83,20 @@ bool removeListedFile(const std::string& folder, const std::string& name)
     if (std::find(listed.begin(), listed.end(), name) == listed.end())
         return false;
     std::error_code ec;
-    fs::remove(fs::path(folder) / name, ec);
-    return !ec && !fs::exists(fs::symlink_status(fs::path(folder) / name, ec));
+    const fs::path file = fs::u8path(folder) / fs::u8path(name);
+    fs::remove(file, ec);
+    return !ec && !fs::exists(fs::symlink_status(file, ec));
 }
 
 bool makeFolder(const std::string& folder)
 {
     std::error_code ec;
-    fs::create_directories(folder, ec);
+    fs::create_directories(fs::u8path(folder), ec);
     return isFolder(folder);
 }
 
 bool isFolder(const std::string& path)
 {
     std::error_code ec;
-    return !path.empty() && fs::is_directory(path, ec);
+    return !path.empty() && fs::is_directory(fs::u8path(path), ec);
 }

@@ -1,5 +1,6 @@
 #include "editor/TemplateFiles.h"
 
+#include "plugin/FileOpen.h"
 #include "plugin/FileReplace.h"
 
 #include <cmath>
@@ -12,7 +13,7 @@ static_assert(sizeof(float) == 4 && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__,
 bool readTemplateFile(const std::string& path, size_t count, std::vector<TemplateValue>& values)
 {
     values.assign(count, TemplateValue{});
-    FILE* f = std::fopen(path.c_str(), "rb");
+    FILE* f = openFile(path.c_str(), "rb");
     if (!f)
         return false;
     std::vector<unsigned char> bytes(count * sizeof(float));

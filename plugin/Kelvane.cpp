@@ -10,6 +10,7 @@
 #include "common/FloatMode.h"
 #include "common/ParamTable.h"
 #include "plugin/BoundedText.h"
+#include "plugin/BrokenMessage.h"
 
 Kelvane::Kelvane(audioMasterCallback master) : AudioEffectX(master, kNumPrograms, kParamCount), engine(*this)
 {
@@ -243,11 +244,7 @@ void Kelvane::flashMidiSignal(bool on)
         gui->flashMidiSignal(on);
 }
 
-void Kelvane::reportBroken()
-{
-    // The one message the instrument ever gives; there is no message box here.
-    std::fputs("BROKEN\n", stderr);
-}
+void Kelvane::reportBroken() { showBrokenMessage(); }
 
 bool Kelvane::pollHostTime()
 {

@@ -2,7 +2,11 @@
 // first, the same function under the legacy name `main`.
 #include "plugin/PluginFactory.h"
 
+#ifdef _WIN32
+#define VANTOREL_EXPORT extern "C" // exported through Vantorel.def
+#else
 #define VANTOREL_EXPORT extern "C" __attribute__((visibility("default")))
+#endif
 
 VANTOREL_EXPORT AEffect* VSTPluginMain(audioMasterCallback audioMaster) { return createVantorel(audioMaster); }
 

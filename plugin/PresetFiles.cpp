@@ -1,30 +1,19 @@
 // Kelvane's files: the module and presets folders, and program (.vnp) and bank
 // (.vnb) files holding exactly the bytes of a program record or the bank image.
-#include <dlfcn.h>
-#include <sys/stat.h>
-
-#include <climits>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 #include <vector>
 
 #include "common/ParamId.h"
 #include "plugin/BoundedText.h"
 #include "plugin/FileReplace.h"
 #include "plugin/Kelvane.h"
+#include "plugin/ModuleFolder.h"
 #include "plugin/SharedWords.h"
 
 namespace {
-
-// Any symbol of this module: dladdr maps it to the shared object that holds it.
-void moduleAnchor() {}
-
-std::string folderOf(const std::string& file)
-{
-    size_t slash = file.rfind('/');
-    return slash == std::string::npos ? file : file.substr(0, slash);
-}
 
 // Paths in records are cut to 1,023 characters and terminated.
 void setPathField(char* field, const char* path) { writeField(field, kPathFieldBytes, path); }
@@ -66,18 +55,10 @@ bool writeWhole(const char* path, const void* data, size_t size)
 
 void Kelvane::locatePresetsFolder()
 {
-    Dl_info info{};
-    std::string file;
-    if (dladdr(reinterpret_cast<void*>(&moduleAnchor), &info) && info.dli_fname)
-    {
-        char resolved[PATH_MAX];
-        file = realpath(info.dli_fname, resolved) ? resolved : info.dli_fname;
-    }
-    moduleFolder = folderOf(file);
-    std::string presets = moduleFolder + "/presets";
-    struct stat st
-    {};
-    presetsFolder = (::stat(presets.c_str(), &st) == 0) ? presets : moduleFolder;
+    moduleFolder = folderOfThisModule();
+    const std::string presets = moduleFolder + "/presets";
+    std::error_code ec;
+    presetsFolder = std::filesystem::exists(std::filesystem::u8path(presets), ec) ? presets : moduleFolder;
 }
 
 std::string Kelvane::getFolder(bool presets) { return presets ? presetsFolder : moduleFolder; }

@@ -1,6 +1,6 @@
 #include "tools/HostModule.h"
 
-#include <dlfcn.h>
+#include "tools/ModuleLibrary.h"
 
 #include <cstring>
 
@@ -13,27 +13,21 @@ thread_local HostModule* creating = nullptr;
 HostModule::~HostModule()
 {
     close();
-    if (handle)
-        dlclose(handle);
+    closeModuleLibrary(handle);
 }
 
 bool HostModule::load(const std::string& path)
 {
     close();
-    if (handle)
-        dlclose(handle);
+    closeModuleLibrary(handle);
     entry = nullptr;
     modulePath = path;
-    handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    handle = openModuleLibrary(path, lastError);
     if (!handle)
-    {
-        const char* e = dlerror();
-        lastError = e ? e : "cannot load module";
         return false;
-    }
-    entry = reinterpret_cast<VstEntryProc>(dlsym(handle, "VSTPluginMain"));
+    entry = reinterpret_cast<VstEntryProc>(findModuleSymbol(handle, "VSTPluginMain"));
     if (!entry)
-        entry = reinterpret_cast<VstEntryProc>(dlsym(handle, "main"));
+        entry = reinterpret_cast<VstEntryProc>(findModuleSymbol(handle, "main"));
     if (!entry)
     {
         lastError = "module exports no VSTPluginMain";
