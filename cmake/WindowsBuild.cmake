@@ -7,10 +7,7 @@ include_directories(${CMAKE_SOURCE_DIR})
 # Windows call the wide one (paths and texts are UTF-8 inside).
 add_compile_definitions(_WIN32_WINNT=0x0601 WINVER=0x0601 UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN)
 
-# The editor's toolkit has no Windows window system yet: the DLL comes
-# without an editor for now.
-add_library(vantorel_editor STATIC ${CMAKE_SOURCE_DIR}/plugin/NoEditor.cpp)
-foreach(dir vst2 engine plugin)
+foreach(dir vst2 engine toolkit controls editor plugin)
   add_subdirectory(${dir})
 endforeach()
 

@@ -34,7 +34,8 @@ protected:
     SharedPointer<IPlatformBitmap> platformBitmap;
 };
 
-// Creates the cairo-backed pixel store used by CBitmap (null for sizes < 1).
+// Creates the drawing backend's pixel store used by CBitmap (null for sizes
+// < 1): cairo's on Linux, Direct2D's on Windows.
 IPlatformBitmap* createPlatformBitmap(int32_t width, int32_t height);
 
 } // namespace VSTGUI

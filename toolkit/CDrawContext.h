@@ -1,6 +1,7 @@
 #pragma once
 // Drawing surface with a state (colours, line width and style, font, draw
-// mode, clip, global alpha), drawn with cairo into a 32-bit image.
+// mode, clip, global alpha). The context works out the geometry; a backend
+// (IPlatformGraphics: cairo or Direct2D) paints it into a 32-bit image.
 //
 // Geometry: pixel (i, j) covers
 // [i, i+1) x [j, j+1); odd integer line widths are shifted by half a pixel so
@@ -13,21 +14,21 @@
 #include "toolkit/CDrawDefs.h"
 #include "toolkit/CFontDesc.h"
 #include "toolkit/CRect.h"
+#include "toolkit/IPlatformGraphics.h"
 #include "toolkit/SharedPointer.h"
 
+#include <string>
 #include <utility>
 #include <vector>
-
-typedef struct _cairo cairo_t;
-typedef struct _cairo_surface cairo_surface_t;
 
 namespace VSTGUI {
 
 class CDrawContext : public CBaseObject
 {
 public:
-    // Draws onto an ARGB32 image surface (the context keeps a reference).
-    explicit CDrawContext(cairo_surface_t* surface);
+    // Draws through the backend's graphics on a pixel store of the given
+    // size (the context keeps a reference).
+    CDrawContext(IPlatformGraphics* graphics, const CPoint& surfaceSize);
     ~CDrawContext() override;
 
     CDrawContext(const CDrawContext&) = delete;
@@ -122,8 +123,7 @@ public:
     void resetState();
 
     const CRect& getSurfaceRect() const { return surfaceRect; }
-    cairo_t* getCairo() const { return cr; }
-    cairo_surface_t* getSurface() const { return surface; }
+    IPlatformGraphics* getPlatformGraphics() const { return graphics.get(); }
 
 protected:
     struct State
@@ -140,25 +140,17 @@ protected:
         CPoint offset;
     };
 
-    void ensureUsable();
-    void applyClip();
-    void applyAntialias();
-    void applyLineStyle();
-    // Clip and antialiasing, and the line style for calls that stroke.
-    void applyDrawState(bool stroking);
-    void setSourceColor(const CColor& c);
-    // Fills and/or strokes the current path as the style says, then clears it.
-    void paintPath(CDrawStyle drawStyle);
-    void setupFont(bool antialias);
+    // What every backend call is handed: the clip, antialiasing, global alpha.
+    IPlatformGraphics::PaintState paintState() const;
+    IPlatformGraphics::StrokeState strokeState() const;
+    // Fills and/or strokes a path in surface coordinates as the style says.
+    void paintPath(const CGraphicsPath& path, CDrawStyle drawStyle);
+    const CFontDesc& currentFont() const;
     CPoint alignPoint(const CPoint& p) const; // local -> surface, rounded in integral mode
     CRect alignRect(const CRect& r) const;
-    void strokeOffsetPath();
     CCoord lineOffset() const; // 0.5 for odd integer widths
-    void appendPath(const CGraphicsPath& path);
-    void arcPath(const CRect& r, double startDeg, double endDeg, bool clockwise);
 
-    cairo_surface_t* surface = nullptr;
-    cairo_t* cr = nullptr;
+    SharedPointer<IPlatformGraphics> graphics;
     CRect surfaceRect;
     State current;
     std::vector<State> stateStack;

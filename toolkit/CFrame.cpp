@@ -1,13 +1,12 @@
 #include "toolkit/CFrame.h"
 
+#include "toolkit/CBitmap.h"
 #include "toolkit/CDrawContext.h"
 #include "toolkit/CTextEdit.h"
 #include "toolkit/HeadlessPlatformFrame.h"
 #include "toolkit/SharedPointer.h"
-#include "toolkit/X11PlatformFrame.h"
 
 #include <algorithm>
-#include <cairo.h>
 #include <cmath>
 
 namespace VSTGUI {
@@ -41,20 +40,15 @@ bool CFrame::open(void* parent)
     const int h = static_cast<int>(getHeight());
     if (w < 1 || h < 1)
         return false;
-    backBuffer = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
-    if (cairo_surface_status(backBuffer) != CAIRO_STATUS_SUCCESS)
-    {
-        cairo_surface_destroy(backBuffer);
-        backBuffer = nullptr;
+    backBuffer = owned(createPlatformBitmap(w, h));
+    if (!backBuffer)
         return false;
-    }
     if (parent)
-        platformFrame = X11PlatformFrame::create(this, reinterpret_cast<unsigned long>(parent));
+        platformFrame = createWindowPlatformFrame(this, parent);
     else
         platformFrame = std::make_unique<HeadlessPlatformFrame>();
     if (!platformFrame)
     {
-        cairo_surface_destroy(backBuffer);
         backBuffer = nullptr;
         return false;
     }
@@ -81,8 +75,6 @@ void CFrame::closePlatform()
         setFocusView(nullptr);
     hoverViews.clear();
     platformFrame.reset();
-    if (backBuffer)
-        cairo_surface_destroy(backBuffer);
     backBuffer = nullptr;
     invalidRects.clear();
     if (isAttached())
@@ -121,7 +113,7 @@ void CFrame::updateNow()
     std::vector<CRect> rects;
     rects.swap(invalidRects);
     {
-        CDrawContext context(backBuffer);
+        CDrawContext context(backBuffer->createGraphics(), backBuffer->getSize());
         for (const CRect& r : rects)
         {
             context.resetClipRect();
@@ -438,12 +430,12 @@ bool CFrame::removeAll(bool withForget)
 
 CColor CFrame::getPixel(int32_t x, int32_t y) const
 {
-    if (!backBuffer || x < 0 || y < 0 || x >= cairo_image_surface_get_width(backBuffer) ||
-        y >= cairo_image_surface_get_height(backBuffer))
+    if (!backBuffer || x < 0 || y < 0 || x >= backBuffer->getSize().x || y >= backBuffer->getSize().y)
         return kTransparentCColor;
-    cairo_surface_flush(backBuffer);
-    const unsigned char* row =
-        cairo_image_surface_get_data(backBuffer) + static_cast<size_t>(y) * cairo_image_surface_get_stride(backBuffer);
+    auto access = backBuffer->lockPixels(true);
+    if (!access)
+        return kTransparentCColor;
+    const unsigned char* row = access->getAddress() + static_cast<size_t>(y) * access->getBytesPerRow();
     const unsigned char* px = row + 4 * x;
     const unsigned a = px[3];
     if (a == 0)
@@ -456,7 +448,7 @@ bool CFrame::renderToPNG(const char* path) const
 {
     if (!backBuffer || !path)
         return false;
-    return cairo_surface_write_to_png(backBuffer, path) == CAIRO_STATUS_SUCCESS;
+    return backBuffer->writePNG(path);
 }
 
 } // namespace VSTGUI

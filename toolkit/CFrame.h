@@ -1,6 +1,7 @@
 #pragma once
 // The top container: one window of fixed size. open() on a native parent
-// (an X11 Window id) creates a child window; open(nullptr) opens headless,
+// (an X11 Window id, or a Windows HWND) creates a child window;
+// open(nullptr) opens headless,
 // drawing into an image only. Everything runs on the GUI thread, driven by
 // idle(): pending window events are handled, dirty views invalidated, the
 // invalid rectangles repainted into the back buffer and shown.
@@ -9,6 +10,7 @@
 // and hosts can inject events; coordinates are frame (window) pixels.
 
 #include "toolkit/CViewContainer.h"
+#include "toolkit/IPlatformBitmap.h"
 #include "toolkit/IPlatformFrame.h"
 #include "toolkit/VSTGUIEditorInterface.h"
 
@@ -25,7 +27,7 @@ class CFrame : public CViewContainer
 public:
     CFrame(const CRect& size, VSTGUIEditorInterface* editor);
 
-    // parent: X11 Window id cast to a pointer, or null for headless.
+    // parent: X11 Window id cast to a pointer or an HWND, or null for headless.
     bool open(void* parent);
     // Removes all views, closes the window and releases the frame (forget).
     void close();
@@ -89,7 +91,8 @@ public:
     CColor getPixel(int32_t x, int32_t y) const;
     // Writes the back buffer as PNG; false on failure.
     bool renderToPNG(const char* path) const;
-    cairo_surface_t* getBackBuffer() const { return backBuffer; }
+    // The picture of the whole window (the backend's pixel store).
+    IPlatformBitmap* getBackBuffer() const { return backBuffer.get(); }
     const std::vector<CView*>& getHoverViews() const { return hoverViews; }
 
 protected:
@@ -100,7 +103,7 @@ protected:
 
     VSTGUIEditorInterface* editor;
     std::unique_ptr<IPlatformFrame> platformFrame;
-    cairo_surface_t* backBuffer = nullptr;
+    SharedPointer<IPlatformBitmap> backBuffer;
     std::vector<CRect> invalidRects;
     std::vector<CView*> hoverViews; // outermost first
     CView* focusView = nullptr;

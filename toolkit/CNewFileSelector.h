@@ -1,9 +1,11 @@
 #pragma once
-// Modal file dialog. On Linux it runs zenity (kdialog as fallback) and reads
-// the chosen path from its output; run() blocks until the dialog is closed.
-// Without either program nothing opens, and a message on standard error
-// says so.
-// The program runner is a seam: tests replace it with setRunner.
+// Modal file dialog; run() blocks until the dialog is closed. Paths are
+// UTF-8 with '/' between names. On Windows it is the system's open or save
+// dialog (CNewFileSelectorWin32.cpp). On Linux it runs zenity (kdialog as
+// fallback) and reads the chosen path from its output
+// (CNewFileSelectorZenity.cpp); without either program nothing opens, and a
+// message on standard error says so. The program runner is a seam: tests
+// replace it with setRunner.
 
 #include "toolkit/CBaseObject.h"
 #include "toolkit/CFileExtension.h"
@@ -46,6 +48,7 @@ public:
 
     static constexpr const char* kSelectEndMessage = "CNewFileSelector Select End Message";
 
+#ifndef _WIN32
     // Runs a program (argv[0] is its path) and collects its standard output;
     // returns the exit status (or -1 when it could not be started).
     using Runner = std::function<int(const std::vector<std::string>& argv, std::string& output)>;
@@ -58,11 +61,14 @@ public:
 
     // The command line the dialog is started with (empty without a program).
     std::vector<std::string> buildCommand(const std::string& program) const;
+#endif
 
     Style getStyle() const { return style; }
 
 protected:
     CNewFileSelector(CFrame* frame, Style style);
+    // A typed save name without extension gets the default one.
+    void appendDefaultExtension();
 
     CFrame* frame;
     Style style;

@@ -2,12 +2,10 @@
 
 #include "toolkit/CFrame.h"
 
-#include <cairo.h>
-
 namespace VSTGUI {
 
 COffscreenContext::COffscreenContext(CBitmap* bmp)
-    : CDrawContext(bmp->getPlatformBitmap()->getCairoSurface()), bitmap(bmp)
+    : CDrawContext(bmp->getPlatformBitmap()->createGraphics(), bmp->getPlatformBitmap()->getSize()), bitmap(bmp)
 {}
 
 SharedPointer<COffscreenContext> COffscreenContext::create(CFrame* frame, CCoord width, CCoord height,
@@ -33,8 +31,8 @@ SharedPointer<COffscreenContext> COffscreenContext::create(CCoord width, CCoord 
 CCoord COffscreenContext::getWidth() const { return bitmap->getWidth(); }
 CCoord COffscreenContext::getHeight() const { return bitmap->getHeight(); }
 
-void COffscreenContext::beginDraw() { cairo_surface_flush(getSurface()); }
+void COffscreenContext::beginDraw() {}
 
-void COffscreenContext::endDraw() { cairo_surface_flush(getSurface()); }
+void COffscreenContext::endDraw() { CDrawContext::endDraw(); }
 
 } // namespace VSTGUI

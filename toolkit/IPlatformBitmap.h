@@ -1,14 +1,15 @@
 #pragma once
-// The bitmap's pixel store (a cairo ARGB32 image: premultiplied, bytes
-// B, G, R, A on little-endian) and raw access to it.
+// A bitmap's pixel store, made by the drawing backend (createPlatformBitmap):
+// 32-bit premultiplied pixels, bytes B, G, R, A, raw access to them, and
+// graphics that draw on them.
 
 #include "toolkit/CBaseObject.h"
 #include "toolkit/CPoint.h"
 #include "toolkit/SharedPointer.h"
 
-typedef struct _cairo_surface cairo_surface_t;
-
 namespace VSTGUI {
+
+class IPlatformGraphics;
 
 class IPlatformBitmapPixelAccess : public CBaseObject
 {
@@ -34,7 +35,10 @@ public:
     // Null when the bitmap is already locked. With alphaPremultiplied false
     // the pixels are handed out straight and converted back on release.
     virtual SharedPointer<IPlatformBitmapPixelAccess> lockPixels(bool alphaPremultiplied) = 0;
-    virtual cairo_surface_t* getCairoSurface() const = 0;
+    // Graphics that draw on these pixels (CDrawContext's backend).
+    virtual SharedPointer<IPlatformGraphics> createGraphics() = 0;
+    // Writes the pixels as a PNG file (straight alpha); false on failure.
+    virtual bool writePNG(const char* path) = 0;
 };
 
 } // namespace VSTGUI

@@ -7,7 +7,6 @@
 #include <X11/Xutil.h>
 #include <X11/cursorfont.h>
 #include <X11/keysym.h>
-#include <cairo.h>
 
 #include <cctype>
 #include <cstdlib>
@@ -169,6 +168,11 @@ VstKeyCode keyCodeOf(XKeyEvent& event)
 }
 
 } // namespace
+
+std::unique_ptr<IPlatformFrame> createWindowPlatformFrame(CFrame* frame, void* parent)
+{
+    return X11PlatformFrame::create(frame, reinterpret_cast<unsigned long>(parent));
+}
 
 std::unique_ptr<X11PlatformFrame> X11PlatformFrame::create(CFrame* frame, unsigned long parent)
 {
@@ -387,20 +391,22 @@ void X11PlatformFrame::dispatch(XEvent& event)
 
 void X11PlatformFrame::presentRect(const CRect& rect)
 {
-    cairo_surface_t* back = frame->getBackBuffer();
+    IPlatformBitmap* back = frame->getBackBuffer();
     if (!back || !gc)
         return;
+    const int bw = static_cast<int>(back->getSize().x), bh = static_cast<int>(back->getSize().y);
     CRect r(rect);
     r.makeIntegral();
-    r.bound(CRect(0, 0, cairo_image_surface_get_width(back), cairo_image_surface_get_height(back)));
+    r.bound(CRect(0, 0, bw, bh));
     if (r.isEmpty())
         return;
-    cairo_surface_flush(back);
+    const auto pixels = back->lockPixels(true);
+    if (!pixels)
+        return;
     const int x = static_cast<int>(r.left), y = static_cast<int>(r.top);
     const unsigned w = static_cast<unsigned>(r.getWidth()), h = static_cast<unsigned>(r.getHeight());
-    const int stride = cairo_image_surface_get_stride(back);
-    char* data = reinterpret_cast<char*>(cairo_image_surface_get_data(back));
-    const int bw = cairo_image_surface_get_width(back), bh = cairo_image_surface_get_height(back);
+    const int stride = static_cast<int>(pixels->getBytesPerRow());
+    char* data = reinterpret_cast<char*>(pixels->getAddress());
     Visual* vis = static_cast<Visual*>(visual);
     if (directImage)
     {

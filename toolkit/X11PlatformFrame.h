@@ -34,7 +34,7 @@ public:
     void returnKeyboardFocus() override;
     bool isHeadless() const override { return false; }
     bool isShowing() const override { return mapped; }
-    unsigned long getNativeWindow() const override { return window; }
+    uintptr_t getNativeWindow() const override { return window; }
 
     // Longest gap (ms) and distance (px either way) between the presses of
     // a double click.

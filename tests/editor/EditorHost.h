@@ -12,6 +12,7 @@
 
 #include "toolkit/CControl.h"
 #include "toolkit/CFrame.h"
+#include "toolkit/CairoBitmap.h"
 
 #include <cairo.h>
 
@@ -89,7 +90,7 @@ struct WindowImage
     static WindowImage of(VSTGUI::CFrame* frame)
     {
         WindowImage image;
-        cairo_surface_t* s = frame->getBackBuffer();
+        cairo_surface_t* s = VSTGUI::cairoSurfaceOf(frame->getBackBuffer());
         cairo_surface_flush(s);
         image.take(s);
         return image;

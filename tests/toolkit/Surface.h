@@ -3,6 +3,7 @@
 // pixel reads.
 
 #include "toolkit/CDrawContext.h"
+#include "toolkit/CairoGraphics.h"
 
 #include <cairo.h>
 
@@ -11,7 +12,8 @@
 struct Surface
 {
     Surface(int w, int h)
-        : surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h)), context(new VSTGUI::CDrawContext(surface))
+        : surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h)),
+          context(new VSTGUI::CDrawContext(VSTGUI::createCairoGraphics(surface), VSTGUI::CPoint(w, h)))
     {}
     ~Surface()
     {

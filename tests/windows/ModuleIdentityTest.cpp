@@ -38,7 +38,7 @@ TEST(WindowsModule, RecordAndIdentity)
     EXPECT_EQ(fx->numOutputs, 2);
     EXPECT_EQ(fx->initialDelay, 0);
     EXPECT_EQ(fx->version, 1);
-    EXPECT_EQ(fx->flags, effFlagsIsSynth | effFlagsCanReplacing | effFlagsProgramChunks);
+    EXPECT_EQ(fx->flags, effFlagsHasEditor | effFlagsIsSynth | effFlagsCanReplacing | effFlagsProgramChunks);
     EXPECT_EQ(host.module().effectName(), "Vantorel");
     EXPECT_EQ(host.module().vendorString(), "Orvik");
     EXPECT_EQ(host.module().productString(), "Vantorel v1.0.0");
