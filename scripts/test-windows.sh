@@ -11,6 +11,9 @@ export WINEPREFIX="$PWD/build-win/wineprefix" WINEDEBUG=-all
 # them would stall a fresh prefix.
 export WINEDLLOVERRIDES="mscoree=;mshtml="
 wineboot -i >/dev/null 2>&1
+# The server wineboot started has no display: it must be gone before the
+# tests start one under xvfb-run, or their windows find no desktop.
+wineserver -w
 status=0
 xvfb-run -a wine build-win/windows_tests.exe "$@" || status=$?
 wineserver -k 2>/dev/null || true
