@@ -1,6 +1,5 @@
 #include "editor/TemplateFiles.h"
 
-#include "plugin/FileOpen.h"
 #include "plugin/FileReplace.h"
 
 #include <cmath>
@@ -13,12 +12,12 @@ static_assert(sizeof(float) == 4 && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__,
 bool readTemplateFile(const std::string& path, size_t count, std::vector<TemplateValue>& values)
 {
     values.assign(count, TemplateValue{});
-    FILE* f = openFile(path.c_str(), "rb");
-    if (!f)
-        return false;
+    // Regular files only (a FIFO chosen in the dialog would never answer),
+    // named in UTF-8 on every platform.
     std::vector<unsigned char> bytes(count * sizeof(float));
-    const size_t got = std::fread(bytes.data(), 1, bytes.size(), f);
-    std::fclose(f);
+    size_t got = 0;
+    if (readFileStart(path.c_str(), bytes.data(), bytes.size(), got) != 0)
+        return false;
     // A damaged file must not put NaN or an out-of-range value into the engine.
     for (size_t k = 0; k < got / sizeof(float); ++k)
     {
@@ -34,5 +33,6 @@ bool readTemplateFile(const std::string& path, size_t count, std::vector<Templat
 
 bool writeTemplateFile(const std::string& path, const std::vector<float>& values)
 {
-    return replaceFileContents(path.c_str(), values.data(), values.size() * sizeof(float));
+    // replaceFileContents answers 0 when written.
+    return replaceFileContents(path.c_str(), values.data(), values.size() * sizeof(float)) == 0;
 }

@@ -99,8 +99,8 @@ int replaceFileContents(const char* path, const void* data, size_t size)
         return EACCES; // a file the user made read-only stays as it is
 
     // Same folder as the target, so the replacement stays on one volume.
-    const std::wstring temp = target + L".tmp" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                              std::to_wstring(tempCounter.fetch_add(1));
+    const std::wstring temp =
+        target + L".tmp" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(tempCounter.fetch_add(1));
     HANDLE file = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
     {

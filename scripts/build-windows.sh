@@ -5,7 +5,8 @@
 # the test host needs when they are missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-PKGS=(g++-mingw-w64-x86-64-posix wine64 wine cmake make libgtest-dev xvfb xauth)
+# Wine draws Arial and Times New Roman with their metric twins, the Liberation fonts.
+PKGS=(g++-mingw-w64-x86-64-posix wine64 wine cmake make libgtest-dev xvfb xauth fonts-liberation2)
 missing=()
 for p in "${PKGS[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,32 +1,28 @@
 #pragma once
-// Test helper: an image surface with a draw context and straight-colour
-// pixel reads.
+// Test helper: a pixel store of the drawing backend (cairo on Linux,
+// Direct2D on Windows) with a draw context on it, and straight-colour pixel
+// reads. The same drawing tests thus measure both backends.
 
+#include "toolkit/CBitmap.h"
 #include "toolkit/CDrawContext.h"
-#include "toolkit/CairoGraphics.h"
-
-#include <cairo.h>
 
 #include <algorithm>
 
 struct Surface
 {
     Surface(int w, int h)
-        : surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h)),
-          context(new VSTGUI::CDrawContext(VSTGUI::createCairoGraphics(surface), VSTGUI::CPoint(w, h)))
+        : bitmap(VSTGUI::owned(VSTGUI::createPlatformBitmap(w, h))),
+          context(new VSTGUI::CDrawContext(bitmap->createGraphics(), VSTGUI::CPoint(w, h)))
     {}
-    ~Surface()
-    {
-        context->forget();
-        cairo_surface_destroy(surface);
-    }
+    ~Surface() { context->forget(); }
     Surface(const Surface&) = delete;
     Surface& operator=(const Surface&) = delete;
 
     int byte(int x, int y, int i) const
     {
-        cairo_surface_flush(surface);
-        return cairo_image_surface_get_data(surface)[y * cairo_image_surface_get_stride(surface) + 4 * x + i];
+        context->endDraw(); // what was drawn reaches the pixels
+        const auto pixels = bitmap->lockPixels(true);
+        return pixels->getAddress()[y * pixels->getBytesPerRow() + 4 * x + i];
     }
     // Premultiplied alpha of a pixel.
     int alpha(int x, int y) const { return byte(x, y, 3); }
@@ -46,10 +42,10 @@ struct Surface
                 n += painted(x, y) ? 1 : 0;
         return n;
     }
-    int width() const { return cairo_image_surface_get_width(surface); }
-    int height() const { return cairo_image_surface_get_height(surface); }
+    int width() const { return static_cast<int>(bitmap->getSize().x); }
+    int height() const { return static_cast<int>(bitmap->getSize().y); }
     int countPainted() const { return countPainted(0, 0, width(), height()); }
 
-    cairo_surface_t* surface;
+    VSTGUI::SharedPointer<VSTGUI::IPlatformBitmap> bitmap;
     VSTGUI::CDrawContext* context;
 };

