@@ -2,6 +2,7 @@
 // program replaced by an answer of the test's choosing.
 #include <gtest/gtest.h>
 
+#include "tests/editor/DialogAnswers.h"
 #include "tests/editor/EditorHost.h"
 #include "tests/module/TempDir.h"
 
@@ -17,26 +18,15 @@ namespace {
 
 using VSTGUI::CNewFileSelector;
 
-class EditorDialogs : public ::testing::Test
+class EditorDialogs : public ::testing::Test, protected DialogAnswers
 {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(h.ok());
         ASSERT_TRUE(h.open());
-        CNewFileSelector::setDialogProgram("/usr/bin/zenity");
-        CNewFileSelector::setRunner([this](const std::vector<std::string>& argv, std::string& output) {
-            commands.push_back(argv);
-            output = answer.empty() ? "" : answer + "\n";
-            return answer.empty() ? 1 : 0; // an empty answer is a cancel
-        });
     }
-    void TearDown() override
-    {
-        h.close();
-        CNewFileSelector::setRunner(nullptr);
-        CNewFileSelector::setDialogProgram("");
-    }
+    void TearDown() override { h.close(); }
 
     // Presses a load or save button, moves into the box entry and releases.
     void choose(double buttonX, double entryX, double entryY, const std::string& path)
@@ -51,16 +41,9 @@ protected:
     void saveBank(const std::string& path) { choose(939, 850, 70, path); }
     void loadProgram(const std::string& path) { choose(909, 880, 50, path); }
     void loadBank(const std::string& path) { choose(909, 880, 70, path); }
-    bool lastCommandHas(const std::string& arg) const
-    {
-        return !commands.empty() &&
-               std::find(commands.back().begin(), commands.back().end(), arg) != commands.back().end();
-    }
 
     EditorHost h;
     TempDir dir;
-    std::string answer;
-    std::vector<std::vector<std::string>> commands;
 };
 
 TEST_F(EditorDialogs, SavingAProgramNamesItAndMovesTheStartFolder)

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "controls/mt_Display.h"
+#include "tests/editor/DialogAnswers.h"
 #include "tests/editor/EditorHost.h"
 #include "tests/module/TempDir.h"
 
@@ -31,28 +32,17 @@ std::vector<unsigned char> floatBytes(const std::vector<float>& values)
     return bytes;
 }
 
-class EditorTemplates : public ::testing::Test
+class EditorTemplates : public ::testing::Test, protected DialogAnswers
 {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(h.ok());
         ASSERT_TRUE(h.open());
-        CNewFileSelector::setDialogProgram("/usr/bin/zenity");
-        CNewFileSelector::setRunner([this](const std::vector<std::string>& argv, std::string& output) {
-            commands.push_back(argv);
-            output = answer.empty() ? "" : answer + "\n";
-            return answer.empty() ? 1 : 0;
-        });
         h.click(640, 58); // MICROTUNING
         ASSERT_TRUE(h.gui->isPageOpen(KelGui::kMicrotuningPage));
     }
-    void TearDown() override
-    {
-        h.close();
-        CNewFileSelector::setRunner(nullptr);
-        CNewFileSelector::setDialogProgram("");
-    }
+    void TearDown() override { h.close(); }
 
     // Presses the menu, moves to an entry and lets go.
     void choose(int row, const std::string& path = "")
@@ -70,16 +60,9 @@ protected:
         for (int k = 0; k < count; ++k)
             h.plugin->setParameter(first + k, v);
     }
-    bool lastCommandHas(const std::string& arg) const
-    {
-        return !commands.empty() &&
-               std::find(commands.back().begin(), commands.back().end(), arg) != commands.back().end();
-    }
 
     EditorHost h;
     TempDir dir;
-    std::string answer;
-    std::vector<std::vector<std::string>> commands;
 };
 
 TEST_F(EditorTemplates, ResetCentresTheTuningOrOpensTheBendsFully)

@@ -91,7 +91,7 @@ protected:
     {
         for (int i = 0; i < 150; ++i)
         {
-            host.dispatch(effEditIdle);
+            idleOnce();
             if (cond())
                 return true;
             usleep(20000);
@@ -102,10 +102,12 @@ protected:
     {
         for (int i = 0; i < rounds; ++i)
         {
-            host.dispatch(effEditIdle);
+            idleOnce();
             usleep(10000);
         }
     }
+    // The editor this test idles.
+    virtual void idleOnce() { host.dispatch(effEditIdle); }
     void* parentHandle() const { return reinterpret_cast<void*>(parent.window); }
 
     TestHost host;
@@ -207,25 +209,7 @@ protected:
         ASSERT_TRUE(idleUntil([&] { return parent.editor() != 0; }));
         clickAt(520, 58); // PRESETS
     }
-    bool idleUntil(const std::function<bool()>& cond)
-    {
-        for (int i = 0; i < 150; ++i)
-        {
-            module.dispatch(effEditIdle);
-            if (cond())
-                return true;
-            usleep(20000);
-        }
-        return false;
-    }
-    void idleFor(int rounds)
-    {
-        for (int i = 0; i < rounds; ++i)
-        {
-            module.dispatch(effEditIdle);
-            usleep(10000);
-        }
-    }
+    void idleOnce() override { module.dispatch(effEditIdle); }
     void clickAt(int x, int y, int clicks = 1)
     {
         parent.pointerTo(parent.editor(), x, y);

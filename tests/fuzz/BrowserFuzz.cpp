@@ -15,9 +15,9 @@
 #include <string>
 
 #include "editor/LCD_presets.h"
+#include "tests/editor/DialogAnswers.h"
 #include "tests/editor/EditorHost.h"
 #include "tests/fuzz/FuzzSupport.h"
-#include "toolkit/CNewFileSelector.h"
 #include "toolkit/CTextEdit.h"
 
 namespace {
@@ -92,15 +92,7 @@ void writeBytes(const fs::path& path, const std::vector<unsigned char>& bytes)
 
 struct Session
 {
-    Session()
-    {
-        FUZZ_CHECK(h.ok() && h.open(), "the editor does not open");
-        VSTGUI::CNewFileSelector::setDialogProgram("/usr/bin/zenity");
-        VSTGUI::CNewFileSelector::setRunner([this](const std::vector<std::string>&, std::string& output) {
-            output = answer.empty() ? "" : answer + "\n";
-            return answer.empty() ? 1 : 0;
-        });
-    }
+    Session() { FUZZ_CHECK(h.ok() && h.open(), "the editor does not open"); }
     LCD_presets* browser() const { return dynamic_cast<LCD_presets*>(h.gui->getControl(119)); }
     void doubleClick(double x, double y)
     {
@@ -130,7 +122,7 @@ struct Session
     }
 
     EditorHost h;
-    std::string answer;
+    DialogAnswers dialogs;
 };
 
 Session& session()
@@ -261,10 +253,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                 for (char& c : name)
                     if (c == '/' || c == 0)
                         c = '_';
-                s.answer = (presets / ("t" + name)).string();
+                s.dialogs.answer = (presets / ("t" + name)).string();
             }
             else
-                s.answer = listed.empty() ? "" : listed[in.range(0, static_cast<int32_t>(listed.size()) - 1)].string();
+                s.dialogs.answer =
+                    listed.empty() ? "" : listed[in.range(0, static_cast<int32_t>(listed.size()) - 1)].string();
             // A program file may hold any value; a template may only bring
             // values within 0..1.
             constexpr int32_t kValues = paramIndex(ParamId::MpbDownB) - paramIndex(ParamId::MtC) + 1;
@@ -278,7 +271,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                 FUZZ_CHECK(std::memcmp(&v, &before[i], 4) == 0 || (std::isfinite(v) && v >= 0.f && v <= 1.f),
                            "a template set value %d to %g", paramIndex(ParamId::MtC) + i, static_cast<double>(v));
             }
-            s.answer.clear();
+            s.dialogs.answer.clear();
             // The page stays: every page change renders the panels anew, which
             // would cost more than all the rest; the next input opens PRESETS.
             s.h.idle();
